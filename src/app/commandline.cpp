@@ -1,0 +1,66 @@
+#include "app/commandline.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+CommandLine parseCommandLine(const QStringList& args) {
+    CommandLine c;
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString& a = args[i];
+        auto value = [&](QString& into) {
+            if (i + 1 >= args.size() || args[i + 1].startsWith("--")) {
+                c.error = QStringLiteral("%1 needs a folder").arg(a);
+                return;
+            }
+            into = args[++i];
+        };
+        if (a == "--help" || a == "-h")
+            c.help = true;
+        else if (a == "--version" || a == "-v")
+            c.version = true;
+        else if (a == "--data-dir")
+            value(c.dataDir);
+        else if (a.startsWith("--data-dir="))
+            c.dataDir = a.mid(11);
+        else if (a == "--print-to-pdf")
+            value(c.printToPdfDir);
+        else if (a.startsWith("--print-to-pdf="))
+            c.printToPdfDir = a.mid(15);
+        else if (a == "--quit-after-first-paint")
+            c.quitAfterFirstPaint = true;
+        else if (a.startsWith('-') && a != "-")
+            c.error = QStringLiteral("unknown option %1").arg(a);
+        // Anything else (Qt's own -platform and the like) is left to Qt.
+        if (!c.error.isEmpty())
+            break;
+    }
+    return c;
+}
+
+QString usageText() {
+    return QStringLiteral(
+        "Usage: tellwyn [options]\n"
+        "Tellwyn: great figures and turning points of history, for pupils and their teachers.\n"
+        "\n"
+        "Options:\n"
+        "  --data-dir DIR        read pictures, sounds and question sets from DIR, and keep\n"
+        "                        teachers' worksheets in DIR/multiple\n"
+        "  --print-to-pdf DIR    write each printed page as a PDF file into DIR instead of\n"
+        "                        sending it to the default printer\n"
+        "  --version             print the version and leave\n"
+        "  --help                print this text and leave\n");
+}
+
+std::optional<QString> findDataFolder(const QString& requested, const QString& executableDir) {
+    auto looksRight = [](const QString& dir) { return QFileInfo(dir + "/multiple").isDir(); };
+    if (!requested.isEmpty()) {
+        const QString dir = QDir(requested).absolutePath();
+        return QFileInfo(dir).isDir() ? std::optional(dir) : std::nullopt;
+    }
+    for (const QString& candidate :
+         {executableDir + "/data", executableDir + "/../data", QStringLiteral(TELLWYN_SOURCE_DATA_DIR)}) {
+        if (looksRight(candidate))
+            return QDir(candidate).absolutePath();
+    }
+    return std::nullopt;
+}

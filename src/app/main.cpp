@@ -1,0 +1,87 @@
+#include "app/commandline.h"
+#include "app/module1.h"
+#include "app/printersetup.h"
+#include "app/titlescreen.h"
+#include "platform/files.h"
+#include "platform/fonts.h"
+#include "platform/realservices.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QStyleFactory>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+// Ends the start-up benchmark's run once the title screen has been painted.
+class QuitAfterPaint : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::Paint)
+            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        return QObject::eventFilter(watched, e);
+    }
+};
+
+QStringList argumentsOf(int argc, char** argv) {
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    return args;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const CommandLine cmd = parseCommandLine(argumentsOf(argc, argv));
+    if (!cmd.error.isEmpty()) {
+        std::fprintf(stderr, "tellwyn: %s\n\n%s", qPrintable(cmd.error), qPrintable(usageText()));
+        return 2;
+    }
+    if (cmd.help) {
+        std::fputs(qPrintable(usageText()), stdout);
+        return 0;
+    }
+    if (cmd.version) {
+        std::printf("Tellwyn %s\n", TELLWYN_VERSION);
+        return 0;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tellwyn"));
+    QApplication::setApplicationVersion(QStringLiteral(TELLWYN_VERSION));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // Screens come and go; the program ends by its own Exit, or when no screen is left.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    const auto data = findDataFolder(cmd.dataDir, QCoreApplication::applicationDirPath());
+    if (!data) {
+        std::fprintf(stderr, "tellwyn: no data folder found%s%s\n", cmd.dataDir.isEmpty() ? "" : " at ",
+                     qPrintable(cmd.dataDir));
+        return 1;
+    }
+    setDataFolder(*data);
+    registerBundledFonts();
+    installRealServices();
+    installPrinter(cmd.printToPdfDir);
+
+    Form::afterUnload = [] {
+        // Only the backdrop left: nothing for anyone to click, so the program ends.
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* f = dynamic_cast<Form*>(w); f && !f->isUnloaded() && f->isVisible() &&
+                                                   f->objectName() != QLatin1String("Grey"))
+                return;
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    };
+
+    QuitAfterPaint quitter;
+    if (cmd.quitAfterFirstPaint)
+        Module1.Titlefrm->installEventFilter(&quitter);
+    Module1.Titlefrm->Show();
+
+    const int status = QApplication::exec();
+    Form::afterUnload = nullptr;
+    Module1.reset();
+    return status;
+}

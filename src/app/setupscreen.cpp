@@ -1,0 +1,24 @@
+#include "app/setupscreen.h"
+
+#include "platform/controls.h"
+#include "platform/form.h"
+#include "platform/services.h"
+
+#include <QApplication>
+#include <QCursor>
+
+void SetupScreen(Form& screen) {
+    screen.setBackColor(Colours::ScreenBlue);
+    screen.setCaption(QStringLiteral("Tellwyn"));
+    // Looked up by name: only some screens have one.
+    if (auto* picture = screen.findChild<PictureBox*>(QStringLiteral("Picture1")))
+        picture->setBackColor(RGB(49, 135, 214));
+    screen.setOuterSize(12000, 9000);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    if (const auto& display = services().display) {
+        const QSizeF d = display->sizeTwips();
+        screen.setTop(static_cast<Twips>(d.height() / 2 - screen.Height() / 2));
+        screen.setLeft(static_cast<Twips>(d.width() / 2 - screen.Width() / 2));
+    }
+    QApplication::restoreOverrideCursor();
+}

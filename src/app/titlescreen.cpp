@@ -1,0 +1,96 @@
+#include "app/titlescreen.h"
+
+#include "app/module1.h"
+#include "app/setupscreen.h"
+#include "menu/mainmenu.h"
+#include "platform/build.h"
+#include "platform/services.h"
+#include "sound/greyform.h"
+#include "sound/playsound.h"
+
+#include <stdexcept>
+
+namespace {
+const QColor TitleBlue = RGB(0, 0, 255);
+const QColor FaceGrey = RGB(192, 192, 192);
+} // namespace
+
+TitleScreen::TitleScreen() {
+    setObjectName(QStringLiteral("Titlefrm"));
+    setCaption(QStringLiteral(" "));
+    setBackColor(FaceGrey);
+    setClientSize(5460, 6570);
+
+    Frame1 = placed(new Frame(this), "Frame1", {0, -90, 5480, 6660});
+    Frame1->setBackColor(FaceGrey);
+    auto credit = [this](const char* name, const char* text, TwipRect r, double points) {
+        return makeLabel(Frame1, {.name = name,
+                                  .caption = text,
+                                  .rect = r,
+                                  .font = timesNewRoman(points),
+                                  .fore = TitleBlue,
+                                  .align = Align::Center});
+    };
+    Label4 = makeLabel(Frame1, {.name = "Label4",
+                                .caption = "Tellwyn Demo",
+                                .rect = {780, 120, 3915, 1065},
+                                .font = timesNewRoman(24, true),
+                                .fore = TitleBlue,
+                                .align = Align::Center});
+    Picture1 = placed(new PictureBox(Frame1), "Picture1", {300, 1260, 4860, 3660});
+    Label1 = credit("Label1", "Great figures of history", {360, 4980, 4695, 375}, 14.25);
+    Label5 = credit("Label5", "For pupils aged 7 to 11 and their teachers", {480, 5310, 4455, 375}, 12);
+    Label3 = credit("Label3", "Published by Lumenda Learning", {480, 5640, 4455, 375}, 12);
+    Command1 = placed(new CommandButton(Frame1), "Command1", {1320, 6000, 1335, 375});
+    Command1->setCaption("OK");
+    Command2 = placed(new CommandButton(Frame1), "Command2", {2760, 6000, 1335, 375});
+    Command2->setCaption("Exit");
+    for (CommandButton* b : {Command1, Command2})
+        b->setBackColor(FaceGrey);
+    Label2 = makeLabel(Frame1, {.name = "Label2",
+                                .caption = "\u00A9 2026 Lumenda Learning. All rights reserved.",
+                                .rect = {0, 6420, 5415, 255},
+                                .font = arial(8.25),
+                                .fore = RGB(0, 128, 0),
+                                .align = Align::Center});
+
+    // Labels take no focus; of the design's tab order only the buttons and the picture remain.
+    Picture1->setFocusPolicy(Qt::TabFocus);
+    setTabOrder(Command1, Command2);
+    setTabOrder(Command2, Picture1);
+    Command1->Click = [this] { Command1_Click(); };
+    Command2->Click = [this] { Command2_Click(); };
+}
+
+void TitleScreen::centreOnDisplay() {
+    const auto& display = services().display;
+    if (!display)
+        throw std::runtime_error("no display");
+    const QSizeF d = display->sizeTwips();
+    setTop(static_cast<Twips>(d.height() / 2 - Height() / 2));
+    setLeft(static_cast<Twips>(d.width() / 2 - Width() / 2));
+}
+
+void TitleScreen::Form_Load() {
+    try {
+        centreOnDisplay();
+        Module1.Grey->Show();
+        Picture1->setPicture(LoadPicture("images\\lunarmodulesm.jpg"));
+    } catch (...) {
+        // The screen still appears, in the common frame, whatever went wrong above.
+        SetupScreen(*this);
+        Picture1->setPicture(LoadPicture("images\\lunarmodulesm.jpg"));
+    }
+}
+
+void TitleScreen::Command1_Click() {
+    Module1.intro0->Show();
+    Unload();
+    PlayClick();
+}
+
+void TitleScreen::Command2_Click() {
+    PlayClick();
+    if (const auto& end = services().programEnd)
+        end->end(0);
+}

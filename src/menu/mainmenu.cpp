@@ -1,0 +1,102 @@
+#include "menu/mainmenu.h"
+
+#include "app/module1.h"
+#include "app/setupscreen.h"
+#include "app/titlescreen.h"
+#include "menu/menuentries.h"
+#include "platform/build.h"
+#include "sound/playsound.h"
+#include "topics/topichub.h"
+#include "worksheets/worksheetindex.h"
+
+const QString RightsNotice = QStringLiteral(
+    "Tellwyn \u00A9 2026 Lumenda Learning. Pictures, pages and sounds are original and licensed with the program.");
+
+MainMenu::MainMenu() {
+    setObjectName(QStringLiteral("intro0"));
+    for (const MenuEntry& e : MenuEntries) {
+        LabelSpec spec = buttonSpec(QStringLiteral("Label2"), QString::fromUtf8(e.caption), e.rect, e.points,
+                                    e.navy ? Colours::Navy : Colours::Black);
+        spec.enabled = e.enabled;
+        Label2.add(e.index, makeLabel(this, spec));
+    }
+    Label1 = makeLabel(this, {.name = "Label1",
+                              .caption = "Tellwyn Demo",
+                              .rect = {0, 120, 10560, 900},
+                              .font = tahoma(27.75, true),
+                              .align = Align::Center});
+    Label3 = makeLabel(this, {.name = "Label3",
+                              .caption = RightsNotice,
+                              .rect = {0, 8280, 12000, 375},
+                              .font = tahoma(9.75),
+                              .align = Align::Center});
+    Option1 = placed(new OptionButton(this), "Option1", {10440, 120, 1455, 255});
+    Option1->setCaption("Sound On");
+    Option2 = placed(new OptionButton(this), "Option2", {10440, 480, 1455, 255});
+    Option2->setCaption("Sound Off");
+    for (OptionButton* o : {Option1, Option2}) {
+        o->setFont(tahoma(9.75, true));
+        o->setForeColor(Colours::Yellow);
+    }
+    Option1->setChecked(true);
+    Image1 = placed(new ImageBox(this), "Image1", {7050, 1080, 4695, 4560});
+    Image1->setStretch(true);
+    Timer1 = new Timer(this, 1);
+
+    Label2.onClick([this](int i) { Label2_Click(i); });
+    Label2.onMouseMove([this](int i, int, int, Twips, Twips) { Label2_MouseMove(i); });
+    Option1->Click = [] { Module1.SoundOn = 1; };
+    Option2->Click = [] { Module1.SoundOn = 0; };
+    Timer1->Tick = [this] { Timer1_Timer(); };
+}
+
+void MainMenu::Form_Load() {
+    SetupScreen(*this);
+    Image1->setPicture(LoadPicture("Images\\london.jpg"));
+    setBackColor(Colours::ScreenBlue);
+    Option1->setBackColor(Colours::ScreenBlue);
+    Option2->setBackColor(Colours::ScreenBlue);
+    Module1.SoundOn = 1;
+    Timer1->setEnabled(true);
+}
+
+void MainMenu::Form_MouseMove(int, int, Twips, Twips) { makeAllTransparent(Label2); }
+
+void MainMenu::Label2_MouseMove(int Index) { Label2(Index).setOpaque(true); }
+
+void MainMenu::Timer1_Timer() {
+    // One read of the worksheet index, just after the menu is shown. Whatever was read before a
+    // failure stays; there is no message.
+    Timer1->setEnabled(false);
+    loadWorksheetIndex(QStringLiteral("multiple\\track.txt"));
+}
+
+void MainMenu::Label2_Click(int Index) {
+    switch (Index) {
+    case 1:
+        Module1.caesar->Show();
+        break;
+    case 13:
+        Module1.moon->Show();
+        break;
+    case 16:
+        Module1.Titlefrm->Command1->setCaption("Cancel");
+        Module1.Titlefrm->Show();
+        break;
+    case 17:
+        openWizard();
+        break;
+    case 18:
+        openCatalogue();
+        break;
+    case 19:
+        openAcknowledgments();
+        break;
+    case 20:
+        openTeachersGuide();
+        break;
+    default:
+        break;
+    }
+    PlayClick();
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/controlarray.h"
+#include "platform/form.h"
+
+// The main menu: the topics, the teachers' material, the worksheet tools and the sound switch.
+// Just after it loads it reads the worksheet index into the shared state.
+class MainMenu : public Form {
+public:
+    MainMenu();
+    void Form_Load() override;
+    void Form_MouseMove(int button, int shift, Twips x, Twips y) override;
+
+    Label* Label1;  // screen title
+    Label* Label3;  // footer
+    OptionButton* Option1;
+    OptionButton* Option2;
+    ImageBox* Image1;
+    Timer* Timer1;
+    ControlArray<Label> Label2; // the entries; there is no index 14
+
+    void Label2_Click(int Index);
+    void Label2_MouseMove(int Index);
+    void Timer1_Timer();
+
+private:
+    // Entries whose screens live in other folders.
+    void openAcknowledgments();
+    void openTeachersGuide();
+    void openWizard();
+    void openCatalogue();
+};

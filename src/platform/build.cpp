@@ -1,0 +1,35 @@
+#include "platform/build.h"
+
+Label* makeLabel(QWidget* parent, const LabelSpec& s) {
+    auto* l = new Label(parent);
+    l->setObjectName(s.name);
+    l->setCaption(s.caption);
+    l->setRect(s.rect);
+    l->setFont(s.font);
+    l->setForeColor(s.fore);
+    l->setBackColor(s.back);
+    l->setOpaque(s.opaque);
+    l->setBorder(s.border);
+    l->setAlignment(s.align);
+    l->setVisible(s.visible);
+    l->setEnabled(s.enabled);
+    return l;
+}
+
+LabelSpec buttonSpec(const QString& name, const QString& caption, TwipRect rect, double points, QColor back) {
+    return LabelSpec{.name = name,
+                     .caption = caption,
+                     .rect = rect,
+                     .font = tahoma(points, true),
+                     .fore = Colours::Yellow,
+                     .back = back,
+                     .opaque = true,
+                     .border = true,
+                     .align = Align::Center};
+}
+
+void stackFrontToBack(std::initializer_list<QWidget*> widgets) {
+    // Raising from the back forwards leaves the first of the list on top.
+    for (auto it = std::rbegin(widgets); it != std::rend(widgets); ++it)
+        (*it)->raise();
+}

@@ -1,0 +1,249 @@
+#pragma once
+
+#include "platform/picture.h"
+#include "platform/units.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+// The controls the screens are built from. Each keeps its place in twips and consumes its own
+// mouse events: a form's mouse-move handler runs only over the bare form.
+
+// Mouse button masks and shift masks as the handlers receive them.
+enum MouseButtonMask { LeftButton = 1, RightButton = 2, MiddleButton = 4 };
+
+using ClickHandler = std::function<void()>;
+using MouseHandler = std::function<void(int button, int shift, Twips x, Twips y)>;
+using KeyHandler = std::function<void(int keyAscii)>;
+
+enum class Align { Left, Right, Center };
+
+// Twip geometry shared by every control that is a widget.
+class ControlGeometry {
+public:
+    explicit ControlGeometry(QWidget* self) : self_(self) {}
+    virtual ~ControlGeometry() = default;
+
+    Twips Left() const { return r_.left; }
+    Twips Top() const { return r_.top; }
+    Twips Width() const { return r_.width; }
+    Twips Height() const { return r_.height; }
+    void setLeft(Twips v) { r_.left = v; apply(); }
+    void setTop(Twips v) { r_.top = v; apply(); }
+    void setWidth(Twips v) { r_.width = v; apply(); }
+    void setHeight(Twips v) { r_.height = v; apply(); }
+    void Move(Twips left, Twips top) { r_.left = left; r_.top = top; apply(); }
+    void setRect(const TwipRect& r) { r_ = r; apply(); }
+    TwipRect twipRect() const { return r_; }
+
+    bool Visible() const { return !self_->isHidden(); }
+    bool Enabled() const { return self_->isEnabled(); }
+
+    ClickHandler Click;
+    MouseHandler MouseDown, MouseMove, MouseUp;
+
+protected:
+    void apply() { self_->setGeometry(r_.toPixels()); }
+    // Converts a Qt mouse event into the handler's arguments and calls it; returns true when the
+    // event belongs to this control (it always does).
+    void deliver(const MouseHandler& h, QMouseEvent* e, bool release);
+    void handleMouse(QMouseEvent* e);
+
+private:
+    QWidget* self_;
+    TwipRect r_;
+    bool pressed_ = false;
+};
+
+// Caption with an opaque or transparent background and an optional single-line border.
+class Label : public QWidget, public ControlGeometry {
+public:
+    explicit Label(QWidget* parent);
+
+    QString Caption() const { return caption_; }
+    void setCaption(const QString& c) { caption_ = c; update(); }
+    QColor ForeColor() const { return fore_; }
+    void setForeColor(const QColor& c) { fore_ = c; update(); }
+    QColor BackColor() const { return back_; }
+    void setBackColor(const QColor& c) { back_ = c; update(); }
+    bool Opaque() const { return opaque_; }
+    void setOpaque(bool o) { if (o != opaque_) { opaque_ = o; update(); } }
+    bool Border() const { return border_; }
+    void setBorder(bool b) { border_ = b; update(); }
+    Align Alignment() const { return align_; }
+    void setAlignment(Align a) { align_ = a; update(); }
+    void setFontSize(double points);
+
+    // Copies font, colours, alignment, border and size from another label (run-time array elements).
+    void copyLookFrom(const Label& other);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override { handleMouse(e); }
+    void mouseMoveEvent(QMouseEvent* e) override { handleMouse(e); }
+    void mouseReleaseEvent(QMouseEvent* e) override { handleMouse(e); }
+
+private:
+    QString caption_;
+    QColor fore_ = Colours::Black;
+    QColor back_ = QColor(192, 192, 192);
+    bool opaque_ = true;
+    bool border_ = false;
+    Align align_ = Align::Left;
+};
+
+// Option button: all option buttons with the same parent form one exclusive group. Selecting one
+// from code raises its Click, as a user's click does.
+class OptionButton : public QRadioButton, public ControlGeometry {
+public:
+    explicit OptionButton(QWidget* parent);
+    bool Value() const { return isChecked(); }
+    void setValue(bool v);
+    QString Caption() const { return text(); }
+    void setCaption(const QString& c) { setText(c); }
+    void setForeColor(const QColor& c);
+    void setBackColor(const QColor& c);
+
+protected:
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+};
+
+// Check box with a value of 0 or 1. Changing the value from code raises its Click.
+class CheckBox : public QCheckBox, public ControlGeometry {
+public:
+    explicit CheckBox(QWidget* parent);
+    int Value() const { return isChecked() ? 1 : 0; }
+    void setValue(int v);
+    void setForeColor(const QColor& c);
+    void setBackColor(const QColor& c);
+
+protected:
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+};
+
+// Single-line text box with a maximum length. KeyPress sees every character typed and Enter (13);
+// the key is passed on unchanged.
+class TextBox : public QLineEdit, public ControlGeometry {
+public:
+    explicit TextBox(QWidget* parent);
+    QString Text() const { return text(); }
+    int MaxLength() const { return maxLength(); }
+    KeyHandler KeyPress;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+};
+
+class CommandButton : public QPushButton, public ControlGeometry {
+public:
+    explicit CommandButton(QWidget* parent);
+    QString Caption() const { return text(); }
+    void setCaption(const QString& c) { setText(c); }
+    void setBackColor(const QColor& c);
+
+protected:
+    void mouseMoveEvent(QMouseEvent* e) override;
+};
+
+// Picture box: a background colour and a picture drawn at its own size from the top-left corner,
+// cut off at the box's edges.
+class PictureBox : public QFrame, public ControlGeometry {
+public:
+    explicit PictureBox(QWidget* parent);
+    const ::Picture& Picture() const { return picture_; }
+    void setPicture(const ::Picture& p) { picture_ = p; update(); }
+    QColor BackColor() const { return back_; }
+    void setBackColor(const QColor& c) { back_ = c; update(); }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override { handleMouse(e); }
+    void mouseMoveEvent(QMouseEvent* e) override { handleMouse(e); }
+    void mouseReleaseEvent(QMouseEvent* e) override { handleMouse(e); }
+
+private:
+    ::Picture picture_;
+    QColor back_ = QColor(192, 192, 192);
+};
+
+// Image: a picture stretched to the box, or at its own size with the box taking that size.
+class ImageBox : public QWidget, public ControlGeometry {
+public:
+    explicit ImageBox(QWidget* parent);
+    const ::Picture& Picture() const { return picture_; }
+    void setPicture(const ::Picture& p);
+    bool Stretch() const { return stretch_; }
+    void setStretch(bool s) { stretch_ = s; update(); }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override { handleMouse(e); }
+    void mouseMoveEvent(QMouseEvent* e) override { handleMouse(e); }
+    void mouseReleaseEvent(QMouseEvent* e) override { handleMouse(e); }
+
+private:
+    ::Picture picture_;
+    bool stretch_ = false;
+};
+
+// Straight line between two points in twips. It takes no mouse events: they fall through to the
+// form, as on the old platform.
+class Line : public QWidget {
+public:
+    explicit Line(QWidget* parent);
+    void setPoints(Twips x1, Twips y1, Twips x2, Twips y2);
+    void setBorderWidth(int w) { width_ = w; setPoints(x1_, y1_, x2_, y2_); }
+    void setBorderColor(const QColor& c) { colour_ = c; update(); }
+    Twips X1() const { return x1_; }
+    Twips Y1() const { return y1_; }
+    Twips X2() const { return x2_; }
+    Twips Y2() const { return y2_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    Twips x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
+    int width_ = 1;
+    QColor colour_ = Colours::Black;
+};
+
+// Frame: a container with an etched border and an optional caption.
+class Frame : public QFrame, public ControlGeometry {
+public:
+    explicit Frame(QWidget* parent);
+    void setBackColor(const QColor& c);
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override { handleMouse(e); }
+    void mouseMoveEvent(QMouseEvent* e) override { handleMouse(e); }
+    void mouseReleaseEvent(QMouseEvent* e) override { handleMouse(e); }
+};
+
+// Timer: while enabled, raises Timer every Interval milliseconds.
+class Timer : public QObject {
+public:
+    explicit Timer(QObject* parent, int intervalMs = 0);
+    int Interval() const { return interval_; }
+    void setInterval(int ms);
+    bool Enabled() const { return enabled_; }
+    void setEnabled(bool e);
+    std::function<void()> Tick;
+
+private:
+    void restart();
+    QTimer timer_;
+    int interval_ = 0;
+    bool enabled_ = false;
+};

@@ -1,0 +1,77 @@
+#include "platform/picture.h"
+
+#include "platform/files.h"
+#include "platform/units.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QPainter>
+
+namespace {
+
+class RasterPicture : public PictureData {
+public:
+    explicit RasterPicture(QImage image) : image_(std::move(image)) {}
+    QSizeF sizeTwips() const override { return QSizeF(image_.width(), image_.height()) * TwipsPerPixel; }
+    void draw(QPainter& painter, const QRectF& target) const override {
+        painter.save();
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(target, image_);
+        painter.restore();
+    }
+
+private:
+    QImage image_;
+};
+
+// Pictures shipped with the program are a few hundred kilobytes; this keeps a broken or hostile
+// file from costing much memory.
+constexpr qint64 MaxPictureFileBytes = 32 * 1024 * 1024;
+constexpr int MaxImageSide = 8192;
+
+} // namespace
+
+void Picture::draw(QPainter& painter, const QRectF& target) const {
+    if (d_)
+        d_->draw(painter, target);
+}
+
+Picture pictureFromImage(const QImage& image) {
+    if (image.isNull())
+        return {};
+    return Picture(std::make_shared<RasterPicture>(image));
+}
+
+Picture LoadPicture(const QString& relativePath, QString* error) {
+    auto fail = [&](const QString& why) {
+        if (error)
+            *error = why;
+        return Picture();
+    };
+    if (relativePath.isEmpty())
+        return {};
+    const QString path = resolveDataPath(relativePath);
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return fail(QStringLiteral("cannot open %1").arg(relativePath));
+    if (file.size() > MaxPictureFileBytes)
+        return fail(QStringLiteral("%1 is too large").arg(relativePath));
+    const QByteArray bytes = file.readAll();
+    if (QFileInfo(path).suffix().compare("wmf", Qt::CaseInsensitive) == 0) {
+        auto metafile = loadMetafilePicture(bytes, error);
+        return metafile ? Picture(metafile) : Picture();
+    }
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    if (size.width() > MaxImageSide || size.height() > MaxImageSide)
+        return fail(QStringLiteral("%1 is too large").arg(relativePath));
+    QImage image = reader.read();
+    if (image.isNull())
+        return fail(QStringLiteral("%1: %2").arg(relativePath, reader.errorString()));
+    return pictureFromImage(image);
+}

@@ -1,0 +1,71 @@
+#include "platform/recordingprinter.h"
+
+namespace {
+
+class RecordingSurface : public PrintSurface {
+public:
+    explicit RecordingSurface(RecordingPrinter& owner) : owner_(owner) {
+        owner_.pages.emplace_back();
+        index_ = owner_.pages.size() - 1;
+    }
+    Twips scaleWidth() const override { return RecordingPrinter::PageWidth; }
+    Twips scaleHeight() const override { return RecordingPrinter::PageHeight; }
+    Twips textWidth(const QString& text, const QString&, double points) const override {
+        return RecordingPrinter::charWidth(points) * static_cast<Twips>(text.size());
+    }
+    Twips textHeight(const QString&, double points) const override { return RecordingPrinter::lineHeight(points); }
+    void drawText(Twips x, Twips y, const QString& text, const QString& font, double points,
+                  const QColor& colour) override {
+        PrintOp op;
+        op.kind = PrintOp::Text;
+        op.x1 = x;
+        op.y1 = y;
+        op.text = text;
+        op.fontName = font;
+        op.points = points;
+        op.colour = colour;
+        page().ops.push_back(op);
+    }
+    void drawLine(Twips x1, Twips y1, Twips x2, Twips y2, int width, const QColor& colour) override {
+        PrintOp op;
+        op.kind = PrintOp::Line;
+        op.x1 = x1;
+        op.y1 = y1;
+        op.x2 = x2;
+        op.y2 = y2;
+        op.width = width;
+        op.colour = colour;
+        page().ops.push_back(op);
+    }
+    void drawPicture(const Picture& picture, Twips x, Twips y) override {
+        PrintOp op;
+        op.kind = PrintOp::Picture;
+        op.x1 = x;
+        op.y1 = y;
+        const QSizeF size = picture.sizeTwips();
+        op.x2 = x + static_cast<Twips>(size.width());
+        op.y2 = y + static_cast<Twips>(size.height());
+        page().ops.push_back(op);
+    }
+    void endDoc() override {
+        if (owner_.failOnEndDoc)
+            throw PrintError("the page could not be sent");
+        PrintOp end;
+        end.kind = PrintOp::EndDoc;
+        page().ops.push_back(end);
+        page().ended = true;
+    }
+
+private:
+    RecordedPage& page() { return owner_.pages[index_]; }
+    RecordingPrinter& owner_;
+    size_t index_ = 0;
+};
+
+} // namespace
+
+std::unique_ptr<PrintSurface> RecordingPrinter::open() {
+    if (failOnOpen)
+        throw PrintError("no printer");
+    return std::make_unique<RecordingSurface>(*this);
+}

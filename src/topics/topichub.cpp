@@ -1,0 +1,68 @@
+#include "topics/topichub.h"
+
+#include "app/module1.h"
+#include "app/setupscreen.h"
+#include "menu/mainmenu.h"
+#include "platform/build.h"
+#include "sound/playsound.h"
+
+TopicHub::TopicHub(const TopicInfo& topic, TwipRect pictureRect) : topic_(topic) {
+    Image1 = placed(new ImageBox(this), "Image1", pictureRect);
+    Label1 = makeLabel(this, {.name = "Label1",
+                              .caption = topic.title,
+                              .rect = {240, 0, 6240, 900},
+                              .font = timesNewRoman(27.75, true)});
+    const struct {
+        int index;
+        const char* caption;
+        TwipRect rect;
+    } buttons[] = {
+        {0, "Multiple Choice", {120, 7920, 3195, 495}},   {1, "Labelling Activity", {3600, 7920, 3195, 495}},
+        {2, "Exit", {10560, 7920, 1245, 495}},            {3, "Ordering Activity", {7080, 7920, 3195, 495}},
+        {4, "Key Facts", {6360, 120, 1995, 495}},         {5, "Teacher's Notes", {8640, 120, 3195, 495}},
+    };
+    for (const auto& b : buttons)
+        Label3.add(b.index, makeLabel(this, buttonSpec("Label3", b.caption, b.rect)));
+    Image1->lower();
+
+    Label3.onClick([this](int i) { Label3_Click(i); });
+    Label3.onMouseMove([this](int i, int, int, Twips, Twips) { Label3(i).setOpaque(true); });
+}
+
+void TopicHub::Form_Load() {
+    SetupScreen(*this);
+    setBackColor(topic_.background);
+    Image1->setPicture(LoadPicture(topic_.hubPicture));
+}
+
+void TopicHub::Form_MouseMove(int, int, Twips, Twips) { makeAllTransparent(Label3); }
+
+void TopicHub::Label3_Click(int Index) {
+    switch (Index) {
+    case 0:
+        openQuiz();
+        break;
+    case 1:
+        openLabelling();
+        break;
+    case 2:
+        Module1.intro0->Show();
+        Unload();
+        break;
+    case 3:
+        openOrdering();
+        break;
+    case 4:
+        openKeyFacts();
+        break;
+    case 5:
+        openTeachersNotes();
+        break;
+    default:
+        break;
+    }
+    PlayClick();
+}
+
+MoonHub::MoonHub() : TopicHub(moonTopic(), {0, 0, 12000, 9570}) { setObjectName(QStringLiteral("moon")); }
+CaesarHub::CaesarHub() : TopicHub(caesarTopic(), {0, 0, 11835, 8115}) { setObjectName(QStringLiteral("caesar")); }

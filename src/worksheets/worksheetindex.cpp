@@ -1,0 +1,36 @@
+#include "worksheets/worksheetindex.h"
+
+#include "app/module1.h"
+#include "platform/inputfile.h"
+
+std::optional<WorksheetIndex> readWorksheetIndex(const QString& relativePath) {
+    InputFile file;
+    if (!file.open(relativePath))
+        return std::nullopt;
+    const auto count = file.readNumber();
+    if (!count)
+        return std::nullopt;
+    WorksheetIndex index;
+    index.complete = *count >= 0 && *count <= MaxWorksheets;
+    const long long wanted = std::min<long long>(std::max<long long>(*count, 0), MaxWorksheets);
+    for (long long i = 1; i <= wanted; ++i) {
+        const auto title = file.readField();
+        if (!title) {
+            index.complete = false;
+            break;
+        }
+        index.titles.append(*title);
+    }
+    file.close();
+    return index;
+}
+
+bool loadWorksheetIndex(const QString& relativePath) {
+    const auto index = readWorksheetIndex(relativePath);
+    if (!index)
+        return false;
+    Module1.WorksheetCount = static_cast<int>(index->titles.size());
+    for (int i = 0; i < index->titles.size(); ++i)
+        Module1.WorksheetTitles[i + 1] = index->titles[i];
+    return index->complete;
+}

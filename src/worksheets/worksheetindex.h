@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The worksheet index, multiple\track.txt: a count, then one title a line.
+inline constexpr int MaxWorksheets = 1000;
+
+struct WorksheetIndex {
+    QStringList titles;
+    bool complete = false; // false: the file ended or broke before its count was reached
+};
+
+// Reads an index with comma-delimited input: the count, then as many titles as it says (at most
+// 1000). Nothing when the file cannot be opened or holds no count.
+std::optional<WorksheetIndex> readWorksheetIndex(const QString& relativePath);
+
+// Reads the index into WorksheetCount and WorksheetTitles. A missing file or one without a count
+// leaves both as they were; otherwise the count becomes the number of titles actually read, so a
+// short or over-long file never lists titles that are not there. Returns whether the whole file
+// was read as its count said.
+bool loadWorksheetIndex(const QString& relativePath);

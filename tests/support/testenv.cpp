@@ -1,0 +1,93 @@
+#include "support/testenv.h"
+
+#include "app/module1.h"
+#include "platform/files.h"
+#include "platform/fonts.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QMouseEvent>
+#include <QTest>
+
+QString bundledDataFolder() {
+    const QByteArray env = qgetenv("TELLWYN_DATA");
+    return env.isEmpty() ? QStringLiteral(TELLWYN_SOURCE_DATA_DIR) : QString::fromLocal8Bit(env);
+}
+
+TestEnv::TestEnv() {
+    Module1.reset();
+    registerBundledFonts();
+    setDataFolder(dir_.path());
+    QDir(dir_.path()).mkpath("multiple");
+    Services& s = services();
+    s.sound = sound;
+    s.messages = messages;
+    s.programEnd = programEnd;
+    s.random = random;
+    s.display = display;
+    s.printer = std::make_shared<Printer>(printer);
+    Form::afterUnload = nullptr;
+}
+
+TestEnv::~TestEnv() {
+    Module1.reset();
+    settle();
+    installQuietServices();
+}
+
+void TestEnv::copyBundled(const QString& relativePath) {
+    const QString from = bundledDataFolder() + '/' + relativePath;
+    const QString to = path(relativePath);
+    if (QFileInfo(from).isDir()) {
+        QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString src = it.next();
+            const QString dst = to + '/' + QDir(from).relativeFilePath(src);
+            QDir().mkpath(QFileInfo(dst).path());
+            QFile::remove(dst);
+            QFile::copy(src, dst);
+        }
+    } else {
+        QDir().mkpath(QFileInfo(to).path());
+        QFile::remove(to);
+        QFile::copy(from, to);
+    }
+}
+
+void TestEnv::writeFile(const QString& relativePath, const QByteArray& bytes) {
+    const QString p = path(relativePath);
+    QDir().mkpath(QFileInfo(p).path());
+    QFile f(p);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        f.write(bytes);
+}
+
+QByteArray TestEnv::readFile(const QString& relativePath) const {
+    QFile f(path(relativePath));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QString TestEnv::path(const QString& relativePath) const { return dir_.path() + '/' + relativePath; }
+
+void settle(int ms) {
+    QElapsedTimer t;
+    t.start();
+    do {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    } while (t.elapsed() < ms);
+}
+
+void clickControl(QWidget* control) {
+    QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, QPoint(control->width() / 2, control->height() / 2));
+}
+
+void moveMouseOver(QWidget* widget, QPoint pixel) {
+    QMouseEvent e(QEvent::MouseMove, QPointF(pixel), widget->mapToGlobal(QPointF(pixel)), Qt::NoButton,
+                  Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &e);
+}

@@ -1,0 +1,91 @@
+// Renders every screen to PNG on the offscreen platform: tellwyn-screenshots OUTDIR [DATADIR]
+#include "app/module1.h"
+#include "platform/files.h"
+#include "platform/fonts.h"
+#include "platform/services.h"
+#include "shots.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QStyleFactory>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+
+std::vector<ShotSet>& shotSets() {
+    static std::vector<ShotSet> sets;
+    return sets;
+}
+
+void ShotContext::fresh() {
+    Module1.reset();
+    installQuietServices();
+    settle(0);
+}
+
+void ShotContext::settle(int ms) {
+    QElapsedTimer t;
+    t.start();
+    do {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    } while (t.elapsed() < ms);
+}
+
+void ShotContext::save(QWidget& widget, const QString& name) {
+    settle();
+    const QString path = outDir_ + '/' + name + ".png";
+    if (widget.grab().save(path)) {
+        ++saved_;
+        std::printf("wrote %s\n", qPrintable(path));
+    } else {
+        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+    }
+}
+
+namespace {
+bool copyTree(const QString& from, const QString& to) {
+    QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString src = it.next();
+        const QString dst = to + '/' + QDir(from).relativeFilePath(src);
+        QDir().mkpath(QFileInfo(dst).path());
+        if (!QFile::copy(src, dst))
+            return false;
+    }
+    return true;
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: tellwyn-screenshots OUTDIR [DATADIR]\n");
+        return 2;
+    }
+    const QString out = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    const QString data = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral(TELLWYN_SOURCE_DATA_DIR);
+    QDir().mkpath(out);
+    // Shots may save worksheets: they work on a copy of the data folder.
+    QTemporaryDir work;
+    if (!work.isValid() || !copyTree(data, work.path())) {
+        std::fprintf(stderr, "could not copy the data folder %s\n", qPrintable(data));
+        return 1;
+    }
+    setDataFolder(work.path());
+    registerBundledFonts();
+    ShotContext ctx(out);
+    for (const ShotSet& set : shotSets()) {
+        std::printf("== %s\n", set.name);
+        ctx.fresh();
+        set.run(ctx);
+    }
+    Module1.reset();
+    std::printf("%d screenshots in %s\n", ctx.saved(), qPrintable(out));
+    return ctx.saved() > 0 ? 0 : 1;
+}
