@@ -111,6 +111,8 @@ public:
     void setBackColor(const QColor& c);
 
 protected:
+    // The whole box answers a click, not only the indicator and its text.
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
     void mouseMoveEvent(QMouseEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
@@ -126,6 +128,7 @@ public:
     void setBackColor(const QColor& c);
 
 protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
     void mouseMoveEvent(QMouseEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;

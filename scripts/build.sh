@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Configures (once) and builds the program, tests, benchmarks and screenshot program into build/.
+# Usage: scripts/build.sh [build-dir] [extra cmake options...]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+dir="${1:-build}"
+shift || true
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+if [ ! -f "$dir/build.ninja" ]; then
+  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" "${launcher[@]}" "$@"
+fi
+cmake --build "$dir" --parallel "$(nproc)"
