@@ -1,0 +1,84 @@
+#include "quiz/questionset.h"
+
+#include "app/module1.h"
+#include "platform/inputfile.h"
+
+QString escapeCommas(const QString& typed) {
+    QString s = typed;
+    return s.replace(',', '&');
+}
+
+QString restoreCommas(const QString& stored) {
+    QString s = stored;
+    return s.replace('&', ',');
+}
+
+std::optional<QuestionSet> readQuestionSet(InputFile& in, QString* problem) {
+    auto fail = [&](const QString& why) -> std::optional<QuestionSet> {
+        if (problem)
+            *problem = why;
+        return std::nullopt;
+    };
+    QuestionSet set;
+    auto typed = [&](QString& into) {
+        const auto f = in.readField();
+        if (f)
+            into = restoreCommas(*f);
+        return f.has_value();
+    };
+    if (!typed(set.title) || !in.readField())
+        return fail(QStringLiteral("the file ends before its first question"));
+    for (int q = 0; q < 10; ++q) {
+        Question& question = set.questions[q];
+        bool ok = typed(question.text);
+        for (QString& answer : question.answers)
+            ok = ok && typed(answer);
+        const auto digit = ok ? in.readField() : std::nullopt;
+        if (!digit || !in.readField())
+            return fail(QStringLiteral("the file ends before question %1 is complete").arg(q + 1));
+        const QString d = digit->trimmed();
+        if (d.size() != 1 || d[0] < '1' || d[0] > '4')
+            return fail(QStringLiteral("question %1 has no right answer from 1 to 4").arg(q + 1));
+        question.correct = d;
+    }
+    return set;
+}
+
+QStringList questionSetLines(const QuestionSet& set) {
+    QStringList lines{escapeCommas(set.title), QStringLiteral(" ")};
+    for (const Question& q : set.questions) {
+        lines << escapeCommas(q.text);
+        for (const QString& a : q.answers)
+            lines << escapeCommas(a);
+        lines << q.correct << QStringLiteral(" ");
+    }
+    return lines;
+}
+
+void storeInModule1(const QuestionSet& set) {
+    Module1.SetTitle = set.title;
+    for (int i = 1; i <= 10; ++i) {
+        const Question& q = set.questions[i - 1];
+        Module1.QuestionText[i] = q.text;
+        Module1.AnswerA[i] = q.answers[0];
+        Module1.AnswerB[i] = q.answers[1];
+        Module1.AnswerC[i] = q.answers[2];
+        Module1.AnswerD[i] = q.answers[3];
+        Module1.CorrectAnswer[i] = q.correct;
+    }
+}
+
+bool LoadQuestionSet(const QString& relativePath, QString* problem) {
+    InputFile in;
+    if (!in.open(relativePath)) {
+        if (problem)
+            *problem = QStringLiteral("the file cannot be opened");
+        return false;
+    }
+    const auto set = readQuestionSet(in, problem);
+    in.close();
+    if (!set)
+        return false;
+    storeInModule1(*set);
+    return true;
+}
