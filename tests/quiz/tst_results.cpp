@@ -2,7 +2,6 @@
 // steps, the celebration sound, the buttons, and the wrong-answers list it opens and closes.
 #include "app/module1.h"
 #include "quiz/resultsscreen.h"
-#include "quiz/resultswording.h"
 #include "quiz/wronganswersscreen.h"
 #include "support/testenv.h"
 
@@ -52,18 +51,14 @@ class ResultsTest : public QObject {
 private Q_SLOTS:
     void wording_data();
     void wording();
-    void numbersKeepTheirSignPlace();
     void soundTable_data();
     void soundTable();
     void silentWithSoundOff();
     void stepsRunOnceInOrder();
-    void nameBoxGetsFocusOnlyAtFullMarks_data();
-    void nameBoxGetsFocusOnlyAtFullMarks();
     void checkWrongAnswersOpensTheList();
     void exitClosesTheListAndItself();
     void listExitClosesBothSilently();
     void printCertificatePlaysNoClick();
-    void hoverLightsOnlyTheButtonUnderThePointer();
 };
 
 void ResultsTest::wording_data() {
@@ -108,12 +103,6 @@ void ResultsTest::wording() {
     QCOMPARE(visibleTexts(r), texts);
     QVERIFY(r.Label3(1).Visible());
     QCOMPARE(r.Label4->Caption(), QString("Well Done!"));
-}
-
-void ResultsTest::numbersKeepTheirSignPlace() {
-    QCOMPARE(scoreSentence(10, 10), QString("Excellent work. You have scored 10 out of 10."));
-    QCOMPARE(scoreSentence(-1, 10), QString("You have scored-1 out of 10."));
-    QCOMPARE(scoreSentence(11, 10), QString()); // no caller gives more than full marks
 }
 
 void ResultsTest::soundTable_data() {
@@ -183,6 +172,7 @@ void ResultsTest::stepsRunOnceInOrder() {
 
     r.Timer2->Tick();
     QCOMPARE(r.focusWidget(), r.Text1);
+    QCOMPARE(r.Text1->MaxLength(), 25);
     QVERIFY(r.Label3(0).Opaque() && r.Label3(1).Opaque());
     QVERIFY(!r.Timer2->Enabled() && r.Timer3->Enabled());
     QCOMPARE(env.random->seeded, 0);
@@ -194,24 +184,6 @@ void ResultsTest::stepsRunOnceInOrder() {
     QCOMPARE(env.sound->played, QStringList{"wav/fanf2.wav"});
     settle(50);
     QCOMPARE(env.sound->played.size(), 1); // each step runs once
-}
-
-void ResultsTest::nameBoxGetsFocusOnlyAtFullMarks_data() {
-    QTest::addColumn<int>("score");
-    QTest::addColumn<bool>("focused");
-    QTest::newRow("10 of 10") << 10 << true;
-    QTest::newRow("9 of 10") << 9 << false;
-}
-
-void ResultsTest::nameBoxGetsFocusOnlyAtFullMarks() {
-    QFETCH(int, score);
-    QFETCH(bool, focused);
-    TestEnv env;
-    ResultsScreen& r = handOff(Caller::Quiz, score, 10);
-    QVERIFY(QTest::qWaitForWindowActive(&r));
-    runTimers(r);
-    QCOMPARE(r.Text1->hasFocus(), focused);
-    QCOMPARE(r.Text1->MaxLength(), 25);
 }
 
 void ResultsTest::checkWrongAnswersOpensTheList() {
@@ -267,18 +239,6 @@ void ResultsTest::printCertificatePlaysNoClick() {
     QVERIFY(env.sound->played.isEmpty());
     QVERIFY(!Module1.Wrong.isLoaded());
     QVERIFY(Module1.Welldone.isLoaded());
-}
-
-void ResultsTest::hoverLightsOnlyTheButtonUnderThePointer() {
-    TestEnv env;
-    ResultsScreen& r = handOff(Caller::Quiz, 8, 10);
-    runTimers(r);
-    QVERIFY(QTest::qWaitForWindowExposed(&r));
-    QTest::mouseMove(r.windowHandle(), QPoint(20, 300));
-    QVERIFY(!r.Label3(0).Opaque() && !r.Label3(1).Opaque());
-    QTest::mouseMove(r.windowHandle(), r.Label3(1).geometry().center());
-    QVERIFY(r.Label3(1).Opaque());
-    QVERIFY(!r.Label3(0).Opaque());
 }
 
 QTEST_MAIN(ResultsTest)
