@@ -78,6 +78,7 @@ private Q_SLOTS:
     void checkScoreHandsOver();
     void wrongAnswersListAsLaidOut();
     void exitDiscardsTheRun();
+    void reopeningFromTheHubStartsAfresh();
     void printWorksheetStaysOnTheQuestion();
     void brokenSetKeepsTheHub_data();
     void brokenSetKeepsTheHub();
@@ -296,6 +297,22 @@ void QuizTest::exitDiscardsTheRun() {
     QuizScreen& again = openMoonQuiz();
     QCOMPARE(again.Label4->Caption(), QString("Question 1"));
     QCOMPARE(Module1.QuestionMarks[1], 0);
+}
+
+void QuizTest::reopeningFromTheHubStartsAfresh() {
+    TestEnv env;
+    writeMoonSet(env, "First");
+    QuizScreen& quiz = openMoonQuiz();
+    answerAndGoOn(quiz, rightButton(1));
+    // The hub beneath is reached again while the quiz is still open (another window brought forward).
+    writeMoonSet(env, "Second");
+    clickControl(&Module1.moon->Label3(0));
+    settle();
+    QuizScreen& fresh = *Module1.multiple;
+    QCOMPARE(fresh.Label6->Caption(), QString("Second"));
+    QCOMPARE(fresh.Label4->Caption(), QString("Question 1"));
+    QCOMPARE(Module1.QuestionMarks[1], 0);
+    QCOMPARE(Module1.QuestionNumber, 1);
 }
 
 void QuizTest::printWorksheetStaysOnTheQuestion() {
