@@ -186,7 +186,10 @@ void CheckBox::setValue(int v) {
 }
 
 void CheckBox::setForeColor(const QColor& c) { setPaletteColour(this, QPalette::WindowText, c); }
-void CheckBox::setBackColor(const QColor& c) { setPaletteColour(this, QPalette::Window, c); }
+void CheckBox::setBackColor(const QColor& c) {
+    setPaletteColour(this, QPalette::Window, c);
+    setPaletteColour(this, QPalette::Button, c);
+}
 void CheckBox::mouseMoveEvent(QMouseEvent* e) {
     QCheckBox::mouseMoveEvent(e);
     deliver(MouseMove, e, false);
