@@ -6,6 +6,9 @@
 #include "sound/playsound.h"
 #include "worksheets/worksheetstore.h"
 
+#include <QFontMetrics>
+#include <algorithm>
+
 namespace {
 
 const QColor TickBoxBlue = RGB(0, 78, 152);
@@ -69,11 +72,16 @@ WizardScreen::WizardScreen() {
 void WizardScreen::buildQuestionBlock(int i) {
     const Twips dx = 5880.0f * static_cast<float>(i / 5);
     const Twips dy = 1440.0f * static_cast<float>(i % 5);
-    const Twips headingWidth = i == 9 ? 1170 : 1050;
+    const QString heading = QStringLiteral("Question %1").arg(i + 1);
+    const QFont headingFont = tahoma(9.75, true);
+    // Where the screen font runs wider than the one the blocks were drawn for, a heading grows to
+    // its text instead of wrapping its number onto a line that is cut off.
+    const Twips headingWidth = std::max<Twips>(
+        i == 9 ? 1170 : 1050, pixelsToTwips(QFontMetrics(headingFont).horizontalAdvance(heading) + 4));
     Label1.add(2 + i, makeLabel(this, {.name = "Label1",
-                                       .caption = QStringLiteral("Question %1").arg(i + 1),
+                                       .caption = heading,
                                        .rect = {240 + dx, 600 + dy, headingWidth, 240},
-                                       .font = tahoma(9.75, true),
+                                       .font = headingFont,
                                        .align = Align::Center}));
     Text2.add(
         i, textBox(this, "Text2", shifted({240, 840, 5655, 375}, dx, dy), timesNewRoman(12), QuestionLength));
