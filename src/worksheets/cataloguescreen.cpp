@@ -6,6 +6,7 @@
 #include "platform/build.h"
 #include "platform/services.h"
 #include "quiz/questionset.h"
+#include "quiz/quizscreen.h"
 #include "sound/playsound.h"
 #include "worksheets/cataloguepaging.h"
 #include "worksheets/wizardscreen.h"
@@ -202,6 +203,12 @@ void CatalogueScreen::editworksheet() {
 }
 
 void CatalogueScreen::runAsQuiz() {
-    // Runs the loaded set in the quiz screen, under the menu's title and picture. The quiz screen
-    // is not part of the program yet; until it is, a title click in this mode does nothing more.
+    // A quiz left open from an earlier run would go on with its old question number and marks.
+    Module1.multiple.Unload();
+    // Worksheets run under the menu's title and picture; asking for them loads the menu, unseen,
+    // when the catalogue has replaced it.
+    MainMenu& menu = *Module1.intro0;
+    Module1.multiple->Picture1->setPicture(menu.Image1->Picture());
+    Module1.multiple->Label5->setCaption(menu.Label1->Caption());
+    Module1.multiple->Show();
 }

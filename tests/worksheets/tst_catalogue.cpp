@@ -3,6 +3,8 @@
 #include "app/module1.h"
 #include "menu/mainmenu.h"
 #include "platform/files.h"
+#include "platform/picture.h"
+#include "quiz/quizscreen.h"
 #include "support/testenv.h"
 #include "worksheets/cataloguepaging.h"
 #include "worksheets/cataloguescreen.h"
@@ -77,7 +79,8 @@ private Q_SLOTS:
     void missingOrBrokenFiles();
     void deleteWithoutAnIndexReportsCorruption();
     void editFillsTheWizardOverTheCatalogue();
-    void runningShowsNoMessage();
+    void runsAsAQuizUnderTheMenusTitleAndPicture();
+    void aQuizLeftOpenStartsAfresh();
     void exitShowsTheMenuAndTheMenuOpensTheCatalogue();
 };
 
@@ -320,14 +323,44 @@ void CatalogueTest::editFillsTheWizardOverTheCatalogue() {
     QCOMPARE(env.readFile("multiple/track.txt"), indexOf(sheets(2)));
 }
 
-void CatalogueTest::runningShowsNoMessage() {
+void CatalogueTest::runsAsAQuizUnderTheMenusTitleAndPicture() {
     TestEnv env;
-    CatalogueScreen& c = openCatalogue(env, sheets(1));
-    writeWorksheet(env, "Sheet 1");
-    clickControl(&c.Label2(1));
+    env.copyBundled("Images/london.jpg");
+    env.writeFile("multiple/track.txt", indexOf(sheets(2)));
+    Module1.intro0->Show();
+    clickControl(&Module1.intro0->Label2(18));
+    settle();
+    QVERIFY(!Module1.intro0.isLoaded());
+    CatalogueScreen& c = *Module1.worksheets;
+    writeWorksheet(env, "Sheet 2");
+    clickControl(&c.Label2(2));
     QVERIFY(env.messages->shown.empty());
-    QCOMPARE(Module1.SetTitle, QString("Sheet 1"));
-    QCOMPARE(env.sound->played, QStringList{"wav/click.wav"});
+    QVERIFY(Module1.multiple.isLoaded() && Module1.multiple->isVisible());
+    QuizScreen& quiz = *Module1.multiple;
+    QCOMPARE(quiz.Label6->Caption(), QString("Sheet 2"));
+    QCOMPARE(quiz.Label5->Caption(), QString("Tellwyn Demo"));
+    QVERIFY(!quiz.Picture1->Picture().isNull());
+    QCOMPARE(quiz.Picture1->Picture().sizeTwips(), LoadPicture("Images\\london.jpg").sizeTwips());
+    QCOMPARE(quiz.Label2->Caption(), QString("Sheet 2 question 1"));
+    // The menu was loaded for its title and picture, but is not shown; the catalogue stays beneath.
+    QVERIFY(Module1.intro0.isLoaded() && !Module1.intro0->isVisible());
+    QVERIFY(c.isVisible());
+}
+
+void CatalogueTest::aQuizLeftOpenStartsAfresh() {
+    TestEnv env;
+    CatalogueScreen& c = openCatalogue(env, sheets(2));
+    writeWorksheet(env, "Sheet 1");
+    writeWorksheet(env, "Sheet 2");
+    clickControl(&c.Label2(1));
+    QuizScreen* first = Module1.multiple.ifLoaded();
+    QVERIFY(first);
+    clickControl(&first->Label3(1)); // on to question 2
+    clickControl(&c.Label2(2));
+    settle();
+    QuizScreen& quiz = *Module1.multiple;
+    QCOMPARE(quiz.Label6->Caption(), QString("Sheet 2"));
+    QCOMPARE(quiz.Label2->Caption(), QString("Sheet 2 question 1"));
 }
 
 void CatalogueTest::exitShowsTheMenuAndTheMenuOpensTheCatalogue() {
