@@ -72,7 +72,6 @@ private Q_SLOTS:
     void twoCardsOnOneSlotCompleteTheBoard();
     void buttonStaysOnceShown();
     void cardOffTheScreenComesBackOnStartAgain();
-    void soundOffIsSilent();
     void exitUnloadsAndTheNextVisitStartsAfresh();
     void hubsOpenTheirActivitiesTitled();
     void hoverLightsTheButtonUnderThePointer();
@@ -284,20 +283,6 @@ void ActivityScreensTest::cardOffTheScreenComesBackOnStartAgain() {
     QVERIFY(!s.Label3(2).Visible());
     QCOMPARE(Module1.Score, 0);
     QCOMPARE(env.sound->played.last(), QString("wav/click.wav"));
-}
-
-void ActivityScreensTest::soundOffIsSilent() {
-    SoundOnEnv env;
-    Module1.SoundOn = 0;
-    ActivityScreen& s = shown("moonlab");
-    dragInto(s, s.Label2(0), s.Label1(0));
-    QCOMPARE(cornerOf(s.Label2(0)), cornerOf(s.Label1(0)));
-    clickControl(&s.Label3(1));
-    QVERIFY(env.sound->played.isEmpty());
-    Module1.SoundOn = 1;
-    dragInto(s, s.Label2(0), s.Label1(0));
-    clickControl(&s.Label3(1));
-    QCOMPARE(env.sound->played, (QStringList{"wav/thud3.wav", "wav/click.wav"}));
 }
 
 void ActivityScreensTest::exitUnloadsAndTheNextVisitStartsAfresh() {
