@@ -51,9 +51,8 @@ int main(int argc, char** argv) {
     QCoreApplication::processEvents();
 
     // A move: the card follows the pointer a few twips each time.
-    const double move = perCallMicroseconds([&](int i) {
-        s.Label2_MouseMove(0, LeftButton, 0, 1717.5f + (i % 2 ? 30 : -30), 427.5f);
-    });
+    const double move = perCallMicroseconds(
+        [&](int i) { s.Label2_MouseMove(0, LeftButton, 0, 1717.5f + (i % 2 ? 30 : -30), 427.5f); });
     // A drop that snaps into the box beside "1957", every test of every box run.
     const double drop = perCallMicroseconds([&](int) {
         s.Label2(0).Move(6400, 300);

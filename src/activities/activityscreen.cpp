@@ -50,7 +50,10 @@ void ActivityScreen::addHome(int index) {
 }
 
 Label* ActivityScreen::addTitle(const QString& caption, TwipRect rect) {
-    return makeLabel(this, {.name = "Label6", .caption = caption, .rect = rect, .font = timesNewRoman(24),
+    return makeLabel(this, {.name = "Label6",
+                            .caption = caption,
+                            .rect = rect,
+                            .font = timesNewRoman(24),
                             .align = Align::Center});
 }
 
@@ -93,22 +96,26 @@ DragBoard ActivityScreen::board() const {
     return b;
 }
 
-void ActivityScreen::Form_MouseMove(int, int, Twips, Twips) { makeAllTransparent(Label3); }
+void ActivityScreen::Form_MouseMove(int, int, Twips, Twips) {
+    makeAllTransparent(Label3);
+}
 
-void ActivityScreen::Label3_MouseMove(int Index, int, int, Twips, Twips) { Label3(Index).setOpaque(true); }
+void ActivityScreen::Label3_MouseMove(int Index, int, int, Twips, Twips) {
+    Label3(Index).setOpaque(true);
+}
 
 void ActivityScreen::Label2_MouseMove(int Index, int Button, int, Twips X, Twips Y) {
-    // The left button alone drags; with another button held as well, nothing moves.
-    if (Button != LeftButton)
-        return;
+    // A second button held with the left one stops the drag, so a pupil's stray click never
+    // carries a card away.
+    if (Button != LeftButton) return;
     Label& card = Label2(Index);
     const TwipPoint to = DragBoard::centredOn(card.twipRect(), X, Y);
     card.Move(to.left, to.top);
 }
 
 void ActivityScreen::Label2_MouseUp(int Index, int, int, Twips, Twips) {
-    // Any button's release drops the card: it may have been carried there by the left button while
-    // another one was let go.
+    // Whichever button goes up, the card is put down where it is: a card never stays hanging
+    // between boxes only because the wrong button was released.
     Label& card = Label2(Index);
     const DragBoard before = board();
     TwipPoint corner{card.Left(), card.Top()};
@@ -118,8 +125,7 @@ void ActivityScreen::Label2_MouseUp(int Index, int, int, Twips, Twips) {
         PlaySound(QStringLiteral("wav\\thud3.wav"));
 
     // Once every slot is filled the button stays, even if cards are moved off again.
-    if (board().everySlotFilled())
-        Label3(2).show();
+    if (board().everySlotFilled()) Label3(2).show();
 }
 
 void ActivityScreen::Label3_Click(int Index) {

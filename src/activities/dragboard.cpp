@@ -31,8 +31,7 @@ int DragBoard::completionCount() const {
     int c = 0;
     for (const TwipPoint& card : cards)
         for (const TwipRect& slot : slots)
-            if (liesOn(card, slot))
-                ++c;
+            if (liesOn(card, slot)) ++c;
     return c;
 }
 
@@ -40,7 +39,6 @@ int DragBoard::score() const {
     int s = 0;
     const size_t n = std::min(cards.size(), slots.size());
     for (size_t i = 0; i < n; ++i)
-        if (liesOn(cards[i], slots[i]))
-            ++s;
+        if (liesOn(cards[i], slots[i])) ++s;
     return s;
 }

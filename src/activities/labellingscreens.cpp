@@ -37,11 +37,13 @@ MoonLabelling::MoonLabelling() {
                               .align = Align::Center});
     Label6 = addTitle("The Moon Landings", {3720, 120, 4305, 945});
 
+    // clang-format off
     stackFrontToBack({&Label2(3), &Label2(0), &Label2(2), &Label2(1),
                       &Label1(2), &Label1(1), &Label1(0), &Label1(3),
                       &Label4(3), &Label4(2), &Label4(1), &Label4(0), Label7, Label6,
                       &Label3(2), &Label3(1), &Label3(0),
                       &Image1(2), &Image1(1), &Image1(0), &Image1(3)});
+    // clang-format on
 }
 
 void MoonLabelling::Form_Load() {
@@ -105,33 +107,37 @@ CaesarLabelling::CaesarLabelling() {
                                     .border = true,
                                     .align = Align::Center,
                                     .visible = false}));
-    Label8 = makeLabel(this, {.name = "Label8",
-                              .caption = "In Julius Caesar's writings he described a method that he used to prevent his "
-                                         "enemies from reading his messages. He put his messages in code by moving each "
-                                         "letter three places on in the alphabet.",
-                              .rect = {3600, 0, 8265, 2025},
-                              .font = timesNewRoman(20.25)});
+    Label8 = makeLabel(
+        this, {.name = "Label8",
+               .caption = "In Julius Caesar's writings he described a method that he used to prevent his "
+                          "enemies from reading his messages. He put his messages in code by moving each "
+                          "letter three places on in the alphabet.",
+               .rect = {3600, 0, 8265, 2025},
+               .font = timesNewRoman(20.25)});
     Label9 = makeLabel(this, {.name = "Label9",
                               .caption = "Drag the labels into the correct boxes.",
                               .rect = {120, 7920, 2625, 585},
                               .font = tahoma(11.25, true),
                               .fore = RGB(128, 255, 255),
                               .align = Align::Center});
-    Label11 = makeLabel(this, {.name = "Label11",
-                               .caption = "See if you can work out the meaning of each of these words that have been "
-                                          "encoded using Caesar's method.",
-                               .rect = {3000, 3480, 8865, 1185},
-                               .font = timesNewRoman(20.25)});
+    Label11 = makeLabel(
+        this, {.name = "Label11",
+               .caption = "See if you can work out the meaning of each of these words that have been "
+                          "encoded using Caesar's method.",
+               .rect = {3000, 3480, 8865, 1185},
+               .font = timesNewRoman(20.25)});
     Label6 = addTitle("Julius Caesar", {120, 120, 2865, 705});
     // Its own size once the picture is in.
     Image1 = placed(new ImageBox(this), "Image1", {240, 3360, 2250, 4080});
 
+    // clang-format off
     stackFrontToBack({Label11, &Label10(0), &Label7(0),
                       &Label2(5), &Label2(4), &Label2(3), &Label2(2), &Label2(1), &Label2(0), &Label4(5),
                       &Label5(5), &Label5(4), &Label5(3), &Label5(2), &Label5(1), &Label5(0),
                       &Label4(0), &Label4(4), &Label4(3), &Label4(2), &Label4(1), Label9, Label6,
                       &Label3(2), &Label3(1), &Label3(0), Label8,
                       &Label1(5), &Label1(0), &Label1(1), &Label1(2), &Label1(3), &Label1(4), Image1});
+    // clang-format on
 }
 
 void CaesarLabelling::Form_Load() {

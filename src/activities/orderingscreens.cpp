@@ -48,6 +48,8 @@ void OrderingScreen::Form_Load() {
     setupCards();
 }
 
+// The two timelines as designed, laid out as their tables read.
+// clang-format off
 MoonOrdering::MoonOrdering()
     : OrderingScreen({.events = {{"The first manned spacecraft travelled to the Moon.",
                                   {8040, 2400, 3435, 855}, 9.75, {240, 6000, 3435, 855}},
@@ -112,3 +114,4 @@ CaesarOrdering::CaesarOrdering()
                       &Label3(2), &Label3(1), &Label3(0),
                       &Label1(0), &Label1(1), &Label1(2), &Label1(3), &Label1(4)});
 }
+// clang-format on

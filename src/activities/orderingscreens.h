@@ -17,10 +17,10 @@ public:
 
 protected:
     struct Event {
-        const char* text;   // the slot's design caption, which load moves onto the card
+        const char* text; // the slot's design caption, which load moves onto the card
         TwipRect slot;
         double slotPoints;
-        TwipRect card;      // starting place
+        TwipRect card; // starting place
     };
     struct Date {
         const char* text;

@@ -16,20 +16,16 @@ struct SoundOnEnv : TestEnv {
 };
 
 ActivityScreen& activity(const QString& name) {
-    if (name == "moonord")
-        return *Module1.moonord;
-    if (name == "caesarord")
-        return *Module1.caesarord;
-    if (name == "moonlab")
-        return *Module1.moonlab;
+    if (name == "moonord") return *Module1.moonord;
+    if (name == "caesarord") return *Module1.caesarord;
+    if (name == "moonlab") return *Module1.moonlab;
     return *Module1.caesar2lab;
 }
 
 ActivityScreen& shown(const QString& name) {
     ActivityScreen& screen = activity(name);
     screen.Show();
-    if (!QTest::qWaitForWindowExposed(&screen))
-        qWarning("window not exposed");
+    if (!QTest::qWaitForWindowExposed(&screen)) qWarning("window not exposed");
     return screen;
 }
 
@@ -41,9 +37,13 @@ void drag(Form& form, Label& card, QPoint to, Qt::MouseButton button = Qt::LeftB
     QTest::mouseRelease(w, button, Qt::NoModifier, to);
 }
 
-void dragInto(Form& form, Label& card, const Label& box) { drag(form, card, box.geometry().center()); }
+void dragInto(Form& form, Label& card, const Label& box) {
+    drag(form, card, box.geometry().center());
+}
 
-TwipPoint cornerOf(const Label& l) { return {l.Left(), l.Top()}; }
+TwipPoint cornerOf(const Label& l) {
+    return {l.Left(), l.Top()};
+}
 
 void addScreens() {
     QTest::addColumn<QString>("screen");
@@ -52,7 +52,9 @@ void addScreens() {
         QTest::newRow(name) << QString(name) << n;
 }
 
-int stackPlace(const QWidget* w) { return w->parentWidget()->children().indexOf(const_cast<QWidget*>(w)); }
+int stackPlace(const QWidget* w) {
+    return w->parentWidget()->children().indexOf(const_cast<QWidget*>(w));
+}
 
 } // namespace
 
@@ -118,9 +120,11 @@ void ActivityScreensTest::openingState() {
           "Two astronausts from Apollo 11 landed on the Moon."}},
         {"caesarord",
          {"Caesar was chosen to organize Games and festivals.", "Gaius Julius Caesar was born. ",
-          "Pompey was murdered and Caesar was made dictator for life.", "Caesar was forced to flee from Rome.",
-          "Caesar refused an order to disband his army.", "Caesar was murdered by a group of prominent Senators."}},
-        {"moonlab", {"Command Module", "Service and Command Modules", "Lunar Module", "Apollo Saturn V Launch Vehicle"}},
+          "Pompey was murdered and Caesar was made dictator for life.",
+          "Caesar was forced to flee from Rome.", "Caesar refused an order to disband his army.",
+          "Caesar was murdered by a group of prominent Senators."}},
+        {"moonlab",
+         {"Command Module", "Service and Command Modules", "Lunar Module", "Apollo Saturn V Launch Vehicle"}},
         {"caesar2lab", {"Empire", "Caesar", "Venus", "Roman", "Legion", "Diana"}},
     };
     QCOMPARE(texts, expected[screen]);

@@ -31,8 +31,12 @@ void shoot(ShotContext& ctx, TopicHub& hub, int button, ActivityScreen& (*screen
 } // namespace
 
 static RegisterShots activities("activities", [](ShotContext& ctx) {
-    shoot(ctx, *Module1.moon, 3, [] () -> ActivityScreen& { return *Module1.moonord; }, "moonord");
-    shoot(ctx, *Module1.moon, 1, [] () -> ActivityScreen& { return *Module1.moonlab; }, "moonlab");
-    shoot(ctx, *Module1.caesar, 3, [] () -> ActivityScreen& { return *Module1.caesarord; }, "caesarord");
-    shoot(ctx, *Module1.caesar, 1, [] () -> ActivityScreen& { return *Module1.caesar2lab; }, "caesar2lab");
+    shoot(
+        ctx, *Module1.moon, 3, []() -> ActivityScreen& { return *Module1.moonord; }, "moonord");
+    shoot(
+        ctx, *Module1.moon, 1, []() -> ActivityScreen& { return *Module1.moonlab; }, "moonlab");
+    shoot(
+        ctx, *Module1.caesar, 3, []() -> ActivityScreen& { return *Module1.caesarord; }, "caesarord");
+    shoot(
+        ctx, *Module1.caesar, 1, []() -> ActivityScreen& { return *Module1.caesar2lab; }, "caesar2lab");
 });
