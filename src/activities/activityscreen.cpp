@@ -142,6 +142,9 @@ void ActivityScreen::Label3_Click(int Index) {
         break;
     case 2:
         Module1.Score = board().score();
+        // Normally a no-op; after another screen has changed the count, the results still read
+        // a score out of the cards that were counted.
+        Module1.ScoreOutOf = N;
         showResults();
         break;
     default:

@@ -3,6 +3,7 @@
 #include "activities/labellingscreens.h"
 #include "activities/orderingscreens.h"
 #include "app/module1.h"
+#include "quiz/resultsscreen.h"
 #include "support/testenv.h"
 #include "topics/topichub.h"
 
@@ -164,6 +165,10 @@ void ActivityScreensTest::everyCardInItsBoxScoresFull() {
     clickControl(&s.Label3(2));
     QCOMPARE(Module1.Score, cards);
     QCOMPARE(Module1.ScoreOutOf, cards);
+    ResultsScreen* results = Module1.Welldone.ifLoaded();
+    QVERIFY(results && results->isVisible());
+    QCOMPARE(results->Label1->Caption(), QString("Excellent work. You have scored %1 out of %1.").arg(cards));
+    QVERIFY(results->Label3(0).Visible());
     QVERIFY(s.isVisible()); // stays open beneath the results
 }
 
@@ -177,9 +182,16 @@ void ActivityScreensTest::twoSwappedScoreThreeOutOfFive() {
     QVERIFY(s.Label3(2).Visible());
     clickControl(&s.Label3(2));
     QCOMPARE(Module1.Score, 3);
-    // Each press counts afresh.
+    ResultsScreen& results = *Module1.Welldone;
+    QCOMPARE(results.Label1->Caption(), QString("Good work. You have scored 3 out of 5."));
+    QVERIFY(results.Label6->Visible());
+    QVERIFY(!results.Label3(0).Visible());
+    // Back on the activity, each press counts afresh.
+    clickControl(&results.Label3(1));
+    settle();
     clickControl(&s.Label3(2));
     QCOMPARE(Module1.Score, 3);
+    QVERIFY(Module1.Welldone->isVisible());
 }
 
 void ActivityScreensTest::snapExampleOnTheMoonTimeline() {
@@ -403,6 +415,7 @@ void ActivityScreensTest::foreignCardCountNeverReachesPastTheCards() {
     QVERIFY(s.Label3(2).Visible());
     clickControl(&s.Label3(2));
     QCOMPARE(Module1.Score, 4);
+    QCOMPARE(Module1.Welldone->Label1->Caption(), QString("Excellent work. You have scored 4 out of 4."));
     clickControl(&s.Label3(1));
     QCOMPARE(cornerOf(s.Label2(3)), cornerOf(s.Label4(3)));
 }
