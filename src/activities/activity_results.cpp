@@ -4,4 +4,6 @@
 
 // Hand-off to the results screen: it reads the score and the card count from Module1 when it
 // loads, and the activity touches none of its controls.
-void ActivityScreen::showResults() { Module1.Welldone->Show(); }
+void ActivityScreen::showResults() {
+    Module1.Welldone->Show();
+}
