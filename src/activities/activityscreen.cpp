@@ -1,0 +1,154 @@
+#include "activities/activityscreen.h"
+
+#include "app/module1.h"
+#include "platform/build.h"
+#include "sound/playsound.h"
+
+#include <algorithm>
+
+ActivityScreen::ActivityScreen() {
+    // Handlers first: elements added later are wired as they arrive.
+    Label2.onMouseMove([this](int i, int b, int s, Twips x, Twips y) { Label2_MouseMove(i, b, s, x, y); });
+    Label2.onMouseUp([this](int i, int b, int s, Twips x, Twips y) { Label2_MouseUp(i, b, s, x, y); });
+    Label3.onClick([this](int i) { Label3_Click(i); });
+    Label3.onMouseMove([this](int i, int b, int s, Twips x, Twips y) { Label3_MouseMove(i, b, s, x, y); });
+
+    Label3.add(0, makeLabel(this, buttonSpec("Label3", "Exit", {10560, 7920, 1245, 495})));
+    Label3.add(1, makeLabel(this, buttonSpec("Label3", "Start Again", {3360, 7920, 2565, 495})));
+    LabelSpec check = buttonSpec("Label3", "Check Score", {6000, 7920, 2565, 495});
+    check.visible = false;
+    Label3.add(2, makeLabel(this, check));
+}
+
+void ActivityScreen::addSlot(int index, const QString& caption, TwipRect rect, double points, Align align) {
+    Label1.add(index, makeLabel(this, {.name = "Label1",
+                                       .caption = caption,
+                                       .rect = rect,
+                                       .font = tahoma(points, true),
+                                       .opaque = true,
+                                       .border = true,
+                                       .align = align}));
+}
+
+void ActivityScreen::addCard(int index, TwipRect rect, double points) {
+    Label2.add(index, makeLabel(this, {.name = "Label2",
+                                       .caption = "Label2",
+                                       .rect = rect,
+                                       .font = tahoma(points, true),
+                                       .opaque = true,
+                                       .border = true,
+                                       .align = Align::Center}));
+}
+
+void ActivityScreen::addHome(int index) {
+    // Placed and sized at load from its card.
+    Label4.add(index, makeLabel(this, {.name = "Label4",
+                                       .caption = QString(),
+                                       .rect = {0, 0, 495, 495},
+                                       .font = tahoma(8.25),
+                                       .border = true}));
+}
+
+Label* ActivityScreen::addTitle(const QString& caption, TwipRect rect) {
+    return makeLabel(this, {.name = "Label6",
+                            .caption = caption,
+                            .rect = rect,
+                            .font = timesNewRoman(24),
+                            .align = Align::Center});
+}
+
+int ActivityScreen::cardCount() const {
+    const int n = std::min({Label1.count(), Label2.count(), Label4.count()});
+    return std::clamp(Module1.ScoreOutOf, 0, n);
+}
+
+void ActivityScreen::setupCards() {
+    const int N = cardCount();
+    for (int i = 0; i < N; ++i) {
+        Label1(i).hide();
+        Label4(i).setWidth(Label2(i).Width());
+        Label4(i).setHeight(Label2(i).Height());
+    }
+    for (int i = 0; i < N; ++i) {
+        Label2(i).setCaption(Label1(i).Caption());
+        Label1(i).setCaption(QString());
+        Label1(i).setOpaque(false);
+        Label1(i).show();
+        Label4(i).Move(Label2(i).Left(), Label2(i).Top());
+    }
+    for (int i = 0; i < N; ++i) {
+        Label2(i).show();
+        Label4(i).show();
+    }
+}
+
+DragBoard ActivityScreen::board() const {
+    const int N = cardCount();
+    DragBoard b;
+    b.slots.reserve(N);
+    b.homes.reserve(N);
+    b.cards.reserve(N);
+    for (int i = 0; i < N; ++i) {
+        b.slots.push_back(Label1(i).twipRect());
+        b.homes.push_back(Label4(i).twipRect());
+        b.cards.push_back({Label2(i).Left(), Label2(i).Top()});
+    }
+    return b;
+}
+
+void ActivityScreen::Form_MouseMove(int, int, Twips, Twips) {
+    makeAllTransparent(Label3);
+}
+
+void ActivityScreen::Label3_MouseMove(int Index, int, int, Twips, Twips) {
+    Label3(Index).setOpaque(true);
+}
+
+void ActivityScreen::Label2_MouseMove(int Index, int Button, int, Twips X, Twips Y) {
+    // A second button held with the left one stops the drag, so a pupil's stray click never
+    // carries a card away.
+    if (Button != LeftButton) return;
+    Label& card = Label2(Index);
+    const TwipPoint to = DragBoard::centredOn(card.twipRect(), X, Y);
+    card.Move(to.left, to.top);
+}
+
+void ActivityScreen::Label2_MouseUp(int Index, int, int, Twips, Twips) {
+    // Whichever button goes up, the card is put down where it is: a card never stays hanging
+    // between boxes only because the wrong button was released.
+    Label& card = Label2(Index);
+    const DragBoard before = board();
+    TwipPoint corner{card.Left(), card.Top()};
+    const std::vector<Snap> snaps = before.drop(corner);
+    card.Move(corner.left, corner.top);
+    for (size_t k = 0; k < snaps.size(); ++k)
+        PlaySound(QStringLiteral("wav\\thud3.wav"));
+
+    // Once every slot is filled the button stays, even if cards are moved off again.
+    if (board().everySlotFilled()) Label3(2).show();
+}
+
+void ActivityScreen::Label3_Click(int Index) {
+    Module1.Score = 0;
+    const int N = cardCount();
+    switch (Index) {
+    case 0:
+        Unload();
+        break;
+    case 1:
+        for (int i = 0; i < N; ++i)
+            Label2(i).Move(Label4(i).Left(), Label4(i).Top());
+        Label3(2).hide();
+        break;
+    case 2:
+        Module1.Score = board().score();
+        // Normally a no-op; after another screen has changed the count, the results still read
+        // a score out of the cards that were counted.
+        Module1.ScoreOutOf = N;
+        showResults();
+        break;
+    default:
+        break;
+    }
+    PlayClick();
+}

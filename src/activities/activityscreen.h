@@ -1,0 +1,47 @@
+#pragma once
+
+#include "activities/dragboard.h"
+#include "platform/controlarray.h"
+#include "platform/form.h"
+
+// What the four drag-and-drop screens share: slots, cards, home boxes and the three buttons, and
+// every handler. A screen adds its own content and layout and says where the cards' set-up stands
+// in its load. The card count is read from Module1.ScoreOutOf, which each screen's load sets.
+class ActivityScreen : public Form {
+public:
+    ControlArray<Label> Label1; // slots: where card i belongs
+    ControlArray<Label> Label2; // cards
+    ControlArray<Label> Label3; // "Exit", "Start Again", "Check Score"
+    ControlArray<Label> Label4; // home boxes: where card i starts
+    Label* Label6 = nullptr;    // the title, set by the hub that opens the screen
+
+    void Form_MouseMove(int Button, int Shift, Twips X, Twips Y) override;
+    void Label2_MouseMove(int Index, int Button, int Shift, Twips X, Twips Y);
+    void Label2_MouseUp(int Index, int Button, int Shift, Twips X, Twips Y);
+    void Label3_Click(int Index);
+    void Label3_MouseMove(int Index, int Button, int Shift, Twips X, Twips Y);
+
+    // The cards, slots and home boxes as positions, over the current card count.
+    DragBoard board() const;
+
+protected:
+    ActivityScreen();
+
+    // Design-time controls, as the screens' tables describe them.
+    void addSlot(int index, const QString& caption, TwipRect rect, double points, Align align);
+    void addCard(int index, TwipRect rect, double points);
+    void addHome(int index);
+    Label* addTitle(const QString& caption, TwipRect rect);
+
+    // Moves each answer text from its slot onto its card, empties the slots and puts the home boxes
+    // under the cards.
+    void setupCards();
+
+    // The card count the handlers work over; never more than the cards there are, whatever another
+    // screen has left in ScoreOutOf.
+    int cardCount() const;
+
+private:
+    // The results screen takes everything it needs from Module1.Score and Module1.ScoreOutOf.
+    void showResults();
+};

@@ -1,0 +1,164 @@
+#include "activities/labellingscreens.h"
+
+#include "app/module1.h"
+#include "app/setupscreen.h"
+#include "platform/build.h"
+
+// ---- moonlab ----------------------------------------------------------------------------------
+
+MoonLabelling::MoonLabelling() {
+    setObjectName(QStringLiteral("moonlab"));
+    const struct {
+        const char* text;
+        TwipRect slot;
+        TwipRect card;
+    } parts[] = {
+        {"Command Module", {8760, 7200, 2205, 615}, {120, 6480, 2205, 615}},
+        {"Service and Command Modules", {4560, 4680, 2205, 615}, {120, 7200, 2205, 615}},
+        {"Lunar Module", {8760, 3870, 2205, 615}, {2400, 7200, 2205, 615}},
+        {"Apollo Saturn V Launch Vehicle", {720, 5520, 2205, 615}, {2400, 6480, 2205, 615}},
+    };
+    for (int i = 0; i < 4; ++i) {
+        addSlot(i, QString::fromUtf8(parts[i].text), parts[i].slot, 11.25, Align::Center);
+        addCard(i, parts[i].card, 11.25);
+        addHome(i);
+    }
+    const TwipRect pictures[] = {
+        {240, 120, 3270, 5310}, {3960, 960, 3630, 3630}, {8280, 120, 3255, 3660}, {8040, 4620, 3660, 2505}};
+    for (int i = 0; i < 4; ++i) {
+        auto* image = placed(new ImageBox(this), "Image1", pictures[i]);
+        image->setStretch(true);
+        Image1.add(i, image);
+    }
+    Label7 = makeLabel(this, {.name = "Label7",
+                              .caption = "Label these pictures of parts of the Apollo Moon spacecraft.",
+                              .rect = {3840, 5520, 3825, 825},
+                              .font = timesNewRoman(15.75),
+                              .align = Align::Center});
+    Label6 = addTitle("The Moon Landings", {3720, 120, 4305, 945});
+
+    // clang-format off
+    stackFrontToBack({&Label2(3), &Label2(0), &Label2(2), &Label2(1),
+                      &Label1(2), &Label1(1), &Label1(0), &Label1(3),
+                      &Label4(3), &Label4(2), &Label4(1), &Label4(0), Label7, Label6,
+                      &Label3(2), &Label3(1), &Label3(0),
+                      &Image1(2), &Image1(1), &Image1(0), &Image1(3)});
+    // clang-format on
+}
+
+void MoonLabelling::Form_Load() {
+    SetupScreen(*this);
+    setBackColor(Colours::ScreenBlue);
+    Module1.ScoreOutOf = 4;
+    // A picture that cannot be read stays empty; the activity does not need it to work.
+    Image1(0).setPicture(LoadPicture("Images\\saturnv2.jpg"));
+    Image1(1).setPicture(LoadPicture("Images\\service.jpg"));
+    Image1(2).setPicture(LoadPicture("Images\\lunarmodule2.jpg"));
+    Image1(3).setPicture(LoadPicture("Images\\splashdown.jpg"));
+    setupCards();
+}
+
+// ---- caesar2lab -------------------------------------------------------------------------------
+
+CaesarLabelling::CaesarLabelling() {
+    setObjectName(QStringLiteral("caesar2lab"));
+    const struct {
+        const char* text;
+        TwipRect slot;
+        double slotPoints;
+        TwipRect card;
+    } words[] = {
+        {"Empire", {5160, 6240, 1635, 495}, 15.75, {660, 7200, 1635, 495}},
+        {"Caesar", {5160, 4800, 1635, 495}, 15.75, {6000, 7200, 1635, 495}},
+        {"Venus", {9120, 5520, 1635, 495}, 15.75, {2400, 7200, 1635, 495}},
+        {"Roman", {5160, 5520, 1635, 495}, 14.25, {4200, 7200, 1635, 495}},
+        {"Legion", {9120, 4800, 1635, 495}, 15.75, {7800, 7200, 1635, 495}},
+        {"Diana", {9120, 6240, 1635, 495}, 15.75, {9600, 7200, 1635, 495}},
+    };
+    for (int i = 0; i < 6; ++i) {
+        addSlot(i, QString::fromUtf8(words[i].text), words[i].slot, words[i].slotPoints, Align::Left);
+        addCard(i, words[i].card, 14.25);
+        addHome(i);
+    }
+    const struct {
+        const char* text;
+        TwipRect rect;
+    } codeWords[] = {
+        {"FDHVDU", {3600, 4860, 1350, 375}}, {"URPDQ", {3600, 5580, 1155, 375}},
+        {"HPSLUH", {3600, 6300, 1305, 375}}, {"OHJLRQ", {7560, 4860, 1290, 375}},
+        {"YHQXV", {7560, 5580, 1110, 375}},  {"GLDQD", {7560, 6300, 1140, 375}},
+    };
+    for (int k = 0; k < 6; ++k)
+        Label5.add(k, makeLabel(this, {.name = "Label5",
+                                       .caption = codeWords[k].text,
+                                       .rect = codeWords[k].rect,
+                                       .font = tahoma(15.75, true)}));
+    Label7.add(0, makeLabel(this, {.name = "Label7",
+                                   .caption = "a",
+                                   .rect = {360, 2160, 375, 495},
+                                   .font = tahoma(15.75, true),
+                                   .align = Align::Center,
+                                   .visible = false}));
+    Label10.add(0, makeLabel(this, {.name = "Label10",
+                                    .caption = "D",
+                                    .rect = {360, 2640, 375, 495},
+                                    .font = tahoma(15.75, true),
+                                    .opaque = true,
+                                    .border = true,
+                                    .align = Align::Center,
+                                    .visible = false}));
+    Label8 = makeLabel(
+        this, {.name = "Label8",
+               .caption = "In Julius Caesar's writings he described a method that he used to prevent his "
+                          "enemies from reading his messages. He put his messages in code by moving each "
+                          "letter three places on in the alphabet.",
+               .rect = {3600, 0, 8265, 2025},
+               .font = timesNewRoman(20.25)});
+    Label9 = makeLabel(this, {.name = "Label9",
+                              .caption = "Drag the labels into the correct boxes.",
+                              .rect = {120, 7920, 2625, 585},
+                              .font = tahoma(11.25, true),
+                              .fore = RGB(128, 255, 255),
+                              .align = Align::Center});
+    Label11 = makeLabel(
+        this, {.name = "Label11",
+               .caption = "See if you can work out the meaning of each of these words that have been "
+                          "encoded using Caesar's method.",
+               .rect = {3000, 3480, 8865, 1185},
+               .font = timesNewRoman(20.25)});
+    Label6 = addTitle("Julius Caesar", {120, 120, 2865, 705});
+    // Its own size once the picture is in.
+    Image1 = placed(new ImageBox(this), "Image1", {240, 3360, 2250, 4080});
+
+    // clang-format off
+    stackFrontToBack({Label11, &Label10(0), &Label7(0),
+                      &Label2(5), &Label2(4), &Label2(3), &Label2(2), &Label2(1), &Label2(0), &Label4(5),
+                      &Label5(5), &Label5(4), &Label5(3), &Label5(2), &Label5(1), &Label5(0),
+                      &Label4(0), &Label4(4), &Label4(3), &Label4(2), &Label4(1), Label9, Label6,
+                      &Label3(2), &Label3(1), &Label3(0), Label8,
+                      &Label1(5), &Label1(0), &Label1(1), &Label1(2), &Label1(3), &Label1(4), Image1});
+    // clang-format on
+}
+
+void CaesarLabelling::Form_Load() {
+    SetupScreen(*this);
+    Module1.ScoreOutOf = 6;
+    setupCards();
+    // The code table: each letter 60 twips to the right of the one before, every capital three
+    // letters on from the small letter above it.
+    for (int i = 1; i <= 25; ++i) {
+        Label& small = Label7.Load(i);
+        Label& capital = Label10.Load(i);
+        small.setLeft(Label7(i - 1).Left() + Label7(i - 1).Width() + 60);
+        capital.setLeft(Label10(i - 1).Left() + Label10(i - 1).Width() + 60);
+        small.setTop(Label7(0).Top());
+        capital.setTop(Label10(0).Top());
+        small.setCaption(QChar(97 + i));
+        capital.setCaption(QChar(65 + (i + 3) % 26));
+    }
+    for (int i = 0; i <= 25; ++i) {
+        Label7(i).show();
+        Label10(i).show();
+    }
+    Image1->setPicture(LoadPicture("images\\caesar2.jpg"));
+}

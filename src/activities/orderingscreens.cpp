@@ -1,0 +1,117 @@
+#include "activities/orderingscreens.h"
+
+#include "app/module1.h"
+#include "app/setupscreen.h"
+#include "platform/build.h"
+
+namespace {
+
+Line* yellowLine(QWidget* parent, const QString& name, Twips x1, Twips y1, Twips x2, Twips y2) {
+    auto* l = new Line(parent);
+    l->setObjectName(name);
+    l->setBorderColor(Colours::Yellow);
+    l->setBorderWidth(3);
+    l->setPoints(x1, y1, x2, y2);
+    return l;
+}
+
+} // namespace
+
+OrderingScreen::OrderingScreen(const Design& d) : events_(static_cast<int>(d.events.size())) {
+    for (int i = 0; i < events_; ++i) {
+        const Event& e = d.events[i];
+        addSlot(i, QString::fromUtf8(e.text), e.slot, e.slotPoints, Align::Center);
+        addCard(i, e.card, 9.75);
+        addHome(i);
+    }
+    for (int i = 0; i < static_cast<int>(d.dates.size()); ++i) {
+        const Date& date = d.dates[i];
+        Label5.add(i, makeLabel(this, {.name = "Label5",
+                                       .caption = QString::fromUtf8(date.text),
+                                       .rect = date.rect,
+                                       .font = tahoma(12, true)}));
+        Line2.push_back(yellowLine(this, "Line2", d.tickFrom, date.tickY, d.tickTo, date.tickY));
+    }
+    Line1 = yellowLine(this, "Line1", d.lineX, d.lineTop, d.lineX, d.lineBottom);
+    Label8 = makeLabel(this, {.name = "Label8",
+                              .caption = "Put these events in the correct order along the timeline. ",
+                              .rect = {720, 1320, 4800, 3465},
+                              .font = timesNewRoman(36),
+                              .fore = RGB(0, 255, 0),
+                              .align = Align::Center});
+    Label6 = addTitle("Label6", {120, 120, 4425, 705});
+}
+
+void OrderingScreen::Form_Load() {
+    SetupScreen(*this);
+    Module1.ScoreOutOf = events_;
+    setupCards();
+}
+
+// The two timelines as designed, laid out as their tables read.
+// clang-format off
+MoonOrdering::MoonOrdering()
+    : OrderingScreen({.events = {{"The first manned spacecraft travelled to the Moon.",
+                                  {8040, 2400, 3435, 855}, 9.75, {240, 6000, 3435, 855}},
+                                 {"The Soviet Union launched the world's first satellite - sputnik.",
+                                  {8040, 240, 3435, 855}, 9.75, {4200, 6000, 3435, 855}},
+                                 {"This year was set as the target for sending Americans to the Moon by President "
+                                  "Kennedy.",
+                                  {8040, 4560, 3435, 855}, 9.75, {8160, 6000, 3435, 855}},
+                                 {"Yuri Gagarin became the first person to travel into space.",
+                                  {8040, 1320, 3435, 855}, 9.75, {6240, 6960, 3435, 855}},
+                                 {"Two astronausts from Apollo 11 landed on the Moon.",
+                                  {8040, 3480, 3435, 855}, 9, {2220, 6960, 3435, 855}}},
+                      .dates = {{"1957", {7200, 450, 825, 345}, 600},
+                                {"1961", {7200, 1560, 825, 345}, 1710},
+                                {"1968", {7200, 2640, 825, 345}, 2790},
+                                {"1969", {7200, 3720, 825, 345}, 3870},
+                                {"1970", {7200, 4800, 825, 345}, 4950}},
+                      .tickFrom = 7080,
+                      .tickTo = 6840,
+                      .lineX = 6840,
+                      .lineTop = 360,
+                      .lineBottom = 5160}) {
+    setObjectName(QStringLiteral("moonord"));
+    stackFrontToBack({&Label2(4), &Label2(3), &Label2(2), &Label2(1), &Label2(0),
+                      Line2[4], Line2[3], Line2[2], Line2[1], Line2[0],
+                      &Label5(4), &Label5(3), &Label5(2), &Label5(1), &Label5(0), Line1,
+                      &Label4(0), &Label4(1), &Label4(2), &Label4(3), &Label4(4), Label8, Label6,
+                      &Label3(2), &Label3(1), &Label3(0),
+                      &Label1(0), &Label1(1), &Label1(2), &Label1(3), &Label1(4)});
+}
+
+CaesarOrdering::CaesarOrdering()
+    : OrderingScreen({.events = {{"Caesar was chosen to organize Games and festivals.",
+                                  {8040, 2160, 3435, 615}, 9.75, {240, 6360, 3435, 615}},
+                                 {"Gaius Julius Caesar was born. ", {8040, 240, 3435, 615}, 9.75,
+                                  {240, 7080, 3435, 615}},
+                                 {"Pompey was murdered and Caesar was made dictator for life.",
+                                  {8040, 4080, 3435, 615}, 9.75, {8160, 6360, 3435, 615}},
+                                 {"Caesar was forced to flee from Rome.", {8040, 1200, 3435, 615}, 9.75,
+                                  {8160, 7080, 3435, 615}},
+                                 {"Caesar refused an order to disband his army.", {8040, 3120, 3435, 615}, 9,
+                                  {4200, 7080, 3435, 615}},
+                                 {"Caesar was murdered by a group of prominent Senators.",
+                                  {8040, 5040, 3435, 615}, 9.75, {4200, 6360, 3435, 615}}},
+                      .dates = {{"100 BC", {7080, 330, 945, 345}, 480},
+                                {"82 BC", {7080, 1320, 825, 345}, 1470},
+                                {"65 BC", {7080, 2280, 825, 345}, 2430},
+                                {"49 BC", {7080, 3240, 825, 345}, 3390},
+                                {"48 BC", {7080, 4200, 825, 345}, 4350},
+                                {"44 BC", {7080, 5160, 825, 345}, 5310}},
+                      .tickFrom = 6960,
+                      .tickTo = 6720,
+                      .lineX = 6720,
+                      .lineTop = 120,
+                      .lineBottom = 5640}) {
+    setObjectName(QStringLiteral("caesarord"));
+    stackFrontToBack({&Label2(5), &Label2(4), &Label2(3), &Label2(2), &Label2(1), &Label2(0),
+                      &Label1(5), &Label4(5), &Label5(5),
+                      Line2[5], Line2[4], Line2[3], Line2[2], Line2[1], Line2[0],
+                      &Label5(4), &Label5(3), &Label5(2), &Label5(1), &Label5(0), Line1,
+                      &Label4(0), &Label4(1), &Label4(2), &Label4(3), &Label4(4), Label8, Label6,
+                      &Label3(2), &Label3(1), &Label3(0),
+                      &Label1(0), &Label1(1), &Label1(2), &Label1(3), &Label1(4)});
+}
+// clang-format on

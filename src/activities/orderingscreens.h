@@ -1,0 +1,50 @@
+#pragma once
+
+#include "activities/activityscreen.h"
+
+#include <vector>
+
+// The timeline activities: a vertical line with a tick and a date for each event, an empty box
+// beside each date, and the events on cards below to be dragged into those boxes.
+class OrderingScreen : public ActivityScreen {
+public:
+    void Form_Load() override;
+
+    ControlArray<Label> Label5; // the dates
+    std::vector<Line*> Line2;   // the ticks, by index
+    Line* Line1 = nullptr;      // the timeline
+    Label* Label8 = nullptr;    // the instruction
+
+protected:
+    struct Event {
+        const char* text; // the slot's design caption, which load moves onto the card
+        TwipRect slot;
+        double slotPoints;
+        TwipRect card; // starting place
+    };
+    struct Date {
+        const char* text;
+        TwipRect rect;
+        Twips tickY;
+    };
+    struct Design {
+        std::vector<Event> events; // by index
+        std::vector<Date> dates;   // by index, from the top of the timeline
+        Twips tickFrom, tickTo;    // the ticks run from x tickFrom to x tickTo
+        Twips lineX, lineTop, lineBottom;
+    };
+    explicit OrderingScreen(const Design& design);
+
+private:
+    int events_;
+};
+
+class MoonOrdering : public OrderingScreen {
+public:
+    MoonOrdering();
+};
+
+class CaesarOrdering : public OrderingScreen {
+public:
+    CaesarOrdering();
+};
