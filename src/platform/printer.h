@@ -7,6 +7,7 @@
 #include <QString>
 #include <memory>
 #include <stdexcept>
+#include <utility>
 
 // Raised by a print job that cannot go on (no printer, a failed page); the printing screens catch
 // it and tell the user.
@@ -63,11 +64,14 @@ public:
     void Line(Twips x1, Twips y1, Twips x2, Twips y2, const QColor& colour);
     void PaintPicture(const Picture& picture, Twips x, Twips y);
     void EndDoc();
-    // Drops a job left open by a failure, so the next one starts clean.
+    // Drops an open job unprinted (a failed operation drops its job by itself).
     void abandon();
+
+    bool jobOpen() const { return job_ != nullptr; }
 
 private:
     PrintSurface& surface();
+    template <class F> auto guarded(F&& f) -> decltype(f(std::declval<PrintSurface&>()));
 
     std::shared_ptr<PrinterBackend> backend_;
     std::unique_ptr<PrintSurface> job_;
