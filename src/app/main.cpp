@@ -11,17 +11,29 @@
 #include <QStyleFactory>
 #include <QTimer>
 #include <cstdio>
+#include <functional>
+#include <utility>
 
 namespace {
 
-// Ends the start-up benchmark's run once the title screen has been painted.
-class QuitAfterPaint : public QObject {
+// Runs a step once the title screen has been painted: work that the first screen does not need
+// waits until the pupil can see something. The title's frame covers the whole window, so the
+// paint arrives at a child, not at the window itself.
+class AfterFirstPaint : public QObject {
 public:
+    AfterFirstPaint(QWidget* screen, std::function<void()> step) : screen_(screen), step_(std::move(step)) {}
     bool eventFilter(QObject* watched, QEvent* e) override {
-        if (e->type() == QEvent::Paint)
-            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        if (e->type() == QEvent::Paint && step_) {
+            auto* w = qobject_cast<QWidget*>(watched);
+            if (w && w->window() == screen_)
+                QTimer::singleShot(0, qApp, std::exchange(step_, nullptr));
+        }
         return QObject::eventFilter(watched, e);
     }
+
+private:
+    QWidget* screen_;
+    std::function<void()> step_;
 };
 
 QStringList argumentsOf(int argc, char** argv) {
@@ -62,7 +74,6 @@ int main(int argc, char** argv) {
         return 1;
     }
     setDataFolder(*data);
-    registerBundledFonts();
     installRealServices();
     installPrinter(cmd.printToPdfDir);
 
@@ -75,9 +86,14 @@ int main(int argc, char** argv) {
         QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
     };
 
-    QuitAfterPaint quitter;
-    if (cmd.quitAfterFirstPaint)
-        Module1.Titlefrm->installEventFilter(&quitter);
+    // The title screen uses no Tahoma: the fonts can wait until it is up.
+    AfterFirstPaint afterPaint(&*Module1.Titlefrm, [quit = cmd.quitAfterFirstPaint] {
+        if (quit)
+            QCoreApplication::exit(0);
+        else
+            registerBundledFonts();
+    });
+    app.installEventFilter(&afterPaint);
     Module1.Titlefrm->Show();
 
     const int status = QApplication::exec();

@@ -1,6 +1,7 @@
 #include "app/setupscreen.h"
 
 #include "platform/controls.h"
+#include "platform/fonts.h"
 #include "platform/form.h"
 #include "platform/services.h"
 
@@ -8,6 +9,8 @@
 #include <QCursor>
 
 void SetupScreen(Form& screen) {
+    // Every framed screen uses Tahoma; the program registers it just after its first screen is up.
+    registerBundledFonts();
     screen.setBackColor(Colours::ScreenBlue);
     screen.setCaption(QStringLiteral("Tellwyn"));
     // Looked up by name: only some screens have one.

@@ -4,44 +4,38 @@
 #include "platform/units.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QGuiApplication>
-#include <QHash>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QLibrary>
+#include <QTimer>
 
 namespace {
 
-// Plays through QSoundEffect, one effect per file kept for the run, so a repeated click starts at
-// once. A request for a file that is still loading plays when it is ready.
-class QtSoundDevice : public SoundDevice {
+// Qt Multimedia brings two dozen libraries with it (audio servers, codecs, networking), so the
+// device that uses it lives in a plugin loaded after the first screen is up, not at start.
+class PluginSoundDevice : public SoundDevice {
 public:
     void play(const QString& absolutePath) override {
-        if (absolutePath.isEmpty() || !QFileInfo(absolutePath).isFile())
+        load();
+        if (device_)
+            device_->play(absolutePath);
+    }
+    void load() {
+        if (tried_)
             return;
-        QSoundEffect*& effect = effects_[absolutePath];
-        if (!effect) {
-            effect = new QSoundEffect(qApp);
-            QObject::connect(effect, &QSoundEffect::statusChanged, effect, [effect] {
-                if (effect->status() == QSoundEffect::Ready && effect->property("pending").toBool()) {
-                    effect->setProperty("pending", false);
-                    effect->play();
-                }
-            });
-            effect->setSource(QUrl::fromLocalFile(absolutePath));
-        }
-        if (effect->status() == QSoundEffect::Ready) {
-            effect->play();
-        } else if (effect->status() != QSoundEffect::Error) {
-            effect->setProperty("pending", true);
-        }
+        tried_ = true;
+        QLibrary library(QCoreApplication::applicationDirPath() + QStringLiteral("/tellwyn-sound"));
+        using Factory = SoundDevice* (*)();
+        if (auto create = reinterpret_cast<Factory>(library.resolve("tellwynCreateSoundDevice")))
+            device_.reset(create());
+        // Without the plugin (or an audio device) the program is silent, as with a missing file.
     }
 
 private:
-    QHash<QString, QSoundEffect*> effects_;
+    bool tried_ = false;
+    std::unique_ptr<SoundDevice> device_;
 };
 
 class DialogMessageBoxes : public MessageBoxes {
@@ -80,7 +74,9 @@ public:
 void installRealServices() {
     installQuietServices();
     Services& s = services();
-    s.sound = std::make_shared<QtSoundDevice>();
+    auto sound = std::make_shared<PluginSoundDevice>();
+    s.sound = sound;
+    QTimer::singleShot(300, qApp, [sound] { sound->load(); });
     s.messages = std::make_shared<DialogMessageBoxes>();
     s.programEnd = std::make_shared<EventLoopEnd>();
     s.display = std::make_shared<ScreenDisplay>();

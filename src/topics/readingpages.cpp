@@ -15,11 +15,11 @@ QString notesPagePicture(const QString& base, int page, bool forPaper) {
 }
 
 QString guideCounter(int page) {
-    return QStringLiteral("Page") + numberText(page) + QStringLiteral(" of") + numberText(GuidePageCount);
+    return QStringLiteral("Page") + withSign(page) + QStringLiteral(" of") + withSign(GuidePageCount);
 }
 
 QString notesCounter(int page, int count) {
-    return QStringLiteral("Page") + numberText(page) + QStringLiteral(" of") + numberText(count);
+    return QStringLiteral("Page") + withSign(page) + QStringLiteral(" of") + withSign(count);
 }
 
 int nextLogoFrame(std::optional<int> frame) {

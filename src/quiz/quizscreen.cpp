@@ -1,0 +1,172 @@
+#include "quiz/quizscreen.h"
+
+#include "app/module1.h"
+#include "app/setupscreen.h"
+#include "platform/build.h"
+#include "platform/numbertext.h"
+#include "quiz/quizmarking.h"
+#include "quiz/resultsscreen.h"
+#include "quiz/wronganswersscreen.h"
+#include "sound/playsound.h"
+
+namespace {
+bool isQuestion(int n) {
+    return n >= 1 && n <= 10;
+}
+} // namespace
+
+QuizScreen::QuizScreen() {
+    setObjectName(QStringLiteral("multiple"));
+    setClientSize(11790, 8400);
+    Label1 = makeLabel(this, {.name = "Label1",
+                              .caption = "Multiple Choice",
+                              .rect = {120, 120, 6240, 900},
+                              .font = tahoma(36, true),
+                              .align = Align::Center});
+    Label5 = makeLabel(this, {.name = "Label5",
+                              .caption = "Label5",
+                              .rect = {120, 1200, 6465, 585},
+                              .font = timesNewRoman(24),
+                              .fore = RGB(0, 255, 0),
+                              .align = Align::Center});
+    Label6 = makeLabel(this, {.name = "Label6",
+                              .caption = "Label6",
+                              .rect = {120, 1920, 6465, 705},
+                              .font = timesNewRoman(24),
+                              .fore = RGB(128, 128, 255),
+                              .align = Align::Center});
+    Label3.add(3, makeLabel(this, buttonSpec("Label3", "Print Worksheet", {7920, 1920, 3045, 495})));
+    Label4 = makeLabel(this, {.name = "Label4",
+                              .caption = "Question 1",
+                              .rect = {360, 3240, 5415, 615},
+                              .font = timesNewRoman(24)});
+    Label2 = makeLabel(this, {.name = "Label2",
+                              .caption = "Label2",
+                              .rect = {960, 3960, 9840, 1455},
+                              .font = timesNewRoman(30),
+                              .align = Align::Center});
+    for (int i = 1; i <= 4; ++i) {
+        auto* answer =
+            placed(new OptionButton(this), "Option1", {2400, 5400.0f + 600.0f * (i - 1), 6975, 525});
+        answer->setFont(timesNewRoman(20.25));
+        answer->setForeColor(Colours::Yellow);
+        Option1.add(i, answer);
+    }
+    Option1.add(5, placed(new OptionButton(this), "Option1", {6840, 240, 495, 375}));
+    Option1(5).setChecked(true);
+    LabelSpec previous = buttonSpec("Label3", "<< Previous Question", {2040, 7920, 3765, 495});
+    previous.visible = false;
+    Label3.add(0, makeLabel(this, previous));
+    Label3.add(1, makeLabel(this, buttonSpec("Label3", "Next Question >>", {6000, 7920, 3765, 495})));
+    Label3.add(2, makeLabel(this, buttonSpec("Label3", "Exit", {10560, 7920, 1245, 495})));
+    // Created last so that it covers the no-answer button.
+    Picture1 = placed(new PictureBox(this), "Picture1", {6840, 240, 855, 615});
+
+    Label3.onClick([this](int i) { Label3_Click(i); });
+    Label3.onMouseMove([this](int i, int, int, Twips, Twips) { Label3(i).setOpaque(true); });
+    Option1.onClick([this](int i) { Option1_Click(i); });
+}
+
+void QuizScreen::Form_Load() {
+    SetupScreen(*this);
+    Module1.Score = 0;
+    Module1.ScoreOutOf = 10;
+    Module1.QuestionNumber = 1;
+    for (int i = 1; i <= 10; ++i)
+        Module1.QuestionMarks[i] = 0;
+    Option1(5).Move(Picture1->Left() + 240, Picture1->Top() + 240);
+    for (int i = 1; i <= 4; ++i)
+        Option1(i).setBackColor(Colours::ScreenBlue);
+    Label6->setCaption(Module1.SetTitle);
+    showquest();
+}
+
+void QuizScreen::Form_MouseMove(int, int, Twips, Twips) {
+    makeAllTransparent(Label3);
+}
+
+void QuizScreen::showquest() {
+    const int n = Module1.QuestionNumber;
+    if (!isQuestion(n)) return;
+    Option1(5).setValue(true);
+    Label3(0).setVisible(true);
+    Label3(1).setCaption(QStringLiteral("Next Question >>"));
+    Label4->setCaption(QStringLiteral("Question") + withSign(n));
+    Label2->setCaption(Module1.QuestionText[n]);
+    Option1(1).setCaption(Module1.AnswerA[n]);
+    Option1(2).setCaption(Module1.AnswerB[n]);
+    Option1(3).setCaption(Module1.AnswerC[n]);
+    Option1(4).setCaption(Module1.AnswerD[n]);
+    if (n == 1) Label3(0).setVisible(false);
+    if (n == 10) Label3(1).setCaption(QStringLiteral("Check Score >>"));
+    if (Option1(5).Visible()) Option1(5).setFocus();
+}
+
+void QuizScreen::Label3_Click(int Index) {
+    switch (Index) {
+    case 0:
+        // The question being left is not marked: it is marked again when the pupil moves on.
+        if (Module1.QuestionNumber > 1) {
+            Module1.QuestionNumber = Module1.QuestionNumber - 1;
+            showquest();
+        }
+        break;
+    case 1:
+        if (!isQuestion(Module1.QuestionNumber)) break;
+        markQuestionOnScreen();
+        Module1.QuestionNumber = Module1.QuestionNumber + 1;
+        if (Module1.QuestionNumber < 11)
+            showquest();
+        else
+            checkScore();
+        break;
+    case 2:
+        Unload();
+        break;
+    case 3:
+        printWorksheet();
+        break;
+    default:
+        break;
+    }
+    PlayClick();
+}
+
+// Nothing is recorded on a tick; only the sound answers it.
+void QuizScreen::Option1_Click(int) {
+    PlaySound(QStringLiteral("wav\\typekey.wav"));
+}
+
+int QuizScreen::tickedAnswer() const {
+    for (int i = 1; i <= 4; ++i)
+        if (Option1(i).Value()) return i;
+    return 0;
+}
+
+void QuizScreen::markQuestionOnScreen() {
+    const int n = Module1.QuestionNumber;
+    Module1.QuestionMarks[n] = markAnswer(Module1.CorrectAnswer[n], tickedAnswer());
+}
+
+void QuizScreen::checkScore() {
+    // A list or results screen left from an earlier run would keep its old labels and wording.
+    Module1.Wrong.Unload();
+    Module1.Welldone.Unload();
+
+    const QuizTally tally = tallyMarks(Module1.QuestionMarks);
+    Module1.Score = Module1.Score + tally.score;
+    for (int k = 0; k < tally.wrongQuestions.size() && Module1.Wrong->Label2.exists(k); ++k) {
+        const int i = tally.wrongQuestions[k];
+        Label& line = Module1.Wrong->Label2(k);
+        line.setCaption(wrongAnswerLine(i, Module1.QuestionText[i]));
+        line.setVisible(true);
+    }
+    Module1.QuizHeading = Label5->Caption();
+    Module1.Wrong->Label6->setCaption(Label6->Caption());
+    ResultsScreen& results = *Module1.Welldone;
+    results.Label6->setVisible(false);
+    results.Label5->setVisible(true);
+    results.Label3(0).setVisible(true);
+    results.Show();
+    Unload();
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "platform/controlarray.h"
+#include "platform/form.h"
+
+// Runs the loaded question set one question at a time and marks each answer when the pupil moves
+// on. The opener loads the set, sets Picture1 and Label5, then shows the screen.
+class QuizScreen : public Form {
+public:
+    QuizScreen();
+    void Form_Load() override;
+    void Form_MouseMove(int button, int shift, Twips x, Twips y) override;
+
+    Label* Label1; // "Multiple Choice"
+    PictureBox* Picture1;
+    Label* Label5; // heading, set by the opener
+    Label* Label6; // the set's title
+    Label* Label4; // "Question n"
+    Label* Label2; // the question
+    // 1..4 the answers A..D; 5 the no-answer button, kept out of sight behind Picture1.
+    ControlArray<OptionButton> Option1;
+    // 0 "<< Previous Question", 1 "Next Question >>" / "Check Score >>", 2 "Exit", 3 "Print Worksheet"
+    ControlArray<Label> Label3;
+
+    void showquest();
+    void Label3_Click(int Index);
+    void Option1_Click(int Index);
+
+    // Prints the loaded set as a paper worksheet; reports its own failures.
+    void printWorksheet();
+
+private:
+    int tickedAnswer() const;
+    void markQuestionOnScreen();
+    void checkScore();
+};

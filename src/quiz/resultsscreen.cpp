@@ -1,0 +1,134 @@
+#include "quiz/resultsscreen.h"
+
+#include "app/module1.h"
+#include "app/setupscreen.h"
+#include "platform/build.h"
+#include "platform/services.h"
+#include "quiz/resultswording.h"
+#include "quiz/wronganswersscreen.h"
+#include "sound/playsound.h"
+
+namespace {
+const QString WrongAnswersHint =
+    QStringLiteral("Click the button above to check which questions you answered incorrectly.");
+}
+
+ResultsScreen::ResultsScreen() {
+    setObjectName(QStringLiteral("Welldone"));
+    setClientSize(11910, 8520);
+    Label4 = makeLabel(this, {.name = "Label4",
+                              .caption = "Well Done!",
+                              .rect = {0, 120, 12000, 900},
+                              .font = tahoma(36, true),
+                              .align = Align::Center});
+    Picture1 = placed(new PictureBox(this), "Picture1", {5880, 1440, 4800, 3600});
+    LabelSpec check = buttonSpec("Label3", "Check Wrong Answers", {240, 1800, 3765, 495});
+    check.visible = false;
+    Label3.add(0, makeLabel(this, check));
+    const LabelSpec sentence{.name = "Label1",
+                             .caption = {},
+                             .rect = {0, 5400, 12000, 855},
+                             .font = timesNewRoman(24),
+                             .align = Align::Center};
+    Label1 = makeLabel(this, sentence);
+    LabelSpec hint = sentence;
+    hint.name = "Label5";
+    hint.rect = {1680, 6000, 8640, 1335};
+    hint.visible = false;
+    Label5 = makeLabel(this, hint);
+    LabelSpec keyFacts = sentence;
+    keyFacts.name = "Label6";
+    keyFacts.caption = "Read the Key Facts and try again.";
+    keyFacts.rect = {0, 6240, 12000, 855};
+    Label6 = makeLabel(this, keyFacts);
+    Text1 = placed(new TextBox(this), "Text1", {3120, 6600, 5760, 615});
+    Text1->setFont(timesNewRoman(24));
+    Text1->setMaxLength(25);
+    Text1->setVisible(false);
+    Label2 = makeLabel(this, {.name = "Label2",
+                              .caption = "Enter your name in the box above before printing your certificate",
+                              .rect = {3120, 7440, 5775, 855},
+                              .font = timesNewRoman(18),
+                              .align = Align::Center,
+                              .visible = false});
+    Label3.add(1, makeLabel(this, buttonSpec("Label3", "Exit", {10560, 7920, 1245, 495})));
+    Timer1 = new Timer(this, 1);
+    Timer2 = new Timer(this, 10);
+    Timer3 = new Timer(this, 1);
+
+    Label3.onClick([this](int i) { Label3_Click(i); });
+    Label3.onMouseMove([this](int i, int, int, Twips, Twips) { Label3(i).setOpaque(true); });
+    Timer1->Tick = [this] { Timer1_Timer(); };
+    Timer2->Tick = [this] { Timer2_Timer(); };
+    Timer3->Tick = [this] { Timer3_Timer(); };
+}
+
+void ResultsScreen::Form_Load() {
+    SetupScreen(*this);
+    score_ = Module1.Score;
+    outOf_ = Module1.ScoreOutOf;
+    switch (scoreBand(score_, outOf_)) {
+    case ScoreBand::FullMarks:
+        Label6->setVisible(false);
+        Label3(0).setVisible(true);
+        Label1->setCaption(scoreSentence(score_, outOf_));
+        Label3(0).setCaption(QStringLiteral("Print Certificate"));
+        Text1->setVisible(true);
+        Label2->setVisible(true);
+        break;
+    case ScoreBand::Close:
+    case ScoreBand::Far:
+        Label1->setCaption(scoreSentence(score_, outOf_));
+        Label5->setCaption(WrongAnswersHint);
+        Label3(0).setCaption(QStringLiteral("Check Wrong Answers"));
+        break;
+    case ScoreBand::Beyond:
+        break;
+    }
+    Timer1->setEnabled(true);
+}
+
+void ResultsScreen::Form_MouseMove(int, int, Twips, Twips) {
+    makeAllTransparent(Label3);
+}
+
+// The picture, the focus and the sound come one after the other, after the screen is up.
+void ResultsScreen::Timer1_Timer() {
+    Picture1->setPicture(LoadPicture(QStringLiteral("Images\\lunarmodulesm.jpg")));
+    Timer1->setEnabled(false);
+    Timer2->setEnabled(true);
+}
+
+void ResultsScreen::Timer2_Timer() {
+    if (Text1->Visible()) Text1->setFocus();
+    Timer2->setEnabled(false);
+    Label3(0).setOpaque(true);
+    Label3(1).setOpaque(true);
+    Timer3->setEnabled(true);
+}
+
+void ResultsScreen::Timer3_Timer() {
+    RandomSource& random = *services().random;
+    random.randomize();
+    if (Module1.SoundOn == 1 && celebrationChoices(score_) > 0)
+        PlaySound(celebrationSound(score_, random.next()));
+    Timer3->setEnabled(false);
+}
+
+void ResultsScreen::Label3_Click(int Index) {
+    if (Index == 0 && scoreBand(score_, outOf_) == ScoreBand::FullMarks) {
+        try {
+            Printpage();
+        } catch (...) {
+            MsgBox(QStringLiteral("Printing has been cancelled."));
+        }
+        return;
+    }
+    if (Index == 0) {
+        Module1.Wrong->Show();
+    } else if (Index == 1) {
+        Module1.Wrong.Unload();
+        Unload();
+    }
+    PlayClick();
+}

@@ -1,0 +1,45 @@
+#include "quiz/wronganswersscreen.h"
+
+#include "app/module1.h"
+#include "app/setupscreen.h"
+#include "platform/build.h"
+#include "quiz/resultsscreen.h"
+
+WrongAnswersScreen::WrongAnswersScreen() {
+    setObjectName(QStringLiteral("Wrong"));
+    setClientSize(11880, 8880);
+    Label6 = makeLabel(this, {.name = "Label6",
+                              .caption = "Label6",
+                              .rect = {0, 120, 12000, 540},
+                              .font = tahoma(20.25, true),
+                              .align = Align::Center});
+    Label4 = makeLabel(this, {.name = "Label4",
+                              .caption = "You answered the following questions incorrectly.",
+                              .rect = {240, 960, 12000, 540},
+                              .font = tahoma(15.75, true)});
+    for (int k = 0; k < 10; ++k)
+        Label2.add(k, makeLabel(this, {.name = "Label2",
+                                       .caption = "Label2",
+                                       .rect = {120, 1680.0f + 600.0f * k, 12000, 540},
+                                       .font = tahoma(15.75, true),
+                                       .fore = Colours::White,
+                                       .visible = false}));
+    Label5 = makeLabel(this, {.name = "Label5",
+                              .caption = "Read the Key Facts and try again.",
+                              .rect = {0, 7920, 12000, 540},
+                              .font = tahoma(20.25, true),
+                              .align = Align::Center});
+    Label3.add(1, makeLabel(this, buttonSpec("Label3", "Exit", {10560, 7920, 1245, 495})));
+    // Label5 spans the whole width: the button must lie above it to be clicked.
+    Label3(1).raise();
+    Label3.onClick([this](int i) { Label3_Click(i); });
+}
+
+void WrongAnswersScreen::Form_Load() {
+    SetupScreen(*this);
+}
+
+void WrongAnswersScreen::Label3_Click(int) {
+    Module1.Welldone.Unload();
+    Unload();
+}

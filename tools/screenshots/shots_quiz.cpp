@@ -1,0 +1,74 @@
+// The topic hubs, the quiz, the results screen for the quiz and for an activity, and the
+// wrong-answers list.
+#include "app/module1.h"
+#include "quiz/quizscreen.h"
+#include "quiz/resultsscreen.h"
+#include "quiz/wronganswersscreen.h"
+#include "shots.h"
+#include "topics/topichub.h"
+
+namespace {
+
+int rightButton(int q) {
+    return Module1.CorrectAnswer[q].toInt();
+}
+int wrongButton(int q) {
+    return rightButton(q) % 4 + 1;
+}
+
+// Runs the Moon quiz from its hub with the first `right` questions answered right.
+void runMoonQuiz(ShotContext& ctx, int right) {
+    Module1.moon->Show();
+    Module1.moon->Label3(0).Click();
+    QuizScreen& quiz = *Module1.multiple;
+    for (int q = 1; q <= 10; ++q) {
+        quiz.Option1(q <= right ? rightButton(q) : wrongButton(q)).click();
+        quiz.Label3(1).Click();
+    }
+    ctx.settle(60);
+}
+
+void closeResults(ShotContext& ctx) {
+    Module1.Wrong.Unload();
+    Module1.Welldone.Unload();
+    ctx.settle();
+}
+
+} // namespace
+
+static RegisterShots quiz("quiz", [](ShotContext& ctx) {
+    Module1.moon->Show();
+    ctx.save(*Module1.moon, "hub-moon");
+    Module1.caesar->Show();
+    ctx.save(*Module1.caesar, "hub-caesar");
+    Module1.caesar.Unload();
+
+    Module1.moon->Label3(0).Click();
+    QuizScreen& quiz = *Module1.multiple;
+    ctx.save(quiz, "quiz-question-1");
+    for (int q = 1; q <= 9; ++q)
+        quiz.Label3(1).Click();
+    quiz.Option1(2).click();
+    ctx.save(quiz, "quiz-question-10");
+    quiz.Unload();
+    ctx.settle();
+
+    for (int right : {10, 9, 7, 3}) {
+        runMoonQuiz(ctx, right);
+        ctx.save(*Module1.Welldone, QStringLiteral("results-quiz-%1-of-10").arg(right));
+        closeResults(ctx);
+    }
+
+    runMoonQuiz(ctx, 0);
+    Module1.Welldone->Label3(0).Click();
+    ctx.settle();
+    ctx.save(*Module1.Wrong, "wrong-answers-ten");
+    closeResults(ctx);
+
+    // An activity hands over the score alone.
+    Module1.Score = 3;
+    Module1.ScoreOutOf = 5;
+    Module1.Welldone->Show();
+    ctx.settle(60);
+    ctx.save(*Module1.Welldone, "results-activity-3-of-5");
+});
