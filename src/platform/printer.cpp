@@ -3,7 +3,7 @@
 PrintSurface& Printer::surface() {
     if (!job_) {
         if (!backend_) throw PrintError("no printer");
-        job_ = backend_->open();
+        job_ = backend_->open(DocName);
         if (!job_) throw PrintError("the printer could not start a page");
     }
     return *job_;

@@ -38,7 +38,8 @@ public:
 class PrinterBackend {
 public:
     virtual ~PrinterBackend() = default;
-    virtual std::unique_ptr<PrintSurface> open() = 0;
+    // The title names the job in the printer's queue (and the file some printers write).
+    virtual std::unique_ptr<PrintSurface> open(const QString& title) = 0;
 };
 
 // The printer as the printing screens use it: current font, colour, line width and print position;
@@ -47,6 +48,7 @@ class Printer {
 public:
     explicit Printer(std::shared_ptr<PrinterBackend> backend) : backend_(std::move(backend)) {}
 
+    QString DocName = QStringLiteral("Tellwyn"); // the title of the next job
     QString FontName = QStringLiteral("Times New Roman");
     double FontSize = 12;
     QColor ForeColor = Colours::Black;

@@ -93,11 +93,11 @@ private:
 
 class SystemPrinterBackend : public PrinterBackend {
 public:
-    std::unique_ptr<PrintSurface> open() override {
+    std::unique_ptr<PrintSurface> open(const QString& title) override {
         const QPrinterInfo info = QPrinterInfo::defaultPrinter();
         if (info.isNull()) throw PrintError("there is no default printer");
         auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-        printer->setDocName(QStringLiteral("Tellwyn"));
+        printer->setDocName(title);
         printer->setFullPage(false);
         return std::make_unique<QtPrintSurface>(std::move(printer), QString());
     }
@@ -106,14 +106,14 @@ public:
 class PdfFolderBackend : public PrinterBackend {
 public:
     explicit PdfFolderBackend(QString folder) : folder_(std::move(folder)) {}
-    std::unique_ptr<PrintSurface> open() override {
+    std::unique_ptr<PrintSurface> open(const QString& title) override {
         if (!QDir().mkpath(folder_)) throw PrintError("the PDF folder cannot be made");
         const QString file = QDir(folder_).filePath(nextPdfFileName(folder_));
         auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(file);
         printer->setPageSize(QPageSize(QPageSize::A4));
-        printer->setDocName(QStringLiteral("Tellwyn"));
+        printer->setDocName(title);
         printer->setCreator(QStringLiteral("Tellwyn"));
         printer->setFullPage(false);
         return std::make_unique<QtPrintSurface>(std::move(printer), file);

@@ -36,6 +36,7 @@ void rectangle(Printer& printer, Twips left, Twips top, Twips right, Twips botto
 } // namespace
 
 void printCertificate(Printer& printer, const CertificateInput& in) {
+    printer.DocName = QStringLiteral("Tellwyn certificate");
     printer.FontName = QStringLiteral("Times New Roman");
     const QString banners = CertificateBanner + CertificateBanner;
 

@@ -19,6 +19,7 @@ void centred(Printer& printer, const QString& text) {
 void printWorksheet(Printer& printer, const QString& heading, const QString& setTitle,
                     const std::vector<WorksheetQuestion>& questions, const QString& publisher) {
     const QString blank = QStringLiteral(" ");
+    printer.DocName = QStringLiteral("Tellwyn worksheet");
     printer.FontName = QStringLiteral("Times New Roman");
     // Black whatever colour an earlier page (a certificate, perhaps one that failed half way)
     // left on the printer.

@@ -34,6 +34,7 @@ QString logoFramePicture(int frame) {
 
 void printPagePicture(Printer& printer, const Picture& page) {
     if (page.isNull()) throw PrintError("the page has no picture");
+    printer.DocName = QStringLiteral("Tellwyn page");
     printer.Print(QString());
     printer.PaintPicture(page, 1000, 1000);
     printer.EndDoc();

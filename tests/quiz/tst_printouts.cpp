@@ -133,6 +133,7 @@ void PrintoutsTest::certificateLayout() {
     const auto& ops = rec->pages[0].ops;
     QCOMPARE(ops.back().kind, PrintOp::EndDoc);
     QVERIFY(rec->pages[0].ended);
+    QCOMPARE(rec->pages[0].title, QString("Tellwyn certificate"));
     // Text first, then the frame, then the end of the job.
     QCOMPARE(ops[20].kind, PrintOp::Line);
     QCOMPARE(ops.size(), size_t(20 + 32 + 1));
@@ -266,6 +267,7 @@ void PrintoutsTest::worksheetLayout() {
     compareTexts(*rec, expected);
     QCOMPARE(rec->pages[0].ops.back().kind, PrintOp::EndDoc);
     QCOMPARE(rec->pages.size(), size_t(1));
+    QCOMPARE(rec->pages[0].title, QString("Tellwyn worksheet"));
 }
 
 void PrintoutsTest::worksheetIgnoresColourLeftByAnEarlierPage() {
