@@ -127,16 +127,44 @@ void Label::paintEvent(QPaintEvent*) {
     }
 }
 
-// ---- OptionButton -----------------------------------------------------------------------------
+// ---- OptionButton and CheckBox ---------------------------------------------------------------
 
-OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent), ControlGeometry(this) {
-    setMouseTracking(true);
-    setAutoFillBackground(true);
-    connect(this, &QAbstractButton::clicked, this, [this] {
+template <class Button> ToggleControl<Button>::ToggleControl(QWidget* parent) : Button(parent), ControlGeometry(this) {
+    this->setMouseTracking(true);
+    this->setAutoFillBackground(true);
+    QObject::connect(this, &QAbstractButton::clicked, this, [this] {
         if (Click)
             Click();
     });
 }
+
+template <class Button> void ToggleControl<Button>::setForeColor(const QColor& c) {
+    setPaletteColour(this, QPalette::WindowText, c);
+}
+
+template <class Button> void ToggleControl<Button>::setBackColor(const QColor& c) {
+    setPaletteColour(this, QPalette::Window, c);
+    setPaletteColour(this, QPalette::Button, c);
+}
+
+template <class Button> void ToggleControl<Button>::mouseMoveEvent(QMouseEvent* e) {
+    Button::mouseMoveEvent(e);
+    deliver(MouseMove, e, false);
+    e->accept();
+}
+
+template <class Button> void ToggleControl<Button>::mousePressEvent(QMouseEvent* e) {
+    Button::mousePressEvent(e);
+    e->accept();
+}
+
+template <class Button> void ToggleControl<Button>::mouseReleaseEvent(QMouseEvent* e) {
+    Button::mouseReleaseEvent(e);
+    e->accept();
+}
+
+template class ToggleControl<QRadioButton>;
+template class ToggleControl<QCheckBox>;
 
 void OptionButton::setValue(bool v) {
     if (v == isChecked())
@@ -146,36 +174,6 @@ void OptionButton::setValue(bool v) {
         Click();
 }
 
-void OptionButton::setForeColor(const QColor& c) { setPaletteColour(this, QPalette::WindowText, c); }
-void OptionButton::setBackColor(const QColor& c) {
-    setPaletteColour(this, QPalette::Window, c);
-    setPaletteColour(this, QPalette::Button, c);
-}
-void OptionButton::mouseMoveEvent(QMouseEvent* e) {
-    QRadioButton::mouseMoveEvent(e);
-    deliver(MouseMove, e, false);
-    e->accept();
-}
-void OptionButton::mousePressEvent(QMouseEvent* e) {
-    QRadioButton::mousePressEvent(e);
-    e->accept();
-}
-void OptionButton::mouseReleaseEvent(QMouseEvent* e) {
-    QRadioButton::mouseReleaseEvent(e);
-    e->accept();
-}
-
-// ---- CheckBox ---------------------------------------------------------------------------------
-
-CheckBox::CheckBox(QWidget* parent) : QCheckBox(parent), ControlGeometry(this) {
-    setMouseTracking(true);
-    setAutoFillBackground(true);
-    connect(this, &QAbstractButton::clicked, this, [this] {
-        if (Click)
-            Click();
-    });
-}
-
 void CheckBox::setValue(int v) {
     const bool want = v != 0;
     if (want == isChecked())
@@ -183,22 +181,6 @@ void CheckBox::setValue(int v) {
     setChecked(want);
     if (Click)
         Click();
-}
-
-void CheckBox::setForeColor(const QColor& c) { setPaletteColour(this, QPalette::WindowText, c); }
-void CheckBox::setBackColor(const QColor& c) { setPaletteColour(this, QPalette::Window, c); }
-void CheckBox::mouseMoveEvent(QMouseEvent* e) {
-    QCheckBox::mouseMoveEvent(e);
-    deliver(MouseMove, e, false);
-    e->accept();
-}
-void CheckBox::mousePressEvent(QMouseEvent* e) {
-    QCheckBox::mousePressEvent(e);
-    e->accept();
-}
-void CheckBox::mouseReleaseEvent(QMouseEvent* e) {
-    QCheckBox::mouseReleaseEvent(e);
-    e->accept();
 }
 
 // ---- TextBox ----------------------------------------------------------------------------------

@@ -98,40 +98,38 @@ private:
     Align align_ = Align::Left;
 };
 
-// Option button: all option buttons with the same parent form one exclusive group. Selecting one
-// from code raises its Click, as a user's click does.
-class OptionButton : public QRadioButton, public ControlGeometry {
+// What option buttons and check boxes share: the whole box answers a click, the button keeps its
+// mouse events to itself, and a code change of value raises Click like a user's click.
+template <class Button> class ToggleControl : public Button, public ControlGeometry {
 public:
-    explicit OptionButton(QWidget* parent);
-    bool Value() const { return isChecked(); }
-    void setValue(bool v);
-    QString Caption() const { return text(); }
-    void setCaption(const QString& c) { setText(c); }
+    explicit ToggleControl(QWidget* parent);
     void setForeColor(const QColor& c);
     void setBackColor(const QColor& c);
 
 protected:
-    // The whole box answers a click, not only the indicator and its text.
-    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+    bool hitButton(const QPoint& pos) const override { return this->rect().contains(pos); }
     void mouseMoveEvent(QMouseEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 };
 
-// Check box with a value of 0 or 1. Changing the value from code raises its Click.
-class CheckBox : public QCheckBox, public ControlGeometry {
+// Option button: all option buttons with the same parent form one exclusive group. Selecting one
+// from code raises its Click, as a user's click does.
+class OptionButton : public ToggleControl<QRadioButton> {
 public:
-    explicit CheckBox(QWidget* parent);
+    explicit OptionButton(QWidget* parent) : ToggleControl(parent) {}
+    bool Value() const { return isChecked(); }
+    void setValue(bool v);
+    QString Caption() const { return text(); }
+    void setCaption(const QString& c) { setText(c); }
+};
+
+// Check box with a value of 0 or 1. Changing the value from code raises its Click.
+class CheckBox : public ToggleControl<QCheckBox> {
+public:
+    explicit CheckBox(QWidget* parent) : ToggleControl(parent) {}
     int Value() const { return isChecked() ? 1 : 0; }
     void setValue(int v);
-    void setForeColor(const QColor& c);
-    void setBackColor(const QColor& c);
-
-protected:
-    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
-    void mouseMoveEvent(QMouseEvent* e) override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
 };
 
 // Single-line text box with a maximum length. KeyPress sees every character typed and Enter (13);

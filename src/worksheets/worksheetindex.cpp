@@ -3,7 +3,7 @@
 #include "app/module1.h"
 #include "platform/inputfile.h"
 
-std::optional<WorksheetIndex> readWorksheetIndex(const QString& relativePath) {
+std::optional<WorksheetIndex> readWorksheetIndex(const QString& relativePath, long long limit) {
     InputFile file;
     if (!file.open(relativePath))
         return std::nullopt;
@@ -11,8 +11,8 @@ std::optional<WorksheetIndex> readWorksheetIndex(const QString& relativePath) {
     if (!count)
         return std::nullopt;
     WorksheetIndex index;
-    index.complete = *count >= 0 && *count <= MaxWorksheets;
-    const long long wanted = std::min<long long>(std::max<long long>(*count, 0), MaxWorksheets);
+    index.complete = *count >= 0 && *count <= limit;
+    const long long wanted = std::min<long long>(std::max<long long>(*count, 0), limit);
     for (long long i = 1; i <= wanted; ++i) {
         const auto title = file.readField();
         if (!title) {

@@ -13,8 +13,11 @@ struct WorksheetIndex {
 };
 
 // Reads an index with comma-delimited input: the count, then as many titles as it says (at most
-// 1000). Nothing when the file cannot be opened or holds no count.
-std::optional<WorksheetIndex> readWorksheetIndex(const QString& relativePath);
+// `limit`). Nothing when the file cannot be opened or holds no count. The store reads without the
+// limit before it rewrites the file, so that titles past the 1000th of a file written elsewhere
+// are kept rather than dropped.
+std::optional<WorksheetIndex> readWorksheetIndex(const QString& relativePath,
+                                                 long long limit = MaxWorksheets);
 
 // Reads the index into WorksheetCount and WorksheetTitles. A missing file or one without a count
 // leaves both as they were; otherwise the count becomes the number of titles actually read, so a

@@ -1,6 +1,7 @@
 #include "support/testenv.h"
 
 #include "app/module1.h"
+#include "platform/eventloop.h"
 #include "platform/files.h"
 #include "platform/fonts.h"
 
@@ -73,14 +74,7 @@ QByteArray TestEnv::readFile(const QString& relativePath) const {
 
 QString TestEnv::path(const QString& relativePath) const { return dir_.path() + '/' + relativePath; }
 
-void settle(int ms) {
-    QElapsedTimer t;
-    t.start();
-    do {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    } while (t.elapsed() < ms);
-}
+void settle(int ms) { processEventsFor(ms); }
 
 void clickControl(QWidget* control) {
     QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, QPoint(control->width() / 2, control->height() / 2));

@@ -1,5 +1,6 @@
 // Renders every screen to PNG on the offscreen platform: tellwyn-screenshots OUTDIR [DATADIR]
 #include "app/module1.h"
+#include "platform/eventloop.h"
 #include "platform/files.h"
 #include "platform/fonts.h"
 #include "platform/services.h"
@@ -26,14 +27,7 @@ void ShotContext::fresh() {
     settle(0);
 }
 
-void ShotContext::settle(int ms) {
-    QElapsedTimer t;
-    t.start();
-    do {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    } while (t.elapsed() < ms);
-}
+void ShotContext::settle(int ms) { processEventsFor(ms); }
 
 void ShotContext::save(QWidget& widget, const QString& name) {
     settle();

@@ -1,0 +1,16 @@
+#include "worksheets/cataloguepaging.h"
+
+#include <algorithm>
+
+CataloguePageView cataloguePageView(int page, int count) {
+    CataloguePageView v;
+    v.first = page * TitlesPerPage + 1;
+    v.last = std::min(count, page * TitlesPerPage + TitlesPerPage);
+    v.previous = page > 0;
+    v.next = count > page * TitlesPerPage + TitlesPerPage;
+    return v;
+}
+
+int lastCataloguePage(int count) {
+    return count <= 0 ? 0 : (count - 1) / TitlesPerPage;
+}

@@ -1,0 +1,214 @@
+#include "worksheets/cataloguescreen.h"
+
+#include "app/module1.h"
+#include "app/setupscreen.h"
+#include "menu/mainmenu.h"
+#include "platform/build.h"
+#include "platform/services.h"
+#include "quiz/questionset.h"
+#include "quiz/quizscreen.h"
+#include "sound/playsound.h"
+#include "worksheets/cataloguepaging.h"
+#include "worksheets/wizardscreen.h"
+#include "worksheets/worksheetindex.h"
+#include "worksheets/worksheetstore.h"
+
+namespace {
+
+const QColor ModeBoxBlue = RGB(0, 78, 152);
+const QString Corrupted = QStringLiteral("This worksheet seems to be corrupted.");
+
+TwipRect slotRect(int k) {
+    const bool left = k <= 12;
+    const int row = left ? k - 1 : k - 13;
+    // Two slots were drawn a little narrower than the rest.
+    const Twips width = (k == 7 || k == 15) ? 5685 : 5715;
+    return {left ? 120.0f : 6120.0f, 720.0f + 600.0f * static_cast<float>(row), width, 375};
+}
+
+// The title listed at an index, or nothing past the table's end (the last page reaches beyond it).
+QString listedTitle(int t) {
+    return t >= 1 && t <= MaxWorksheets ? Module1.WorksheetTitles[t] : QString();
+}
+
+CheckBox* modeBox(QWidget* parent, const QString& name, const QString& caption, TwipRect rect, QColor text) {
+    auto* box = placed(new CheckBox(parent), name, rect);
+    box->setText(caption);
+    box->setFont(tahoma(12, true));
+    box->setForeColor(text);
+    return box;
+}
+
+} // namespace
+
+CatalogueScreen::CatalogueScreen() {
+    setObjectName(QStringLiteral("worksheets"));
+    Label1 = makeLabel(this, {.name = "Label1",
+                              .caption = "Worksheets Catalogue",
+                              .rect = {0, 0, 12000, 780},
+                              .font = tahoma(24, true),
+                              .align = Align::Center});
+    Check1 = modeBox(this, "Check1", "Edit Worksheet", {120, 120, 2535, 375}, Colours::Yellow);
+    Check2 = modeBox(this, "Check2", "Delete Worksheet", {9240, 120, 2535, 375}, RGB(255, 0, 0));
+    for (int k = 1; k <= TitlesPerPage; ++k)
+        Label2.add(k, makeLabel(this, buttonSpec("Label2", QString(), slotRect(k), 12)));
+    Label2.add(0, makeLabel(this, buttonSpec("Label2", "Exit", {10560, 7920, 1245, 495}, 18)));
+    LabelSpec previous = buttonSpec("Label3", "<< Previous Page", {2640, 7920, 3195, 495});
+    previous.visible = false;
+    Label3.add(0, makeLabel(this, previous));
+    LabelSpec next = buttonSpec("Label3", "Next Page >>", {6000, 7920, 3195, 495});
+    next.visible = false;
+    Label3.add(1, makeLabel(this, next));
+    Label4 = makeLabel(this, {.name = "Label4",
+                              .caption = "Page 1",
+                              .rect = {120, 7920, 1995, 495},
+                              .font = tahoma(15.75, true),
+                              .fore = RGB(0, 0, 255),
+                              .back = Colours::White,
+                              .opaque = true,
+                              .border = true,
+                              .align = Align::Center});
+
+    Label2.onClick([this](int i) { Label2_Click(i); });
+    Label2.onMouseMove([this](int i, int, int, Twips, Twips) { Label2_MouseMove(i); });
+    Label3.onClick([this](int i) { Label3_Click(i); });
+    Check1->Click = [this] { Check1_Click(); };
+    Check2->Click = [this] { Check2_Click(); };
+}
+
+void CatalogueScreen::Form_Load() {
+    SetupScreen(*this);
+    loadWorksheetIndex(QStringLiteral("multiple\\track.txt"));
+    Check1->setBackColor(ModeBoxBlue);
+    Check2->setBackColor(ModeBoxBlue);
+    Module1.CataloguePage = 0;
+    for (int i = 1; i <= TitlesPerPage; ++i) {
+        Label2(i).setVisible(false);
+        Label2(i).setFontSize(12);
+    }
+    const CataloguePageView view = cataloguePageView(0, Module1.WorksheetCount);
+    Label3(1).setVisible(view.next);
+    for (int t = view.first; t <= view.last; ++t) {
+        Label2(t).setCaption(listedTitle(t));
+        Label2(t).setVisible(true);
+    }
+}
+
+void CatalogueScreen::Form_MouseMove(int, int, Twips, Twips) {
+    makeAllTransparent(Label2);
+}
+
+void CatalogueScreen::Label2_MouseMove(int Index) {
+    Label2(Index).setOpaque(true);
+}
+
+// The two modes exclude each other; both may be clear.
+void CatalogueScreen::Check1_Click() {
+    if (Check1->Value() == 1) Check2->setValue(0);
+}
+
+void CatalogueScreen::Check2_Click() {
+    if (Check2->Value() == 1) Check1->setValue(0);
+}
+
+void CatalogueScreen::Label3_Click(int Index) {
+    if (Index == 0)
+        Module1.CataloguePage -= 1;
+    else
+        Module1.CataloguePage += 1;
+    workpage();
+    PlayClick();
+}
+
+void CatalogueScreen::workpage() {
+    const int page = Module1.CataloguePage;
+    const CataloguePageView view = cataloguePageView(page, Module1.WorksheetCount);
+    for (int i = 1; i <= TitlesPerPage; ++i) {
+        Label2(i).setCaption(QString());
+        Label2(i).setVisible(false);
+    }
+    Label3(0).setVisible(view.previous);
+    Label3(1).setVisible(view.next);
+    Label4->setCaption(QStringLiteral("Page %1").arg(page + 1));
+    for (int t = view.first; t <= view.last; ++t) {
+        Label2(t - page * TitlesPerPage).setCaption(listedTitle(t));
+        Label2(t - page * TitlesPerPage).setVisible(true);
+    }
+}
+
+void CatalogueScreen::Label2_Click(int Index) {
+    // On this screen the click sounds before the action.
+    PlayClick();
+    if (Index == 0) {
+        Module1.intro0->Show();
+        Unload();
+        return;
+    }
+    const QString title = Label2(Index).Caption();
+    const bool loaded = LoadQuestionSet(worksheetFile(title));
+    if (Check1->Value() == 1) {
+        if (loaded)
+            editworksheet();
+        else
+            MsgBox(Corrupted);
+    } else if (Check2->Value() == 0) {
+        if (loaded)
+            runAsQuiz();
+        else
+            MsgBox(Corrupted);
+    } else {
+        // A worksheet whose file is lost or broken can still be taken off the list.
+        deleteWorksheet(title);
+    }
+}
+
+void CatalogueScreen::deleteWorksheet(const QString& title) {
+    if (MsgBox(QStringLiteral("Are you sure that you want to delete the worksheet ") + title + '?',
+               MsgButtons::OKCancel, QString()) != MsgResult::OK)
+        return;
+    Module1.SelectedWorksheet = title;
+    if (!delworksheet(Module1.SelectedWorksheet)) {
+        MsgBox(Corrupted);
+        return;
+    }
+    refillAfterDelete();
+}
+
+// The page keeps its number and its page buttons; its titles close up.
+void CatalogueScreen::refillAfterDelete() {
+    const int base = Module1.CataloguePage * TitlesPerPage;
+    for (int i = 1; i <= TitlesPerPage; ++i) {
+        Label2(i).setVisible(false);
+        Label2(i).setCaption(listedTitle(base + i));
+    }
+    const int shown = std::min(TitlesPerPage, Module1.WorksheetCount - base);
+    for (int i = 1; i <= shown; ++i)
+        Label2(i).setVisible(true);
+}
+
+void CatalogueScreen::editworksheet() {
+    WizardScreen& wizard = *Module1.wizard;
+    wizard.Text1->setText(Module1.SetTitle);
+    for (int i = 0; i < 10; ++i) {
+        wizard.Text2(i).setText(Module1.QuestionText[i + 1]);
+        wizard.Text3(4 * i).setText(Module1.AnswerA[i + 1]);
+        wizard.Text3(4 * i + 1).setText(Module1.AnswerB[i + 1]);
+        wizard.Text3(4 * i + 2).setText(Module1.AnswerC[i + 1]);
+        wizard.Text3(4 * i + 3).setText(Module1.AnswerD[i + 1]);
+        // The loader has made sure each right answer is a digit from 1 to 4.
+        const int v = Module1.CorrectAnswer[i + 1].toInt();
+        if (v >= 1 && v <= 4) wizard.Check1(4 * i + v - 1).setValue(1);
+    }
+    wizard.Show();
+}
+
+void CatalogueScreen::runAsQuiz() {
+    // A quiz left open from an earlier run would go on with its old question number and marks.
+    Module1.multiple.Unload();
+    // Worksheets run under the menu's title and picture; asking for them loads the menu, unseen,
+    // when the catalogue has replaced it.
+    MainMenu& menu = *Module1.intro0;
+    Module1.multiple->Picture1->setPicture(menu.Image1->Picture());
+    Module1.multiple->Label5->setCaption(menu.Label1->Caption());
+    Module1.multiple->Show();
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/controlarray.h"
+#include "platform/form.h"
+
+// The Worksheet Catalogue: the saved worksheets, 24 titles a page. A click on a title runs it as a
+// quiz, or with a mode box ticked opens it in the wizard or removes it from the index.
+class CatalogueScreen : public Form {
+public:
+    CatalogueScreen();
+    void Form_Load() override;
+    void Form_MouseMove(int button, int shift, Twips x, Twips y) override;
+
+    Label* Label1;              // screen title
+    CheckBox* Check1;           // "Edit Worksheet"
+    CheckBox* Check2;           // "Delete Worksheet"
+    ControlArray<Label> Label2; // 0 Exit, 1..24 the title slots, down the left column then the right
+    ControlArray<Label> Label3; // 0 previous page, 1 next page
+    Label* Label4;              // page number
+
+    void Label2_Click(int Index);
+    void Label2_MouseMove(int Index);
+    void Label3_Click(int Index);
+    void Check1_Click();
+    void Check2_Click();
+
+    void workpage();
+    void editworksheet();
+    void runAsQuiz();
+
+private:
+    void deleteWorksheet(const QString& title);
+    void refillAfterDelete();
+};

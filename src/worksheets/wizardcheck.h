@@ -1,0 +1,23 @@
+#pragma once
+
+#include "quiz/questionset.h"
+
+#include <QString>
+#include <array>
+#include <optional>
+
+// What the wizard's fields hold: answer k (0 = A .. 3 = D) of question i is answers[4i+k], its
+// tick box ticks[4i+k].
+struct WizardFields {
+    QString title;
+    std::array<QString, 10> questions;
+    std::array<QString, 40> answers;
+    std::array<int, 40> ticks{};
+};
+
+// The first thing that keeps a worksheet from being saved, as genwork tells the author; nothing
+// when the worksheet is complete. Blanks count as content.
+std::optional<QString> genworkProblem(const WizardFields& fields);
+
+// A complete worksheet as a question set: each question's right answer is its ticked box.
+QuestionSet worksheetOf(const WizardFields& fields);

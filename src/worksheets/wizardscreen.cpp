@@ -1,0 +1,187 @@
+#include "worksheets/wizardscreen.h"
+
+#include "app/setupscreen.h"
+#include "platform/build.h"
+#include "platform/services.h"
+#include "sound/playsound.h"
+#include "worksheets/worksheetstore.h"
+
+#include <QFontMetrics>
+#include <algorithm>
+
+namespace {
+
+const QColor TickBoxBlue = RGB(0, 78, 152);
+
+constexpr int TitleLength = 25;
+constexpr int QuestionLength = 60;
+constexpr int AnswerLength = 30;
+
+// Offsets of one answer within its question's block, A to D.
+struct AnswerPlace {
+    TwipRect letter, tick, text;
+};
+constexpr std::array<AnswerPlace, 4> AnswerPlaces{{
+    {{255, 1200, 270, 285}, {480, 1230, 255, 315}, {720, 1230, 2295, 330}},
+    {{3090, 1200, 240, 285}, {3330, 1230, 255, 315}, {3600, 1230, 2295, 330}},
+    {{270, 1560, 240, 285}, {480, 1560, 255, 315}, {720, 1560, 2295, 330}},
+    {{3090, 1560, 270, 285}, {3330, 1560, 255, 315}, {3600, 1560, 2295, 330}},
+}};
+
+TwipRect shifted(TwipRect r, Twips dx, Twips dy) {
+    return {r.left + dx, r.top + dy, r.width, r.height};
+}
+
+TextBox* textBox(QWidget* parent, const QString& name, TwipRect rect, const QFont& font, int maxLength) {
+    auto* t = placed(new TextBox(parent), name, rect);
+    t->setFont(font);
+    t->setMaxLength(maxLength);
+    return t;
+}
+
+} // namespace
+
+WizardScreen::WizardScreen() {
+    setObjectName(QStringLiteral("wizard"));
+    Label1.add(0, makeLabel(this, {.name = "Label1",
+                                   .caption = "Multiple Choice Wizard",
+                                   .rect = {0, 0, 4320, 540},
+                                   .font = tahoma(18, true),
+                                   .align = Align::Center}));
+    Label1.add(1, makeLabel(this, {.name = "Label1",
+                                   .caption = "Worksheet Title",
+                                   .rect = {5160, 120, 2280, 345},
+                                   .font = tahoma(14.25, true),
+                                   .align = Align::Center}));
+    Text1 = textBox(this, "Text1", {7560, 120, 4215, 375}, timesNewRoman(12), TitleLength);
+    for (int i = 0; i < 10; ++i)
+        buildQuestionBlock(i);
+    Label3.add(1, makeLabel(this, buttonSpec("Label3", "Save Worksheet", {240, 7920, 3165, 495})));
+    Label3.add(0, makeLabel(this, buttonSpec("Label3", "Exit", {10560, 7920, 1245, 495})));
+    setTabOrder();
+
+    Label3.onClick([this](int i) { Label3_Click(i); });
+    Label3.onMouseMove([this](int i, int, int, Twips, Twips) { Label3_MouseMove(i); });
+    Text1->KeyPress = [this](int key) { Text1_KeyPress(key); };
+    for (int i = 0; i < 10; ++i)
+        Text2(i).KeyPress = [this, i](int key) { Text2_KeyPress(i, key); };
+    for (int j = 0; j < 40; ++j)
+        Text3(j).KeyPress = [this, j](int key) { Text3_KeyPress(j, key); };
+}
+
+void WizardScreen::buildQuestionBlock(int i) {
+    const Twips dx = 5880.0f * static_cast<float>(i / 5);
+    const Twips dy = 1440.0f * static_cast<float>(i % 5);
+    const QString heading = QStringLiteral("Question %1").arg(i + 1);
+    const QFont headingFont = tahoma(9.75, true);
+    // Where the screen font runs wider than the one the blocks were drawn for, a heading grows to
+    // its text instead of wrapping its number onto a line that is cut off.
+    const Twips headingWidth = std::max<Twips>(
+        i == 9 ? 1170 : 1050, pixelsToTwips(QFontMetrics(headingFont).horizontalAdvance(heading) + 4));
+    Label1.add(2 + i, makeLabel(this, {.name = "Label1",
+                                       .caption = heading,
+                                       .rect = {240 + dx, 600 + dy, headingWidth, 240},
+                                       .font = headingFont,
+                                       .align = Align::Center}));
+    Text2.add(
+        i, textBox(this, "Text2", shifted({240, 840, 5655, 375}, dx, dy), timesNewRoman(12), QuestionLength));
+    for (int k = 0; k < 4; ++k) {
+        const AnswerPlace& place = AnswerPlaces[k];
+        letters.push_back(makeLabel(this, {.name = "Letter",
+                                           .caption = QString(QChar('A' + k)) + '.',
+                                           .rect = shifted(place.letter, dx, dy),
+                                           .font = tahoma(12, true),
+                                           .align = Align::Center}));
+        Check1.add(4 * i + k, placed(new CheckBox(this), "Check1", shifted(place.tick, dx, dy)));
+        Text3.add(4 * i + k,
+                  textBox(this, "Text3", shifted(place.text, dx, dy), timesNewRoman(9.75), AnswerLength));
+    }
+}
+
+void WizardScreen::setTabOrder() {
+    // Title, then each question followed by its answers, then every tick box.
+    QWidget* previous = Text1;
+    auto chain = [&previous](QWidget* next) {
+        QWidget::setTabOrder(previous, next);
+        previous = next;
+    };
+    for (int i = 0; i < 10; ++i) {
+        chain(&Text2(i));
+        for (int k = 0; k < 4; ++k)
+            chain(&Text3(4 * i + k));
+    }
+    for (int j = 0; j < 40; ++j)
+        chain(&Check1(j));
+}
+
+void WizardScreen::Form_Load() {
+    SetupScreen(*this);
+    for (int i = 0; i < 40; ++i)
+        Check1(i).setBackColor(TickBoxBlue);
+    Text1->setFocus();
+}
+
+void WizardScreen::Form_MouseMove(int, int, Twips, Twips) {
+    makeAllTransparent(Label3);
+}
+
+void WizardScreen::Label3_MouseMove(int Index) {
+    Label3(Index).setOpaque(true);
+}
+
+void WizardScreen::Label3_Click(int Index) {
+    if (Index == 0)
+        Unload();
+    else if (Index == 1)
+        genwork();
+    // After the action, so it follows the closing of any message.
+    PlayClick();
+}
+
+void WizardScreen::Text1_KeyPress(int KeyAscii) {
+    if (KeyAscii == 13) Text2(0).setFocus();
+}
+
+void WizardScreen::Text2_KeyPress(int Index, int KeyAscii) {
+    if (KeyAscii == 13) Text3(4 * Index).setFocus();
+}
+
+void WizardScreen::Text3_KeyPress(int Index, int KeyAscii) {
+    if (KeyAscii != 13) return;
+    if (Index % 4 != 3)
+        Text3(Index + 1).setFocus();
+    else if (Index < 39)
+        Text2((Index + 1) / 4).setFocus();
+}
+
+WizardFields WizardScreen::fields() const {
+    WizardFields f;
+    f.title = Text1->Text();
+    for (int i = 0; i < 10; ++i)
+        f.questions[i] = Text2(i).Text();
+    for (int j = 0; j < 40; ++j) {
+        f.answers[j] = Text3(j).Text();
+        f.ticks[j] = Check1(j).Value();
+    }
+    return f;
+}
+
+void WizardScreen::genwork() {
+    if (const auto problem = genworkProblem(fields())) {
+        MsgBox(*problem);
+        return;
+    }
+    saveworksheet();
+}
+
+void WizardScreen::saveworksheet() {
+    const QuestionSet set = worksheetOf(fields());
+    if (const auto refusal = worksheetRefusal(set)) {
+        MsgBox(*refusal);
+        return;
+    }
+    if (saveWorksheet(set))
+        MsgBox(QStringLiteral("Your worksheet has been saved."));
+    else
+        MsgBox(QStringLiteral("There was a problem saving your worksheet"));
+}

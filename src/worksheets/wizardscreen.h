@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/controlarray.h"
+#include "platform/form.h"
+#include "worksheets/wizardcheck.h"
+
+#include <vector>
+
+// The Multiple Choice Wizard: a title and ten questions of four answers, one ticked as right.
+// Opened blank from the menu, or filled by the catalogue for editing; the title alone decides
+// which worksheet a save writes.
+class WizardScreen : public Form {
+public:
+    WizardScreen();
+    void Form_Load() override;
+    void Form_MouseMove(int button, int shift, Twips x, Twips y) override;
+
+    ControlArray<Label> Label1;    // 0 screen title, 1 caption of the title field, 2..11 question headings
+    TextBox* Text1;                // the worksheet title
+    ControlArray<TextBox> Text2;   // question i
+    ControlArray<TextBox> Text3;   // answer k of question i at 4i+k
+    ControlArray<CheckBox> Check1; // its tick box, same numbering
+    ControlArray<Label> Label3;    // 0 Exit, 1 Save Worksheet
+    std::vector<Label*> letters;   // "A." .. "D." beside each question's answers
+
+    void Label3_Click(int Index);
+    void Label3_MouseMove(int Index);
+    void Text1_KeyPress(int KeyAscii);
+    void Text2_KeyPress(int Index, int KeyAscii);
+    void Text3_KeyPress(int Index, int KeyAscii);
+
+    void genwork();
+    void saveworksheet();
+    WizardFields fields() const;
+
+private:
+    void buildQuestionBlock(int i);
+    void setTabOrder();
+};
