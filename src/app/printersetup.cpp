@@ -1,5 +1,9 @@
 #include "app/printersetup.h"
 
-// The real printer backends arrive with printing; until then the program has no printer and every
-// print reports its failure.
-void installPrinter(const QString&) {}
+#include "platform/qtprinter.h"
+#include "platform/services.h"
+
+void installPrinter(const QString& pdfFolder) {
+    services().printer =
+        std::make_shared<Printer>(pdfFolder.isEmpty() ? systemPrinterBackend() : pdfFolderBackend(pdfFolder));
+}

@@ -1,5 +1,25 @@
+#include "app/module1.h"
 #include "menu/mainmenu.h"
+#include "topics/guideviewer.h"
+#include "topics/notesviewer.h"
 
-// The Acknowledgments page and the Teachers' Guide open in the reading viewers.
-void MainMenu::openAcknowledgments() {}
-void MainMenu::openTeachersGuide() {}
+void MainMenu::openAcknowledgments() {
+    NotesViewer& viewer = *Module1.teacher;
+    viewer.Label1->hide();
+    viewer.Label3(2).hide();
+    viewer.Label3(3).hide();
+    viewer.Image1->setPicture(LoadPicture("wmf\\acknowledgments.wmf"));
+    viewer.Picture2->setPicture(LoadPicture("logo\\lumenda2.bmp"));
+    viewer.Image2->setPicture(LoadPicture("wmf2\\acknowledgments.wmf"));
+    viewer.setBackColor(RGB(49, 130, 212));
+    viewer.Timer1->setEnabled(true);
+    viewer.Show();
+}
+
+void MainMenu::openTeachersGuide() {
+    GuideViewer& viewer = *Module1.guide;
+    viewer.Image1->setPicture(LoadPicture("wmf\\guide1.wmf"));
+    viewer.Image2->setPicture(LoadPicture("wmf2\\guide1.wmf"));
+    Module1.PageNumber = 1;
+    viewer.Show();
+}

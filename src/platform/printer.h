@@ -7,6 +7,7 @@
 #include <QString>
 #include <memory>
 #include <stdexcept>
+#include <utility>
 
 // Raised by a print job that cannot go on (no printer, a failed page); the printing screens catch
 // it and tell the user.
@@ -37,7 +38,8 @@ public:
 class PrinterBackend {
 public:
     virtual ~PrinterBackend() = default;
-    virtual std::unique_ptr<PrintSurface> open() = 0;
+    // The title names the job in the printer's queue (and the file some printers write).
+    virtual std::unique_ptr<PrintSurface> open(const QString& title) = 0;
 };
 
 // The printer as the printing screens use it: current font, colour, line width and print position;
@@ -46,6 +48,7 @@ class Printer {
 public:
     explicit Printer(std::shared_ptr<PrinterBackend> backend) : backend_(std::move(backend)) {}
 
+    QString DocName = QStringLiteral("Tellwyn"); // the title of the next job
     QString FontName = QStringLiteral("Times New Roman");
     double FontSize = 12;
     QColor ForeColor = Colours::Black;
@@ -63,11 +66,14 @@ public:
     void Line(Twips x1, Twips y1, Twips x2, Twips y2, const QColor& colour);
     void PaintPicture(const Picture& picture, Twips x, Twips y);
     void EndDoc();
-    // Drops a job left open by a failure, so the next one starts clean.
+    // Drops an open job unprinted (a failed operation drops its job by itself).
     void abandon();
+
+    bool jobOpen() const { return job_ != nullptr; }
 
 private:
     PrintSurface& surface();
+    template <class F> auto guarded(F&& f) -> decltype(f(std::declval<PrintSurface&>()));
 
     std::shared_ptr<PrinterBackend> backend_;
     std::unique_ptr<PrintSurface> job_;

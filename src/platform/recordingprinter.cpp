@@ -13,7 +13,9 @@ public:
     Twips textWidth(const QString& text, const QString&, double points) const override {
         return RecordingPrinter::charWidth(points) * static_cast<Twips>(text.size());
     }
-    Twips textHeight(const QString&, double points) const override { return RecordingPrinter::lineHeight(points); }
+    Twips textHeight(const QString&, double points) const override {
+        return RecordingPrinter::lineHeight(points);
+    }
     void drawText(Twips x, Twips y, const QString& text, const QString& font, double points,
                   const QColor& colour) override {
         PrintOp op;
@@ -48,8 +50,7 @@ public:
         page().ops.push_back(op);
     }
     void endDoc() override {
-        if (owner_.failOnEndDoc)
-            throw PrintError("the page could not be sent");
+        if (owner_.failOnEndDoc) throw PrintError("the page could not be sent");
         PrintOp end;
         end.kind = PrintOp::EndDoc;
         page().ops.push_back(end);
@@ -64,8 +65,9 @@ private:
 
 } // namespace
 
-std::unique_ptr<PrintSurface> RecordingPrinter::open() {
-    if (failOnOpen)
-        throw PrintError("no printer");
-    return std::make_unique<RecordingSurface>(*this);
+std::unique_ptr<PrintSurface> RecordingPrinter::open(const QString& title) {
+    if (failOnOpen) throw PrintError("no printer");
+    auto surface = std::make_unique<RecordingSurface>(*this);
+    pages.back().title = title;
+    return surface;
 }

@@ -21,6 +21,7 @@ struct PrintOp {
 struct RecordedPage {
     std::vector<PrintOp> ops;
     bool ended = false;
+    QString title;
 };
 
 class RecordingPrinter : public PrinterBackend {
@@ -28,7 +29,7 @@ public:
     static constexpr Twips PageWidth = 11520;  // 8 inches of printable width
     static constexpr Twips PageHeight = 15840; // 11 inches
 
-    std::unique_ptr<PrintSurface> open() override;
+    std::unique_ptr<PrintSurface> open(const QString& title) override;
 
     // Rules for measuring: a character is points * 10 twips wide, a line is points * 23 twips high.
     static Twips charWidth(double points) { return static_cast<Twips>(points * 10); }

@@ -1,5 +1,25 @@
+#include "app/module1.h"
+#include "topics/notesviewer.h"
 #include "topics/topichub.h"
 
-// Key Facts and Teacher's Notes open in the notes viewer.
-void TopicHub::openKeyFacts() {}
-void TopicHub::openTeachersNotes() {}
+namespace {
+
+// The viewer's load reads PageCount, so it is set before the first touch of the viewer.
+void openNotes(const QString& base, const QString& screenPage, const QString& printPage) {
+    Module1.PageCount = 1;
+    Module1.PageBase = base;
+    NotesViewer& viewer = *Module1.teacher;
+    viewer.Image1->setPicture(LoadPicture(screenPage));
+    viewer.Image2->setPicture(LoadPicture(printPage));
+    viewer.Show();
+}
+
+} // namespace
+
+void TopicHub::openKeyFacts() {
+    openNotes(topic().keyFactsBase, topic().keyFactsScreenPage, topic().keyFactsPrintPage);
+}
+
+void TopicHub::openTeachersNotes() {
+    openNotes(topic().notesBase, topic().notesScreenPage, topic().notesPrintPage);
+}

@@ -1,0 +1,165 @@
+// The printer: the print model on the recording backend, and real pages through QPrinter into PDF
+// files, read back with pdftotext.
+#include "platform/files.h"
+#include "platform/fonts.h"
+#include "platform/qtprinter.h"
+#include "platform/recordingprinter.h"
+#include "support/testenv.h"
+
+#include <QDir>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QString pdfText(const QString& file) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
+    if (!p.waitForFinished(30000)) return {};
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QStringList pdfsIn(const QString& folder) {
+    return QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
+}
+
+} // namespace
+
+class PrinterTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { registerBundledFonts(); }
+    void printPositionFollowsTheText();
+    void failedOperationDropsTheJob();
+    void pdfJobWritesOneFilePerPage();
+    void pdfTextMeasuresAtThePrintersResolution();
+    void unwritableFolderIsAFailure();
+    void abandonedJobLeavesNoFile();
+    void pagePictureOnPaper();
+    void noDefaultPrinterIsAFailure();
+};
+
+void PrinterTest::printPositionFollowsTheText() {
+    auto backend = std::make_shared<RecordingPrinter>();
+    Printer printer(backend);
+    printer.FontSize = 10;
+    printer.CurrentX = 500;
+    printer.Print("abc", false);
+    QCOMPARE(printer.CurrentX, 500 + 3 * RecordingPrinter::charWidth(10));
+    QCOMPARE(printer.CurrentY, 0.0f);
+    printer.Print("d");
+    QCOMPARE(printer.CurrentX, 0.0f);
+    QCOMPARE(printer.CurrentY, RecordingPrinter::lineHeight(10));
+    printer.Print(""); // an empty line still moves down
+    QCOMPARE(printer.CurrentY, 2 * RecordingPrinter::lineHeight(10));
+    printer.EndDoc();
+    QCOMPARE(backend->pages.size(), size_t(1));
+    QCOMPARE(backend->pages[0].ops.size(), size_t(3)); // two texts and the end
+    QVERIFY(backend->pages[0].ended);
+}
+
+void PrinterTest::failedOperationDropsTheJob() {
+    auto backend = std::make_shared<RecordingPrinter>();
+    backend->failOnEndDoc = true;
+    Printer printer(backend);
+    printer.Print("first");
+    QVERIFY_THROWS_EXCEPTION(PrintError, printer.EndDoc());
+    QVERIFY(!printer.jobOpen());
+    backend->failOnEndDoc = false;
+    printer.Print("second");
+    printer.EndDoc();
+    QCOMPARE(backend->pages.size(), size_t(2));
+    QCOMPARE(backend->pages[1].ops.front().text, QString("second"));
+    QVERIFY(!backend->pages[0].ended);
+}
+
+void PrinterTest::pdfJobWritesOneFilePerPage() {
+    QTemporaryDir dir;
+    Printer printer(pdfFolderBackend(dir.path() + "/out"));
+    printer.FontName = "Times New Roman";
+    printer.FontSize = 16;
+    printer.Print("First page of Tellwyn");
+    printer.EndDoc();
+    printer.Print("Second page");
+    printer.EndDoc();
+    const QStringList files = pdfsIn(dir.path() + "/out");
+    QCOMPARE(files.size(), 2);
+    static const QRegularExpression name("^tellwyn-\\d{8}-\\d{6}-\\d+\\.pdf$");
+    for (const QString& f : files)
+        QVERIFY2(name.match(f).hasMatch(), qPrintable(f));
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("pdftotext is not installed");
+    const QString first = pdfText(dir.path() + "/out/" + files[0]) + pdfText(dir.path() + "/out/" + files[1]);
+    QVERIFY2(first.contains("First page of Tellwyn"), qPrintable(first));
+    QVERIFY(first.contains("Second page"));
+}
+
+void PrinterTest::pdfTextMeasuresAtThePrintersResolution() {
+    QTemporaryDir dir;
+    Printer printer(pdfFolderBackend(dir.path()));
+    // A4 less the printer's margins: a little under 8.27 x 11.69 inches.
+    QVERIFY(printer.ScaleWidth() > 10000 && printer.ScaleWidth() < 11910);
+    QVERIFY(printer.ScaleHeight() > 15000 && printer.ScaleHeight() < 16840);
+    printer.FontName = "Times New Roman";
+    printer.FontSize = 12;
+    const Twips narrow = printer.TextWidth("iiii");
+    const Twips wide = printer.TextWidth("WWWW");
+    QVERIFY(wide > 2 * narrow);
+    // Liberation Serif stands in for Times New Roman with the same widths: "W" is 0.944 em.
+    QVERIFY2(std::abs(wide - 4 * 0.944 * 240) < 20, qPrintable(QString::number(wide)));
+    printer.FontSize = 24;
+    QVERIFY(std::abs(printer.TextWidth("WWWW") - 2 * wide) < 10);
+    QVERIFY(printer.TextHeight() > 24 * 20);
+    printer.abandon();
+    QVERIFY(pdfsIn(dir.path()).isEmpty());
+}
+
+void PrinterTest::unwritableFolderIsAFailure() {
+    QTemporaryDir dir;
+    QFile blocker(dir.path() + "/file");
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    Printer printer(pdfFolderBackend(dir.path() + "/file/inside"));
+    QVERIFY_THROWS_EXCEPTION(PrintError, printer.Print("x"));
+    QVERIFY(!printer.jobOpen());
+}
+
+void PrinterTest::abandonedJobLeavesNoFile() {
+    QTemporaryDir dir;
+    Printer printer(pdfFolderBackend(dir.path()));
+    printer.Print("never printed");
+    QCOMPARE(pdfsIn(dir.path()).size(), 1); // the job is open
+    printer.abandon();
+    QVERIFY(pdfsIn(dir.path()).isEmpty());
+}
+
+void PrinterTest::pagePictureOnPaper() {
+    TestEnv env;
+    setDataFolder(bundledDataFolder());
+    const Picture page = LoadPicture("wmf2\\guide1.wmf");
+    QVERIFY(!page.isNull());
+    QTemporaryDir dir;
+    Printer printer(pdfFolderBackend(dir.path()));
+    printer.Print("");
+    printer.PaintPicture(page, 1000, 1000);
+    printer.EndDoc();
+    const QStringList files = pdfsIn(dir.path());
+    QCOMPARE(files.size(), 1);
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("pdftotext is not installed");
+    // The page's text stays text on paper.
+    const QString text = pdfText(dir.path() + '/' + files[0]);
+    QVERIFY2(text.contains("Teachers' Guide: Welcome to Tellwyn"), qPrintable(text));
+}
+
+void PrinterTest::noDefaultPrinterIsAFailure() {
+    if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("this machine has a default printer");
+    Printer printer(systemPrinterBackend());
+    QVERIFY_THROWS_EXCEPTION(PrintError, printer.Print(""));
+    QVERIFY(!printer.jobOpen());
+}
+
+QTEST_MAIN(PrinterTest)
+#include "tst_printer.moc"

@@ -1,0 +1,82 @@
+// The reading pages (the Teachers' Guide, key facts and teacher's notes of each topic, the
+// Acknowledgments with both logos) and, as PDF files, a printed certificate and worksheet.
+#include "app/module1.h"
+#include "menu/mainmenu.h"
+#include "platform/qtprinter.h"
+#include "platform/services.h"
+#include "quiz/quizscreen.h"
+#include "quiz/resultsscreen.h"
+#include "shots.h"
+#include "topics/guideviewer.h"
+#include "topics/notesviewer.h"
+#include "topics/topichub.h"
+
+#include <QDir>
+#include <cstdio>
+
+namespace {
+
+void notesOf(ShotContext& ctx, TopicHub& hub, const QString& topic) {
+    hub.Show();
+    hub.Label3_Click(4);
+    ctx.save(*Module1.teacher, topic + "-key-facts");
+    Module1.teacher->Label3_Click(1);
+    ctx.settle();
+    hub.Label3_Click(5);
+    ctx.save(*Module1.teacher, topic + "-teachers-notes");
+    Module1.teacher->Label3_Click(1);
+    ctx.settle();
+}
+
+// The PDF backend names its files by time; the shots keep them under names that say what they are.
+void keepPdfAs(ShotContext& ctx, const QString& name) {
+    QDir dir(ctx.outDir() + "/pdf-jobs");
+    const QStringList jobs = dir.entryList({"tellwyn-*.pdf"}, QDir::Files, QDir::Time);
+    if (jobs.isEmpty()) {
+        std::fprintf(stderr, "no PDF written for %s\n", qPrintable(name));
+        return;
+    }
+    const QString target = ctx.outDir() + '/' + name + ".pdf";
+    QFile::remove(target);
+    if (QFile::rename(dir.filePath(jobs.first()), target)) std::printf("wrote %s\n", qPrintable(target));
+    dir.removeRecursively();
+}
+
+} // namespace
+
+static RegisterShots reading("reading", [](ShotContext& ctx) {
+    MainMenu& menu = *Module1.intro0;
+    menu.Show();
+    menu.Label2_Click(20);
+    GuideViewer& guide = *Module1.guide;
+    ctx.save(guide, "guide-page1");
+    for (int i = 0; i < 3; ++i)
+        guide.Label3_Click(2);
+    ctx.save(guide, "guide-page4");
+    guide.Label3_Click(1);
+    ctx.settle();
+
+    notesOf(ctx, *Module1.moon, "moon");
+    notesOf(ctx, *Module1.caesar, "caesar");
+
+    menu.Label2_Click(19);
+    ctx.settle(120); // a few frames of the logo animation
+    ctx.save(*Module1.teacher, "acknowledgments");
+    Module1.teacher->Label3_Click(1);
+    ctx.settle();
+
+    // Paper: the certificate and the worksheet through the PDF backend.
+    services().printer = std::make_shared<Printer>(pdfFolderBackend(ctx.outDir() + "/pdf-jobs"));
+    Module1.moon->Show();
+    Module1.moon->Label3_Click(0);
+    Module1.multiple->printWorksheet();
+    keepPdfAs(ctx, "worksheet");
+    Module1.multiple->Unload();
+    Module1.Score = 10;
+    Module1.ScoreOutOf = 10;
+    Module1.QuizHeading = Module1.SetTitle;
+    Module1.Welldone->Text1->setText("Ada Lovelace");
+    Module1.Welldone->Printpage();
+    keepPdfAs(ctx, "certificate");
+    services().printer.reset();
+});
