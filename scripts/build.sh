@@ -6,7 +6,11 @@ cd "$(dirname "$0")/.."
 dir="${1:-build}"
 shift || true
 launcher=()
-command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+if command -v ccache >/dev/null; then
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  # Paths relative to the checkout, so another clone of the same sources hits the same cache.
+  export CCACHE_BASEDIR="$PWD"
+fi
 if [ ! -f "$dir/build.ninja" ]; then
   cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" "${launcher[@]}" "$@"
 fi
