@@ -9,7 +9,7 @@ launcher=()
 if command -v ccache >/dev/null; then
   launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
   # Paths relative to the checkout, so another clone of the same sources hits the same cache.
-  export CCACHE_BASEDIR="$PWD"
+  export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 fi
 if [ ! -f "$dir/build.ninja" ]; then
   cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" "${launcher[@]}" "$@"
