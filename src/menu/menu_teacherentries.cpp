@@ -3,7 +3,10 @@
 #include "topics/guideviewer.h"
 #include "topics/notesviewer.h"
 
+// A viewer still open from an earlier opening would keep its page, counter and look: each
+// opening starts from a fresh one.
 void MainMenu::openAcknowledgments() {
+    Module1.teacher.Unload();
     NotesViewer& viewer = *Module1.teacher;
     viewer.Label1->hide();
     viewer.Label3(2).hide();
@@ -17,6 +20,7 @@ void MainMenu::openAcknowledgments() {
 }
 
 void MainMenu::openTeachersGuide() {
+    Module1.guide.Unload();
     GuideViewer& viewer = *Module1.guide;
     viewer.Image1->setPicture(LoadPicture("wmf\\guide1.wmf"));
     viewer.Image2->setPicture(LoadPicture("wmf2\\guide1.wmf"));

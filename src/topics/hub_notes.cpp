@@ -4,8 +4,10 @@
 
 namespace {
 
-// The viewer's load reads PageCount, so it is set before the first touch of the viewer.
+// The viewer's load reads PageCount, so it is set before the first touch of the viewer. A viewer
+// still open (the Acknowledgments page, another topic's notes) is replaced by a fresh one.
 void openNotes(const QString& base, const QString& screenPage, const QString& printPage) {
+    Module1.teacher.Unload();
     Module1.PageCount = 1;
     Module1.PageBase = base;
     NotesViewer& viewer = *Module1.teacher;
