@@ -37,7 +37,7 @@ WizardFields completeFields() {
     return f;
 }
 
-WizardScreen& shownWizard(TestEnv& env, const WizardFields& fill = {}) {
+WizardScreen& shownWizard(TestEnv&, const WizardFields& fill = {}) {
     Module1.SoundOn = 1;
     WizardScreen& w = *Module1.wizard;
     w.Show();
