@@ -29,6 +29,15 @@ ActivityScreen& shown(const QString& name) {
     return screen;
 }
 
+// Opened as a pupil opens it: from its topic's hub, under a title of our own.
+ActivityScreen& openedFromItsHub(const QString& name) {
+    TopicHub& hub = name.startsWith("moon") ? static_cast<TopicHub&>(*Module1.moon) : *Module1.caesar;
+    hub.Label1->setCaption(name + " hub");
+    clickControl(&hub.Label3(name.endsWith("ord") ? 3 : 1)); // "Ordering Activity", "Labelling Activity"
+    if (!QTest::qWaitForWindowExposed(&activity(name))) qWarning("window not exposed");
+    return activity(name);
+}
+
 // Press on the card's middle, one move to `to`, release there.
 void drag(Form& form, Label& card, QPoint to, Qt::MouseButton button = Qt::LeftButton) {
     QWindow* w = form.windowHandle();
@@ -51,18 +60,16 @@ TwipPoint cornerOf(const Label& l) {
 class ActivityScreensTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void checkScoreThroughTheResults_data();
-    void checkScoreThroughTheResults();
+    void playedThroughToTheResults_data();
+    void playedThroughToTheResults();
     void zoneBoundaryWithThePointer();
     void rightButtonDropsButNeverDrags();
     void twoCardsOnOneSlotCompleteTheBoard();
     void cardOffTheScreenComesBackOnStartAgainAndTheButtonStays();
-    void hubsOpenTheirActivitiesTitled();
-    void hoverLightsTheButtonUnderThePointer();
     void eachVisitLoadsPicturesAndBuildsTheCodeTable();
 };
 
-void ActivityScreensTest::checkScoreThroughTheResults_data() {
+void ActivityScreensTest::playedThroughToTheResults_data() {
     QTest::addColumn<QString>("screen");
     QTest::addColumn<int>("cards");
     QTest::addColumn<bool>("swapTwo"); // cards 0 and 1 each on the other's slot
@@ -75,13 +82,14 @@ void ActivityScreensTest::checkScoreThroughTheResults_data() {
 }
 
 // Also run with an empty data folder: every picture missing, the screen works on.
-void ActivityScreensTest::checkScoreThroughTheResults() {
+void ActivityScreensTest::playedThroughToTheResults() {
     QFETCH(QString, screen);
     QFETCH(int, cards);
     QFETCH(bool, swapTwo);
     QFETCH(QString, result);
     SoundOnEnv env;
-    ActivityScreen& s = shown(screen);
+    ActivityScreen& s = openedFromItsHub(screen);
+    QCOMPARE(s.Label6->Caption(), screen + " hub");
     QCOMPARE(Module1.ScoreOutOf, cards);
     Module1.ScoreOutOf = 10; // a quiz opened meanwhile leaves its own count behind
     // Set-up: the answer moved from slot to card, the home box under the card, cards on top.
@@ -104,6 +112,11 @@ void ActivityScreensTest::checkScoreThroughTheResults() {
     }
     QVERIFY(s.Label3(2).Visible());
     QCOMPARE(env.sound->played.count("wav/thud3.wav"), cards);
+    // Hover: none lit over the bare screen, then the button under the pointer.
+    QTest::mouseMove(s.windowHandle(), QPoint(790, 590));
+    QVERIFY(!s.Label3(0).Opaque() && !s.Label3(1).Opaque() && !s.Label3(2).Opaque());
+    QTest::mouseMove(s.windowHandle(), s.Label3(1).geometry().center());
+    QVERIFY(!s.Label3(0).Opaque() && s.Label3(1).Opaque() && !s.Label3(2).Opaque());
     clickControl(&s.Label3(2));
     QCOMPARE(Module1.ScoreOutOf, cards);
     ResultsScreen& results = *Module1.Welldone;
@@ -185,31 +198,6 @@ void ActivityScreensTest::cardOffTheScreenComesBackOnStartAgainAndTheButtonStays
     QCOMPARE(env.sound->played.count("wav/click.wav"), 2);
     settle();
     QVERIFY(!Module1.caesar2lab.isLoaded());
-}
-
-void ActivityScreensTest::hubsOpenTheirActivitiesTitled() {
-    SoundOnEnv env;
-    const std::pair<TopicHub*, QStringList> hubs[] = {{&*Module1.moon, {"moonord", "moonlab"}},
-                                                      {&*Module1.caesar, {"caesarord", "caesar2lab"}}};
-    for (const auto& [hub, screens] : hubs) {
-        hub->Label1->setCaption(screens[0] + " hub");
-        clickControl(&hub->Label3(3)); // "Ordering Activity"
-        clickControl(&hub->Label3(1)); // "Labelling Activity"
-        for (const QString& name : screens) {
-            QVERIFY2(activity(name).isVisible(), qPrintable(name));
-            QCOMPARE(activity(name).Label6->Caption(), screens[0] + " hub");
-        }
-    }
-}
-
-void ActivityScreensTest::hoverLightsTheButtonUnderThePointer() {
-    SoundOnEnv env;
-    ActivityScreen& s = shown("moonord");
-    placeAll(s, 5);
-    QTest::mouseMove(s.windowHandle(), QPoint(790, 590)); // bare screen
-    QVERIFY(!s.Label3(0).Opaque() && !s.Label3(1).Opaque() && !s.Label3(2).Opaque());
-    QTest::mouseMove(s.windowHandle(), s.Label3(1).geometry().center());
-    QVERIFY(!s.Label3(0).Opaque() && s.Label3(1).Opaque() && !s.Label3(2).Opaque());
 }
 
 // Pictures, missing at first, and the code table: both made at load, and made again on the next
