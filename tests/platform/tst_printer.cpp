@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QPrinterInfo>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -35,11 +34,9 @@ private Q_SLOTS:
     void initTestCase() { registerBundledFonts(); }
     void printPositionFollowsTheText();
     void failedOperationDropsTheJob();
-    void pdfJobWritesOneFilePerPage();
-    void pdfTextMeasuresAtThePrintersResolution();
+    void pdfJobWritesOneFilePerPageWithTextAsText();
+    void pdfTextMeasuresAtThePrintersResolutionAndAbandonLeavesNoFile();
     void unwritableFolderIsAFailure();
-    void abandonedJobLeavesNoFile();
-    void pagePictureOnPaper();
     void noDefaultPrinterIsAFailure();
 };
 
@@ -51,15 +48,13 @@ void PrinterTest::printPositionFollowsTheText() {
     printer.Print("abc", false);
     QCOMPARE(printer.CurrentX, 500 + 3 * RecordingPrinter::charWidth(10));
     QCOMPARE(printer.CurrentY, 0.0f);
-    printer.Print("d");
-    QCOMPARE(printer.CurrentX, 0.0f);
-    QCOMPARE(printer.CurrentY, RecordingPrinter::lineHeight(10));
+    printer.Print("d"); // back to the left edge on the next line
+    QVERIFY(printer.CurrentX == 0 && printer.CurrentY == RecordingPrinter::lineHeight(10));
     printer.Print(""); // an empty line still moves down
     QCOMPARE(printer.CurrentY, 2 * RecordingPrinter::lineHeight(10));
     printer.EndDoc();
-    QCOMPARE(backend->pages.size(), size_t(1));
+    QVERIFY(backend->pages.size() == 1 && backend->pages[0].ended);
     QCOMPARE(backend->pages[0].ops.size(), size_t(3)); // two texts and the end
-    QVERIFY(backend->pages[0].ended);
 }
 
 void PrinterTest::failedOperationDropsTheJob() {
@@ -77,27 +72,27 @@ void PrinterTest::failedOperationDropsTheJob() {
     QVERIFY(!backend->pages[0].ended);
 }
 
-void PrinterTest::pdfJobWritesOneFilePerPage() {
+void PrinterTest::pdfJobWritesOneFilePerPageWithTextAsText() {
+    TestEnv env;
+    setDataFolder(bundledDataFolder());
     QTemporaryDir dir;
     Printer printer(pdfFolderBackend(dir.path() + "/out"));
     printer.FontName = "Times New Roman";
     printer.FontSize = 16;
     printer.Print("First page of Tellwyn");
     printer.EndDoc();
-    printer.Print("Second page");
+    printer.Print("");
+    printer.PaintPicture(LoadPicture("wmf2\\guide1.wmf"), 1000, 1000); // its text stays text on paper
     printer.EndDoc();
     const QStringList files = pdfsIn(dir.path() + "/out");
     QCOMPARE(files.size(), 2);
-    static const QRegularExpression name("^tellwyn-\\d{8}-\\d{6}-\\d+\\.pdf$");
-    for (const QString& f : files)
-        QVERIFY2(name.match(f).hasMatch(), qPrintable(f));
     if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("pdftotext is not installed");
-    const QString first = pdfText(dir.path() + "/out/" + files[0]) + pdfText(dir.path() + "/out/" + files[1]);
-    QVERIFY2(first.contains("First page of Tellwyn"), qPrintable(first));
-    QVERIFY(first.contains("Second page"));
+    const QString text = pdfText(dir.path() + "/out/" + files[0]) + pdfText(dir.path() + "/out/" + files[1]);
+    QVERIFY2(text.contains("First page of Tellwyn") && text.contains("Teachers' Guide: Welcome to Tellwyn"),
+             qPrintable(text));
 }
 
-void PrinterTest::pdfTextMeasuresAtThePrintersResolution() {
+void PrinterTest::pdfTextMeasuresAtThePrintersResolutionAndAbandonLeavesNoFile() {
     QTemporaryDir dir;
     Printer printer(pdfFolderBackend(dir.path()));
     // A4 less the printer's margins: a little under 8.27 x 11.69 inches.
@@ -105,53 +100,26 @@ void PrinterTest::pdfTextMeasuresAtThePrintersResolution() {
     QVERIFY(printer.ScaleHeight() > 15000 && printer.ScaleHeight() < 16840);
     printer.FontName = "Times New Roman";
     printer.FontSize = 12;
-    const Twips narrow = printer.TextWidth("iiii");
     const Twips wide = printer.TextWidth("WWWW");
-    QVERIFY(wide > 2 * narrow);
     // Liberation Serif stands in for Times New Roman with the same widths: "W" is 0.944 em.
     QVERIFY2(std::abs(wide - 4 * 0.944 * 240) < 20, qPrintable(QString::number(wide)));
     printer.FontSize = 24;
     QVERIFY(std::abs(printer.TextWidth("WWWW") - 2 * wide) < 10);
     QVERIFY(printer.TextHeight() > 24 * 20);
+    // An abandoned job leaves no file behind.
+    printer.Print("never printed");
+    QCOMPARE(pdfsIn(dir.path()).size(), 1);
     printer.abandon();
     QVERIFY(pdfsIn(dir.path()).isEmpty());
 }
 
 void PrinterTest::unwritableFolderIsAFailure() {
     QTemporaryDir dir;
-    QFile blocker(dir.path() + "/file");
+    QFile blocker(dir.path() + "/file"); // a file where a folder should be
     QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
     Printer printer(pdfFolderBackend(dir.path() + "/file/inside"));
     QVERIFY_THROWS_EXCEPTION(PrintError, printer.Print("x"));
     QVERIFY(!printer.jobOpen());
-}
-
-void PrinterTest::abandonedJobLeavesNoFile() {
-    QTemporaryDir dir;
-    Printer printer(pdfFolderBackend(dir.path()));
-    printer.Print("never printed");
-    QCOMPARE(pdfsIn(dir.path()).size(), 1); // the job is open
-    printer.abandon();
-    QVERIFY(pdfsIn(dir.path()).isEmpty());
-}
-
-void PrinterTest::pagePictureOnPaper() {
-    TestEnv env;
-    setDataFolder(bundledDataFolder());
-    const Picture page = LoadPicture("wmf2\\guide1.wmf");
-    QVERIFY(!page.isNull());
-    QTemporaryDir dir;
-    Printer printer(pdfFolderBackend(dir.path()));
-    printer.Print("");
-    printer.PaintPicture(page, 1000, 1000);
-    printer.EndDoc();
-    const QStringList files = pdfsIn(dir.path());
-    QCOMPARE(files.size(), 1);
-    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("pdftotext is not installed");
-    // The page's text stays text on paper.
-    const QString text = pdfText(dir.path() + '/' + files[0]);
-    QVERIFY2(text.contains("Teachers' Guide: Welcome to Tellwyn"), qPrintable(text));
 }
 
 void PrinterTest::noDefaultPrinterIsAFailure() {
