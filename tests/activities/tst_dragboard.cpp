@@ -41,7 +41,7 @@ void DragBoardTest::zone() {
     QFETCH(bool, hit);
     const TwipRect box1957{8040, 240, 3435, 855};
     QCOMPARE(DragBoard::inZone(box1957, corner), hit);
-    const DragBoard board{.slots = {box1957}, .homes = {{240, 6000, 3435, 855}}};
+    const DragBoard board{.slots = {box1957}, .homes = {{240, 6000, 3435, 855}}, .cards = {}};
     TwipPoint dropped = corner;
     QCOMPARE(board.drop(dropped).size(), size_t(hit ? 1 : 0));
     QCOMPARE(dropped, (hit ? TwipPoint{8040, 240} : corner));
@@ -82,7 +82,7 @@ void DragBoardTest::dropOrder() {
     QFETCH(TwipRect, home0);
     QFETCH(TwipRect, slot1);
     QFETCH(TwipPoint, corner);
-    const DragBoard board{.slots = {slot0, slot1}, .homes = {home0, {20000, 20000, 100, 100}}};
+    const DragBoard board{.slots = {slot0, slot1}, .homes = {home0, {20000, 20000, 100, 100}}, .cards = {}};
     QList<int> made;
     for (const Snap& s : board.drop(corner))
         made << 2 * s.index + (s.kind == Snap::Home ? 1 : 0);
