@@ -5,6 +5,7 @@
 #include "platform/build.h"
 #include "platform/printer.h"
 #include "platform/services.h"
+#include "topics/pagecontrols.h"
 #include "topics/readingpages.h"
 
 GuideViewer::GuideViewer() {
@@ -17,21 +18,8 @@ GuideViewer::GuideViewer() {
                               .rect = {0, 120, 11775, 615},
                               .font = tahoma(14.25),
                               .align = Align::Center});
-    Label1 = makeLabel(this, {.name = "Label1",
-                              .caption = "Page 1 of 4",
-                              .rect = {4200, 7920, 2295, 495},
-                              .font = tahoma(15.75, true),
-                              .fore = Colours::Black,
-                              .back = Colours::White,
-                              .opaque = true,
-                              .border = true,
-                              .align = Align::Center});
-    Label3.add(0, makeLabel(this, buttonSpec("Label3", "Print", {10680, 120, 1125, 495})));
-    Label3.add(1, makeLabel(this, buttonSpec("Label3", "Exit", {10680, 7920, 1125, 495})));
-    Label3.add(2, makeLabel(this, buttonSpec("Label3", "Next Page", {6720, 7920, 2685, 495})));
-    LabelSpec previous = buttonSpec("Label3", "Previous Page", {1320, 7920, 2685, 495});
-    previous.enabled = false;
-    Label3.add(3, makeLabel(this, previous));
+    Label1 = makePageCounter(this, "Page 1 of 4");
+    makePageButtons(this, Label3);
     Image1->lower();
 
     Label3.onClick([this](int i) { Label3_Click(i); });

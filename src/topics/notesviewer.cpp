@@ -5,6 +5,7 @@
 #include "platform/build.h"
 #include "platform/printer.h"
 #include "platform/services.h"
+#include "topics/pagecontrols.h"
 #include "topics/readingpages.h"
 
 NotesViewer::NotesViewer() {
@@ -12,21 +13,8 @@ NotesViewer::NotesViewer() {
     Image1 = placed(new ImageBox(this), "Image1", {120, 0, 10485, 11955});
     Image2 = placed(new ImageBox(this), "Image2", {0, 0, 10485, 11955});
     Image2->hide();
-    Label1 = makeLabel(this, {.name = "Label1",
-                              .caption = QString(),
-                              .rect = {4200, 7920, 2295, 495},
-                              .font = tahoma(15.75, true),
-                              .fore = Colours::Black,
-                              .back = Colours::White,
-                              .opaque = true,
-                              .border = true,
-                              .align = Align::Center});
-    Label3.add(0, makeLabel(this, buttonSpec("Label3", "Print", {10680, 120, 1125, 495})));
-    Label3.add(1, makeLabel(this, buttonSpec("Label3", "Exit", {10680, 7920, 1125, 495})));
-    Label3.add(2, makeLabel(this, buttonSpec("Label3", "Next Page", {6720, 7920, 2685, 495})));
-    LabelSpec previous = buttonSpec("Label3", "Previous Page", {1320, 7920, 2685, 495});
-    previous.enabled = false;
-    Label3.add(3, makeLabel(this, previous));
+    Label1 = makePageCounter(this, QString());
+    makePageButtons(this, Label3);
     Picture2 = placed(new PictureBox(this), "Picture2", {8550, 6240, 1800, 1335});
     Picture1 = placed(new PictureBox(this), "Picture1", {8520, 4320, 1800, 1800});
     for (PictureBox* p : {Picture1, Picture2}) {

@@ -10,7 +10,3 @@ CataloguePageView cataloguePageView(int page, int count) {
     v.next = count > page * TitlesPerPage + TitlesPerPage;
     return v;
 }
-
-int lastCataloguePage(int count) {
-    return count <= 0 ? 0 : (count - 1) / TitlesPerPage;
-}

@@ -13,6 +13,3 @@ struct CataloguePageView {
 
 // Every title is reachable: "next" is offered exactly while titles lie beyond this page.
 CataloguePageView cataloguePageView(int page, int count);
-
-// The number of the last page that holds a title (0 for an empty store).
-int lastCataloguePage(int count);
