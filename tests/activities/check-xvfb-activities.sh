@@ -4,20 +4,11 @@
 # "Check Score" gives full marks (the certificate's name box appears on the results screen). On the
 # Moon timeline two cards swapped give no certificate.
 set -u
-command -v xvfb-run >/dev/null && command -v xdotool >/dev/null && command -v import >/dev/null ||
-  { echo "skip: no xvfb-run/xdotool/import"; exit 77; }
-src="${TELLWYN_SOURCE:-$(cd "$(dirname "$0")/../.." && pwd)}"
-bin="${TELLWYN_BUILD:-$src/build}/tellwyn"
-[ -x "$bin" ] || { echo "no program at $bin"; exit 1; }
+XVFB_TOOLS=import
+source "$(dirname "$0")/../support/xvfb.sh"
+xvfb_enter "$0" "$@"
 
-inner=$(mktemp)
-trap 'rm -f "$inner"' EXIT
-cat >"$inner" <<'INNER'
-set -u
-bin="$1"; data="$2"; shots="${3:-}"
-fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null; exit 1; }
-visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1; }
-wait_for() { for _ in $(seq 1 $(( $2 * 10 ))); do w=$(visible "$1"); [ -n "$w" ] && return 0; sleep 0.1; done; return 1; }
+shots="${TELLWYN_SHOTS:-}"
 # Screens are 800 x 600 pixels at (112, 84); positions below are the screens' own twips.
 at() { echo $(( 112 + $1 / 15 )) $(( 84 + $2 / 15 )); }
 click() { xdotool mousemove $(at "$1" "$2") click 1; sleep "${3:-0.5}"; }
@@ -30,9 +21,7 @@ drag() { # from the middle of one box to the middle of another: left, top, width
 pixel() { import -window root -crop "1x1+$1+$2" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -n1; }
 shot() { [ -n "$shots" ] && import -window root "$shots/$1.png"; }
 
-QT_QPA_PLATFORM=xcb "$bin" --data-dir "$data" &
-pid=$!
-wait_for '^ $' 20 || fail "the title screen did not appear"
+start_program
 xdotool mousemove 462 571 click 1                     # OK
 wait_for '^Tellwyn$' 10 || fail "OK did not open the menu"
 sleep 1
@@ -92,11 +81,3 @@ run caesar2lab 1717 3667 5197 "$caesar2lab" yes
 run moonord-swapped 5077 6547 8677 "$moonord_swapped" no
 kill "$pid" 2>/dev/null
 echo "xvfb-activities: $passed passed, 0 failed"
-INNER
-
-data=$(mktemp -d)
-cp -r "$src/data/." "$data/"
-xvfb-run -a -s "-screen 0 1024x768x24" bash "$inner" "$bin" "$data" "${TELLWYN_SHOTS:-}"
-status=$?
-rm -rf "$data"
-exit $status

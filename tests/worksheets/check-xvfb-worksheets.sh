@@ -3,27 +3,15 @@
 # wizard (typing, Enter between fields, ticking), save it, find it in the catalogue, run it as a
 # quiz, open it for editing and save it under a new title, then delete the first one.
 set -u
-command -v xvfb-run >/dev/null && command -v xdotool >/dev/null || { echo "skip: no xvfb-run/xdotool"; exit 77; }
-src="${TELLWYN_SOURCE:-$(cd "$(dirname "$0")/../.." && pwd)}"
-bin="${TELLWYN_BUILD:-$src/build}/tellwyn"
-[ -x "$bin" ] || { echo "no program at $bin"; exit 1; }
+source "$(dirname "$0")/../support/xvfb.sh"
+xvfb_enter "$0" "$@"
 
-inner=$(mktemp)
-trap 'rm -f "$inner"' EXIT
-cat >"$inner" <<'INNER'
-set -u
-bin="$1"; data="$2"
-index="$data/multiple/track.txt"
-fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null; exit 1; }
-visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1; }
-wait_for() { for _ in $(seq 1 $(( $2 * 10 ))); do w=$(visible "$1"); [ -n "$w" ] && return 0; sleep 0.1; done; return 1; }
+index="$XVFB_DATA/multiple/track.txt"
 # Clicks at a point of the 800 x 600 screen, which sits centred on the 1024 x 768 display.
 at() { xdotool mousemove $((112 + $1)) $((84 + $2)) click 1; sleep 0.4; }
 lists() { tr -d '\r' <"$index" | tail -n +2 | tr '\n' '|'; }
 
-QT_QPA_PLATFORM=xcb "$bin" --data-dir "$data" &
-pid=$!
-wait_for '^ $' 20 || fail "the title screen did not appear"
+start_program
 xdotool mousemove $((330 + 132)) $((165 + 406)) click 1; sleep 1   # OK
 wait_for '^Tellwyn$' 10 || fail "no menu"
 
@@ -49,7 +37,7 @@ at 198 60; sleep 0.6                                               # the title: 
 xdotool mousemove 850 104 click 1; xdotool key End; xdotool type " 2"
 at 121 544                                                         # Save under the new title
 [ "$(lists)" = "Kings and Queens|Kings and Queens 2|" ] || fail "after editing the index lists '$(lists)'"
-grep -q "Who reigned& question 10?" "$data/multiple/Kings and Queens 2.txt" || fail "the edited copy lost its questions"
+grep -q "Who reigned& question 10?" "$XVFB_DATA/multiple/Kings and Queens 2.txt" || fail "the edited copy lost its questions"
 xdotool key Return; sleep 0.3
 at 745 544                                                         # Exit the wizard
 at 623 20                                                          # Delete Worksheet
@@ -61,11 +49,3 @@ wait_for '^Tellwyn$' 5 || fail "no menu after the catalogue's Exit"
 kill -0 "$pid" 2>/dev/null || fail "the program ended"
 kill "$pid"; wait "$pid" 2>/dev/null
 echo "xvfb-worksheets: 1 passed, 0 failed"
-INNER
-
-data=$(mktemp -d)
-cp -r "$src/data/." "$data/"
-xvfb-run -a -s "-screen 0 1024x768x24" bash "$inner" "$bin" "$data"
-status=$?
-rm -rf "$data"
-exit $status

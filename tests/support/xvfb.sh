@@ -1,0 +1,48 @@
+# Sourced by the checks that drive the real program under Xvfb with xdotool.
+#
+# Outside Xvfb, `xvfb_enter "$0" "$@"` finds the program, copies the bundled data into a scratch
+# folder and runs the calling script again on a fresh 1024 x 768 display, then exits with its
+# status (77, skipped, where the tools are missing). Inside, the helpers below start the program
+# and find its windows; the script goes on after xvfb_enter.
+
+xvfb_enter() {
+  local script=$1
+  shift
+  [ -n "${TELLWYN_IN_XVFB:-}" ] && return 0
+  local tool
+  for tool in xvfb-run xdotool ${XVFB_TOOLS:-}; do
+    command -v "$tool" >/dev/null || { echo "skip: no $tool"; exit 77; }
+  done
+  local src bin data status
+  src="${TELLWYN_SOURCE:-$(cd "$(dirname "$script")/../.." && pwd)}"
+  bin="${TELLWYN_BUILD:-$src/build}/tellwyn"
+  [ -x "$bin" ] || { echo "no program at $bin"; exit 1; }
+  data=$(mktemp -d)
+  cp -r "$src/data/." "$data/"
+  TELLWYN_IN_XVFB=1 XVFB_PROGRAM="$bin" XVFB_DATA="$data" \
+    xvfb-run -a -s "-screen 0 1024x768x24" bash "$script" "$@"
+  status=$?
+  rm -rf "$data"
+  exit $status
+}
+
+fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null; exit 1; }
+visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1; }
+# Prints the window whose title matches, once it shows (within the seconds given).
+window_for() {
+  local w
+  for _ in $(seq 1 $(($2 * 10))); do
+    w=$(visible "$1")
+    [ -n "$w" ] && { echo "$w"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+wait_for() { window_for "$@" >/dev/null; }
+
+# Starts the program on the scratch data and waits for its title screen (caption " ").
+start_program() {
+  QT_QPA_PLATFORM=xcb "$XVFB_PROGRAM" --data-dir "$XVFB_DATA" &
+  pid=$!
+  wait_for '^ $' 20 || fail "the title screen did not appear"
+}
