@@ -31,9 +31,9 @@ for svg in "$tmp/pages/screen"/*.svg "$tmp/pages/paper"/*.svg; do
   fi
 done
 
-mkdir -p "$tmp/spec"
+mkdir -p "$tmp/sonograms"
 for w in wav/*.wav; do
-  sox "$w" -n spectrogram -x 300 -y 129 -t "$(basename "$w")" -o "$tmp/spec/$(basename "$w" .wav).png"
+  sox "$w" -n spectrogram -x 300 -y 129 -t "$(basename "$w")" -o "$tmp/sonograms/$(basename "$w" .wav).png"
 done
-montage "$tmp"/spec/*.png -tile 4x -geometry '+4+4' "$out/sounds.png"
+montage "$tmp"/design/*.png -tile 4x -geometry '+4+4' "$out/sounds.png"
 echo "wrote $out"

@@ -13,9 +13,9 @@ ActivityScreen::ActivityScreen() {
     Label3.onClick([this](int i) { Label3_Click(i); });
     Label3.onMouseMove([this](int i, int b, int s, Twips x, Twips y) { Label3_MouseMove(i, b, s, x, y); });
 
-    Label3.add(0, makeLabel(this, buttonSpec("Label3", "Exit", {10560, 7920, 1245, 495})));
-    Label3.add(1, makeLabel(this, buttonSpec("Label3", "Start Again", {3360, 7920, 2565, 495})));
-    LabelSpec check = buttonSpec("Label3", "Check Score", {6000, 7920, 2565, 495});
+    Label3.add(0, makeLabel(this, buttonDesign("Label3", "Exit", {10560, 7920, 1245, 495})));
+    Label3.add(1, makeLabel(this, buttonDesign("Label3", "Start Again", {3360, 7920, 2565, 495})));
+    LabelDesign check = buttonDesign("Label3", "Check Score", {6000, 7920, 2565, 495});
     check.visible = false;
     Label3.add(2, makeLabel(this, check));
 }

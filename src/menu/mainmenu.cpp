@@ -15,10 +15,10 @@ const QString RightsNotice = QStringLiteral(
 MainMenu::MainMenu() {
     setObjectName(QStringLiteral("intro0"));
     for (const MenuEntry& e : MenuEntries) {
-        LabelSpec spec = buttonSpec(QStringLiteral("Label2"), QString::fromUtf8(e.caption), e.rect, e.points,
+        LabelDesign design = buttonDesign(QStringLiteral("Label2"), QString::fromUtf8(e.caption), e.rect, e.points,
                                     e.navy ? Colours::Navy : Colours::Black);
-        spec.enabled = e.enabled;
-        Label2.add(e.index, makeLabel(this, spec));
+        design.enabled = e.enabled;
+        Label2.add(e.index, makeLabel(this, design));
     }
     Label1 = makeLabel(this, {.name = "Label1",
                               .caption = "Tellwyn Demo",

@@ -1,6 +1,6 @@
 #include "platform/build.h"
 
-Label* makeLabel(QWidget* parent, const LabelSpec& s) {
+Label* makeLabel(QWidget* parent, const LabelDesign& s) {
     auto* l = new Label(parent);
     l->setObjectName(s.name);
     l->setCaption(s.caption);
@@ -16,8 +16,8 @@ Label* makeLabel(QWidget* parent, const LabelSpec& s) {
     return l;
 }
 
-LabelSpec buttonSpec(const QString& name, const QString& caption, TwipRect rect, double points, QColor back) {
-    return LabelSpec{.name = name,
+LabelDesign buttonDesign(const QString& name, const QString& caption, TwipRect rect, double points, QColor back) {
+    return LabelDesign{.name = name,
                      .caption = caption,
                      .rect = rect,
                      .font = tahoma(points, true),

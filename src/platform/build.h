@@ -9,7 +9,7 @@
 
 // Control tables: each screen builds its controls from rows that read like its design.
 
-struct LabelSpec {
+struct LabelDesign {
     QString name;
     QString caption;
     TwipRect rect;
@@ -23,10 +23,10 @@ struct LabelSpec {
     bool enabled = true;
 };
 
-Label* makeLabel(QWidget* parent, const LabelSpec& spec);
+Label* makeLabel(QWidget* parent, const LabelDesign& design);
 
 // The screens' clickable captions: centred bold Tahoma, yellow on an opaque background, thin border.
-LabelSpec buttonSpec(const QString& name, const QString& caption, TwipRect rect, double points = 15.75,
+LabelDesign buttonDesign(const QString& name, const QString& caption, TwipRect rect, double points = 15.75,
                      QColor back = Colours::Black);
 
 template <class T> T* placed(T* control, const QString& name, TwipRect rect) {

@@ -35,7 +35,7 @@ QuizScreen::QuizScreen() {
                               .font = timesNewRoman(24),
                               .fore = RGB(128, 128, 255),
                               .align = Align::Center});
-    Label3.add(3, makeLabel(this, buttonSpec("Label3", "Print Worksheet", {7920, 1920, 3045, 495})));
+    Label3.add(3, makeLabel(this, buttonDesign("Label3", "Print Worksheet", {7920, 1920, 3045, 495})));
     Label4 = makeLabel(this, {.name = "Label4",
                               .caption = "Question 1",
                               .rect = {360, 3240, 5415, 615},
@@ -54,11 +54,11 @@ QuizScreen::QuizScreen() {
     }
     Option1.add(5, placed(new OptionButton(this), "Option1", {6840, 240, 495, 375}));
     Option1(5).setChecked(true);
-    LabelSpec previous = buttonSpec("Label3", "<< Previous Question", {2040, 7920, 3765, 495});
+    LabelDesign previous = buttonDesign("Label3", "<< Previous Question", {2040, 7920, 3765, 495});
     previous.visible = false;
     Label3.add(0, makeLabel(this, previous));
-    Label3.add(1, makeLabel(this, buttonSpec("Label3", "Next Question >>", {6000, 7920, 3765, 495})));
-    Label3.add(2, makeLabel(this, buttonSpec("Label3", "Exit", {10560, 7920, 1245, 495})));
+    Label3.add(1, makeLabel(this, buttonDesign("Label3", "Next Question >>", {6000, 7920, 3765, 495})));
+    Label3.add(2, makeLabel(this, buttonDesign("Label3", "Exit", {10560, 7920, 1245, 495})));
     // Created last so that it covers the no-answer button.
     Picture1 = placed(new PictureBox(this), "Picture1", {6840, 240, 855, 615});
 

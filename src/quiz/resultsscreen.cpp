@@ -22,21 +22,21 @@ ResultsScreen::ResultsScreen() {
                               .font = tahoma(36, true),
                               .align = Align::Center});
     Picture1 = placed(new PictureBox(this), "Picture1", {5880, 1440, 4800, 3600});
-    LabelSpec check = buttonSpec("Label3", "Check Wrong Answers", {240, 1800, 3765, 495});
+    LabelDesign check = buttonDesign("Label3", "Check Wrong Answers", {240, 1800, 3765, 495});
     check.visible = false;
     Label3.add(0, makeLabel(this, check));
-    const LabelSpec sentence{.name = "Label1",
+    const LabelDesign sentence{.name = "Label1",
                              .caption = {},
                              .rect = {0, 5400, 12000, 855},
                              .font = timesNewRoman(24),
                              .align = Align::Center};
     Label1 = makeLabel(this, sentence);
-    LabelSpec hint = sentence;
+    LabelDesign hint = sentence;
     hint.name = "Label5";
     hint.rect = {1680, 6000, 8640, 1335};
     hint.visible = false;
     Label5 = makeLabel(this, hint);
-    LabelSpec keyFacts = sentence;
+    LabelDesign keyFacts = sentence;
     keyFacts.name = "Label6";
     keyFacts.caption = "Read the Key Facts and try again.";
     keyFacts.rect = {0, 6240, 12000, 855};
@@ -51,7 +51,7 @@ ResultsScreen::ResultsScreen() {
                               .font = timesNewRoman(18),
                               .align = Align::Center,
                               .visible = false});
-    Label3.add(1, makeLabel(this, buttonSpec("Label3", "Exit", {10560, 7920, 1245, 495})));
+    Label3.add(1, makeLabel(this, buttonDesign("Label3", "Exit", {10560, 7920, 1245, 495})));
     Timer1 = new Timer(this, 1);
     Timer2 = new Timer(this, 10);
     Timer3 = new Timer(this, 1);

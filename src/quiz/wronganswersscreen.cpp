@@ -29,7 +29,7 @@ WrongAnswersScreen::WrongAnswersScreen() {
                               .rect = {0, 7920, 12000, 540},
                               .font = tahoma(20.25, true),
                               .align = Align::Center});
-    Label3.add(1, makeLabel(this, buttonSpec("Label3", "Exit", {10560, 7920, 1245, 495})));
+    Label3.add(1, makeLabel(this, buttonDesign("Label3", "Exit", {10560, 7920, 1245, 495})));
     // Label5 spans the whole width: the button must lie above it to be clicked.
     Label3(1).raise();
     Label3.onClick([this](int i) { Label3_Click(i); });

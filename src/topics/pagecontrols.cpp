@@ -15,10 +15,10 @@ Label* makePageCounter(QWidget* viewer, const QString& caption) {
 }
 
 void makePageButtons(QWidget* viewer, ControlArray<Label>& buttons) {
-    buttons.add(0, makeLabel(viewer, buttonSpec("Label3", "Print", {10680, 120, 1125, 495})));
-    buttons.add(1, makeLabel(viewer, buttonSpec("Label3", "Exit", {10680, 7920, 1125, 495})));
-    buttons.add(2, makeLabel(viewer, buttonSpec("Label3", "Next Page", {6720, 7920, 2685, 495})));
-    LabelSpec previous = buttonSpec("Label3", "Previous Page", {1320, 7920, 2685, 495});
+    buttons.add(0, makeLabel(viewer, buttonDesign("Label3", "Print", {10680, 120, 1125, 495})));
+    buttons.add(1, makeLabel(viewer, buttonDesign("Label3", "Exit", {10680, 7920, 1125, 495})));
+    buttons.add(2, makeLabel(viewer, buttonDesign("Label3", "Next Page", {6720, 7920, 2685, 495})));
+    LabelDesign previous = buttonDesign("Label3", "Previous Page", {1320, 7920, 2685, 495});
     previous.enabled = false;
     buttons.add(3, makeLabel(viewer, previous));
 }

@@ -22,7 +22,7 @@ TopicHub::TopicHub(const TopicInfo& topic, TwipRect pictureRect) : topic_(topic)
         {4, "Key Facts", {6360, 120, 1995, 495}},         {5, "Teacher's Notes", {8640, 120, 3195, 495}},
     };
     for (const auto& b : buttons)
-        Label3.add(b.index, makeLabel(this, buttonSpec("Label3", b.caption, b.rect)));
+        Label3.add(b.index, makeLabel(this, buttonDesign("Label3", b.caption, b.rect)));
     Image1->lower();
 
     Label3.onClick([this](int i) { Label3_Click(i); });

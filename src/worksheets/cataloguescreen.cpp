@@ -51,12 +51,12 @@ CatalogueScreen::CatalogueScreen() {
     Check1 = modeBox(this, "Check1", "Edit Worksheet", {120, 120, 2535, 375}, Colours::Yellow);
     Check2 = modeBox(this, "Check2", "Delete Worksheet", {9240, 120, 2535, 375}, RGB(255, 0, 0));
     for (int k = 1; k <= TitlesPerPage; ++k)
-        Label2.add(k, makeLabel(this, buttonSpec("Label2", QString(), slotRect(k), 12)));
-    Label2.add(0, makeLabel(this, buttonSpec("Label2", "Exit", {10560, 7920, 1245, 495}, 18)));
-    LabelSpec previous = buttonSpec("Label3", "<< Previous Page", {2640, 7920, 3195, 495});
+        Label2.add(k, makeLabel(this, buttonDesign("Label2", QString(), slotRect(k), 12)));
+    Label2.add(0, makeLabel(this, buttonDesign("Label2", "Exit", {10560, 7920, 1245, 495}, 18)));
+    LabelDesign previous = buttonDesign("Label3", "<< Previous Page", {2640, 7920, 3195, 495});
     previous.visible = false;
     Label3.add(0, makeLabel(this, previous));
-    LabelSpec next = buttonSpec("Label3", "Next Page >>", {6000, 7920, 3195, 495});
+    LabelDesign next = buttonDesign("Label3", "Next Page >>", {6000, 7920, 3195, 495});
     next.visible = false;
     Label3.add(1, makeLabel(this, next));
     Label4 = makeLabel(this, {.name = "Label4",

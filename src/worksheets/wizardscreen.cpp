@@ -56,8 +56,8 @@ WizardScreen::WizardScreen() {
     Text1 = textBox(this, "Text1", {7560, 120, 4215, 375}, timesNewRoman(12), TitleLength);
     for (int i = 0; i < 10; ++i)
         buildQuestionBlock(i);
-    Label3.add(1, makeLabel(this, buttonSpec("Label3", "Save Worksheet", {240, 7920, 3165, 495})));
-    Label3.add(0, makeLabel(this, buttonSpec("Label3", "Exit", {10560, 7920, 1245, 495})));
+    Label3.add(1, makeLabel(this, buttonDesign("Label3", "Save Worksheet", {240, 7920, 3165, 495})));
+    Label3.add(0, makeLabel(this, buttonDesign("Label3", "Exit", {10560, 7920, 1245, 495})));
     setTabOrder();
 
     Label3.onClick([this](int i) { Label3_Click(i); });

@@ -14,7 +14,7 @@ int loads = 0;
 class ProbeForm : public Form {
 public:
     ProbeForm() {
-        label = makeLabel(this, buttonSpec("Label1", "Label", {1500, 1500, 1500, 750}));
+        label = makeLabel(this, buttonDesign("Label1", "Label", {1500, 1500, 1500, 750}));
         image = placed(new ImageBox(this), "Image1", {4500, 1500, 1500, 1500});
         option = placed(new OptionButton(this), "Option1", {1500, 4500, 1500, 300});
         other = placed(new OptionButton(this), "Option2", {1500, 5250, 1500, 300});
@@ -121,7 +121,7 @@ void ControlsTest::controlArrayIsSparseAndPassesTheIndex() {
     f.setClientSize(12000, 9000);
     ControlArray<Label> arr;
     for (int i : {13, 15})
-        arr.add(i, makeLabel(&f, buttonSpec("Label2", QString::number(i), {0, Twips(600 * (i - 12)), 1500, 375})));
+        arr.add(i, makeLabel(&f, buttonDesign("Label2", QString::number(i), {0, Twips(600 * (i - 12)), 1500, 375})));
     QList<int> clicked;
     arr.onClick([&](int i) { clicked << i; });
     QVERIFY(!arr.exists(14));
@@ -137,8 +137,8 @@ void ControlsTest::controlArrayLoadCopiesElementZero() {
     TestEnv env;
     Form f;
     ControlArray<Label> arr;
-    LabelSpec spec = buttonSpec("Label10", "D", {360, 2640, 375, 495});
-    arr.add(0, makeLabel(&f, spec));
+    LabelDesign design = buttonDesign("Label10", "D", {360, 2640, 375, 495});
+    arr.add(0, makeLabel(&f, design));
     Label& added = arr.Load(1);
     QCOMPARE(added.Width(), 375.0f);
     QCOMPARE(added.Height(), 495.0f);
