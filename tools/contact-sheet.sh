@@ -35,5 +35,5 @@ mkdir -p "$tmp/sonograms"
 for w in wav/*.wav; do
   sox "$w" -n spectrogram -x 300 -y 129 -t "$(basename "$w")" -o "$tmp/sonograms/$(basename "$w" .wav).png"
 done
-montage "$tmp"/design/*.png -tile 4x -geometry '+4+4' "$out/sounds.png"
+montage "$tmp"/sonograms/*.png -tile 4x -geometry '+4+4' "$out/sounds.png"
 echo "wrote $out"
