@@ -3,6 +3,9 @@
 #include "platform/files.h"
 #include "platform/services.h"
 
+#include <QPaintEvent>
+#include <QPainter>
+
 void SoundControl::Play(const QString& relativePath) {
     const auto& device = services().sound;
     if (!device)
@@ -17,6 +20,16 @@ void SoundControl::Play(const QString& relativePath) {
 GreyForm::GreyForm() {
     setWindowFlag(Qt::FramelessWindowHint);
     setObjectName(QStringLiteral("Grey"));
+    // A plain colour as large as the display: painting it once ourselves is much cheaper than
+    // letting the window system clear the whole backing store first, and it is the first thing
+    // painted at start.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setAutoFillBackground(false);
+}
+
+void GreyForm::paintEvent(QPaintEvent* e) {
+    QPainter(this).fillRect(e->rect(), BackColor());
 }
 
 void GreyForm::Form_Load() {

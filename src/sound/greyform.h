@@ -17,4 +17,7 @@ public:
     void Form_Load() override;
 
     SoundControl SndDevil1;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
 };
