@@ -13,5 +13,9 @@ if command -v ccache >/dev/null; then
 fi
 if [ ! -f "$dir/build.ninja" ]; then
   cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" "${launcher[@]}" "$@"
+elif [ $# -gt 0 ]; then
+  # Options asked for now hold even where another command configured the folder first
+  # (warnings as errors for the tests after ./run.sh, say).
+  cmake -S . -B "$dir" "$@" >/dev/null
 fi
 cmake --build "$dir" --parallel "$(nproc)"
