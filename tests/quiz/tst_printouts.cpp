@@ -8,6 +8,7 @@
 #include "quiz/quizscreen.h"
 #include "quiz/resultsscreen.h"
 #include "quiz/worksheetlayout.h"
+#include "support/samples.h"
 #include "support/testenv.h"
 #include "topics/topichub.h"
 
@@ -73,16 +74,8 @@ std::vector<WorksheetQuestion> tenQuestions() {
 
 // The moon quiz open on question 1, every right answer being A.
 QuizScreen& openMoonQuiz(TestEnv& env) {
-    QuestionSet s;
-    s.title = "Moon quiz";
-    for (int q = 0; q < 10; ++q) {
-        s.questions[q].text = QStringLiteral("Question text %1?").arg(q + 1);
-        for (int k = 0; k < 4; ++k)
-            s.questions[q].answers[k] = QStringLiteral("Answer %1%2").arg(q + 1).arg(QChar('A' + k));
-        s.questions[q].correct = "1";
-    }
     env.writeFile("multiple/The Moon Landings.txt",
-                  encodeWindows1252(questionSetLines(s).join("\r\n") + "\r\n").value());
+                  textFileBytes(questionSetLines(sampleQuestionSet("Moon quiz", 1))));
     Module1.moon->Show();
     clickControl(&Module1.moon->Label3(0));
     return *Module1.multiple;

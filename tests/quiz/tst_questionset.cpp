@@ -2,6 +2,7 @@
 #include "app/module1.h"
 #include "platform/files.h"
 #include "quiz/questionset.h"
+#include "support/samples.h"
 #include "support/testenv.h"
 
 #include <QTest>
@@ -9,19 +10,10 @@
 namespace {
 
 QuestionSet sampleSet() {
-    QuestionSet s;
-    s.title = "Rivers, Lakes and Seas";
-    for (int q = 0; q < 10; ++q) {
-        s.questions[q].text = QStringLiteral("Question text %1?").arg(q + 1);
-        for (int k = 0; k < 4; ++k)
-            s.questions[q].answers[k] = QStringLiteral("Answer %1%2").arg(q + 1).arg(QChar('A' + k));
-        s.questions[q].correct = QString::number(q % 4 + 1);
-    }
+    QuestionSet s = sampleQuestionSet("Rivers, Lakes and Seas");
     s.questions[1].answers[3] = "The Baltic, or the Black Sea";
     return s;
 }
-
-QByteArray fileOf(const QStringList& lines) { return encodeWindows1252(lines.join("\r\n") + "\r\n").value(); }
 
 } // namespace
 
@@ -51,7 +43,7 @@ void QuestionSetTest::writerLayoutIsTheReadersMirror() {
 
 void QuestionSetTest::loadFillsTheTablesAndRestoresCommas() {
     TestEnv env;
-    env.writeFile("multiple/Rivers.txt", fileOf(questionSetLines(sampleSet())));
+    env.writeFile("multiple/Rivers.txt", textFileBytes(questionSetLines(sampleSet())));
     QVERIFY(LoadQuestionSet("multiple\\Rivers.txt"));
     QCOMPARE(Module1.SetTitle, QString("Rivers, Lakes and Seas"));
     QCOMPARE(Module1.QuestionText[1], QString("Question text 1?"));
@@ -66,7 +58,7 @@ void QuestionSetTest::storedAmpersandReadsBackAsComma() {
     TestEnv env;
     QStringList lines = questionSetLines(sampleSet());
     lines[2] = "Salt & pepper";
-    env.writeFile("multiple/s.txt", fileOf(lines));
+    env.writeFile("multiple/s.txt", textFileBytes(lines));
     QVERIFY(LoadQuestionSet("multiple/s.txt"));
     QCOMPARE(Module1.QuestionText[1], QString("Salt , pepper"));
 }
@@ -76,19 +68,19 @@ void QuestionSetTest::emptySpacersAreSkippedToo() {
     QStringList lines = questionSetLines(sampleSet());
     for (int i = 1; i < lines.size(); i += 7)
         lines[i] = "";
-    env.writeFile("multiple/s.txt", fileOf(lines));
+    env.writeFile("multiple/s.txt", textFileBytes(lines));
     QVERIFY(LoadQuestionSet("multiple/s.txt"));
     QCOMPARE(Module1.QuestionText[10], QString("Question text 10?"));
 }
 
 void QuestionSetTest::secondLoadOverwritesTheFirst() {
     TestEnv env;
-    env.writeFile("multiple/a.txt", fileOf(questionSetLines(sampleSet())));
+    env.writeFile("multiple/a.txt", textFileBytes(questionSetLines(sampleSet())));
     QuestionSet other = sampleSet();
     other.title = "Other";
     for (auto& q : other.questions)
         q = Question{"Q", {"a", "b", "c", "d"}, "4"};
-    env.writeFile("multiple/b.txt", fileOf(questionSetLines(other)));
+    env.writeFile("multiple/b.txt", textFileBytes(questionSetLines(other)));
     QVERIFY(LoadQuestionSet("multiple/a.txt"));
     QVERIFY(LoadQuestionSet("multiple/b.txt"));
     QCOMPARE(Module1.SetTitle, QString("Other"));
@@ -102,27 +94,26 @@ void QuestionSetTest::brokenFilesLeaveThePreviousSet_data() {
     QTest::addColumn<QByteArray>("file");
     const QStringList good = questionSetLines(sampleSet());
     QTest::newRow("missing") << QByteArray();
-    QTest::newRow("71 lines") << fileOf(good.mid(0, 71).mid(0, 70));
+    QTest::newRow("71 lines") << textFileBytes(good.mid(0, 71).mid(0, 70));
     QTest::newRow("empty") << QByteArray("");
     QStringList digit = good;
     digit[7 + 7 * 4] = "5";
-    QTest::newRow("right answer 5") << fileOf(digit);
+    QTest::newRow("right answer 5") << textFileBytes(digit);
     digit[7 + 7 * 4] = "x";
-    QTest::newRow("right answer not a digit") << fileOf(digit);
+    QTest::newRow("right answer not a digit") << textFileBytes(digit);
     digit[7 + 7 * 4] = "";
-    QTest::newRow("right answer empty") << fileOf(digit);
+    QTest::newRow("right answer empty") << textFileBytes(digit);
     QStringList comma = good;
     comma[2] = "Rome, Italy"; // an unescaped comma shifts every later line
-    QTest::newRow("unescaped comma") << fileOf(comma);
+    QTest::newRow("unescaped comma") << textFileBytes(comma);
 }
 
 void QuestionSetTest::brokenFilesLeaveThePreviousSet() {
     QFETCH(QByteArray, file);
     TestEnv env;
-    env.writeFile("multiple/good.txt", fileOf(questionSetLines(sampleSet())));
+    env.writeFile("multiple/good.txt", textFileBytes(questionSetLines(sampleSet())));
     QVERIFY(LoadQuestionSet("multiple/good.txt"));
-    if (!file.isNull())
-        env.writeFile("multiple/bad.txt", file);
+    if (!file.isNull()) env.writeFile("multiple/bad.txt", file);
     QString problem;
     QVERIFY(!LoadQuestionSet("multiple/bad.txt", &problem));
     QVERIFY(!problem.isEmpty());

@@ -7,6 +7,7 @@
 #include "quiz/quizscreen.h"
 #include "quiz/resultsscreen.h"
 #include "quiz/wronganswersscreen.h"
+#include "support/samples.h"
 #include "support/testenv.h"
 #include "topics/topichub.h"
 
@@ -16,15 +17,7 @@ namespace {
 
 // A set whose right answers run A, B, C, D, A, B, ...: question q's right button is (q-1)%4 + 1.
 QStringList numberedSetLines(const QString& title) {
-    QuestionSet s;
-    s.title = title;
-    for (int q = 0; q < 10; ++q) {
-        s.questions[q].text = QStringLiteral("Question text %1?").arg(q + 1);
-        for (int k = 0; k < 4; ++k)
-            s.questions[q].answers[k] = QStringLiteral("Answer %1%2").arg(q + 1).arg(QChar('A' + k));
-        s.questions[q].correct = QString::number(q % 4 + 1);
-    }
-    return questionSetLines(s);
+    return questionSetLines(sampleQuestionSet(title));
 }
 int rightButton(int q) {
     return (q - 1) % 4 + 1;
@@ -33,12 +26,8 @@ int wrongButton(int q) {
     return rightButton(q) % 4 + 1;
 }
 
-QByteArray fileOf(const QStringList& lines) {
-    return encodeWindows1252(lines.join("\r\n") + "\r\n").value();
-}
-
 void writeMoonSet(TestEnv& env, const QString& title) {
-    env.writeFile("multiple/The Moon Landings.txt", fileOf(numberedSetLines(title)));
+    env.writeFile("multiple/The Moon Landings.txt", textFileBytes(numberedSetLines(title)));
 }
 
 // Menu-less road into the quiz: the hub is on screen, "Multiple Choice" clicked.
@@ -249,13 +238,13 @@ void QuizTest::brokenSetKeepsTheHub_data() {
     QTest::addColumn<QByteArray>("file"); // empty: no file at all
     QStringList lines = numberedSetLines("Broken");
     QTest::newRow("missing file") << QByteArray();
-    QTest::newRow("71 lines") << fileOf(lines.mid(0, 71));
+    QTest::newRow("71 lines") << textFileBytes(lines.mid(0, 71));
     QStringList five = lines;
     five[7 + 7 * 3] = "5";
-    QTest::newRow("digit 5 on question 4") << fileOf(five);
+    QTest::newRow("digit 5 on question 4") << textFileBytes(five);
     QStringList letter = lines;
     letter[7] = "B";
-    QTest::newRow("letter for the digit") << fileOf(letter);
+    QTest::newRow("letter for the digit") << textFileBytes(letter);
 }
 
 void QuizTest::brokenSetKeepsTheHub() {
@@ -263,7 +252,7 @@ void QuizTest::brokenSetKeepsTheHub() {
     TestEnv env;
     Module1.SoundOn = 1;
     // A set read earlier (from the catalogue, say) stays in the tables.
-    env.writeFile("multiple/Earlier.txt", fileOf(numberedSetLines("Earlier set")));
+    env.writeFile("multiple/Earlier.txt", textFileBytes(numberedSetLines("Earlier set")));
     QVERIFY(LoadQuestionSet("multiple\\Earlier.txt"));
     if (!file.isEmpty()) env.writeFile("multiple/The Moon Landings.txt", file);
     Module1.moon->Show();

@@ -5,6 +5,7 @@
 #include "platform/files.h"
 #include "platform/picture.h"
 #include "quiz/quizscreen.h"
+#include "support/samples.h"
 #include "support/testenv.h"
 #include "worksheets/cataloguepaging.h"
 #include "worksheets/cataloguescreen.h"
@@ -23,7 +24,7 @@ QStringList sheets(int n) {
 }
 
 QByteArray indexOf(const QStringList& titles) {
-    return encodeWindows1252(worksheetIndexLines(titles).join("\r\n") + "\r\n").value();
+    return textFileBytes(worksheetIndexLines(titles));
 }
 
 QuestionSet sampleSet(const QString& title) {
@@ -39,8 +40,7 @@ QuestionSet sampleSet(const QString& title) {
 }
 
 void writeWorksheet(TestEnv& env, const QString& title) {
-    env.writeFile(worksheetFile(title),
-                  encodeWindows1252(questionSetLines(sampleSet(title)).join("\r\n") + "\r\n").value());
+    env.writeFile(worksheetFile(title), textFileBytes(questionSetLines(sampleSet(title))));
 }
 
 // The captions of the title slots on show, in slot order.
