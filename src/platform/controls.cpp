@@ -78,8 +78,7 @@ void ControlGeometry::handleMouse(QMouseEvent* e) {
 
 // ---- Label ------------------------------------------------------------------------------------
 
-Label::Label(QWidget* parent) : QWidget(parent), ControlGeometry(this) {
-    setMouseTracking(true);
+Label::Label(QWidget* parent) : OwnMouseControl(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
@@ -227,8 +226,7 @@ void CommandButton::mouseMoveEvent(QMouseEvent* e) {
 
 // ---- PictureBox -------------------------------------------------------------------------------
 
-PictureBox::PictureBox(QWidget* parent) : QFrame(parent), ControlGeometry(this) {
-    setMouseTracking(true);
+PictureBox::PictureBox(QWidget* parent) : OwnMouseControl(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(1);
 }
@@ -249,7 +247,7 @@ void PictureBox::paintEvent(QPaintEvent* e) {
 
 // ---- ImageBox ---------------------------------------------------------------------------------
 
-ImageBox::ImageBox(QWidget* parent) : QWidget(parent), ControlGeometry(this) { setMouseTracking(true); }
+ImageBox::ImageBox(QWidget* parent) : OwnMouseControl(parent) {}
 
 void ImageBox::setPicture(const ::Picture& p) {
     picture_ = p;
@@ -295,8 +293,7 @@ void Line::paintEvent(QPaintEvent*) {
 
 // ---- Frame ------------------------------------------------------------------------------------
 
-Frame::Frame(QWidget* parent) : QFrame(parent), ControlGeometry(this) {
-    setMouseTracking(true);
+Frame::Frame(QWidget* parent) : OwnMouseControl(parent) {
     setFrameStyle(QFrame::Box | QFrame::Sunken);
 }
 

@@ -61,8 +61,22 @@ private:
     bool pressed_ = false;
 };
 
+// A control drawn by us on a plain Qt widget: it follows the pointer and keeps every mouse event
+// to itself, turning them into the Click and mouse handlers.
+template <class Widget> class OwnMouseControl : public Widget, public ControlGeometry {
+public:
+    explicit OwnMouseControl(QWidget* parent) : Widget(parent), ControlGeometry(this) {
+        this->setMouseTracking(true);
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override { handleMouse(e); }
+    void mouseMoveEvent(QMouseEvent* e) override { handleMouse(e); }
+    void mouseReleaseEvent(QMouseEvent* e) override { handleMouse(e); }
+};
+
 // Caption with an opaque or transparent background and an optional single-line border.
-class Label : public QWidget, public ControlGeometry {
+class Label : public OwnMouseControl<QWidget> {
 public:
     explicit Label(QWidget* parent);
 
@@ -85,9 +99,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
-    void mousePressEvent(QMouseEvent* e) override { handleMouse(e); }
-    void mouseMoveEvent(QMouseEvent* e) override { handleMouse(e); }
-    void mouseReleaseEvent(QMouseEvent* e) override { handleMouse(e); }
 
 private:
     QString caption_;
@@ -159,7 +170,7 @@ protected:
 
 // Picture box: a background colour and a picture drawn at its own size from the top-left corner,
 // cut off at the box's edges.
-class PictureBox : public QFrame, public ControlGeometry {
+class PictureBox : public OwnMouseControl<QFrame> {
 public:
     explicit PictureBox(QWidget* parent);
     const ::Picture& Picture() const { return picture_; }
@@ -169,9 +180,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
-    void mousePressEvent(QMouseEvent* e) override { handleMouse(e); }
-    void mouseMoveEvent(QMouseEvent* e) override { handleMouse(e); }
-    void mouseReleaseEvent(QMouseEvent* e) override { handleMouse(e); }
 
 private:
     ::Picture picture_;
@@ -179,7 +187,7 @@ private:
 };
 
 // Image: a picture stretched to the box, or at its own size with the box taking that size.
-class ImageBox : public QWidget, public ControlGeometry {
+class ImageBox : public OwnMouseControl<QWidget> {
 public:
     explicit ImageBox(QWidget* parent);
     const ::Picture& Picture() const { return picture_; }
@@ -189,9 +197,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
-    void mousePressEvent(QMouseEvent* e) override { handleMouse(e); }
-    void mouseMoveEvent(QMouseEvent* e) override { handleMouse(e); }
-    void mouseReleaseEvent(QMouseEvent* e) override { handleMouse(e); }
 
 private:
     ::Picture picture_;
@@ -221,15 +226,12 @@ private:
 };
 
 // Frame: a container with an etched border and an optional caption.
-class Frame : public QFrame, public ControlGeometry {
+class Frame : public OwnMouseControl<QFrame> {
 public:
     explicit Frame(QWidget* parent);
     void setBackColor(const QColor& c);
 
 protected:
-    void mousePressEvent(QMouseEvent* e) override { handleMouse(e); }
-    void mouseMoveEvent(QMouseEvent* e) override { handleMouse(e); }
-    void mouseReleaseEvent(QMouseEvent* e) override { handleMouse(e); }
 };
 
 // Timer: while enabled, raises Timer every Interval milliseconds.
