@@ -57,9 +57,14 @@ Label* ActivityScreen::addTitle(const QString& caption, TwipRect rect) {
                             .align = Align::Center});
 }
 
+void ActivityScreen::setCardCount(int n) {
+    cards_ = n;
+    Module1.ScoreOutOf = n;
+}
+
 int ActivityScreen::cardCount() const {
     const int n = std::min({Label1.count(), Label2.count(), Label4.count()});
-    return std::clamp(Module1.ScoreOutOf, 0, n);
+    return std::clamp(cards_, 0, n);
 }
 
 void ActivityScreen::setupCards() {
@@ -142,8 +147,7 @@ void ActivityScreen::Label3_Click(int Index) {
         break;
     case 2:
         Module1.Score = board().score();
-        // Normally a no-op; after another screen has changed the count, the results still read
-        // a score out of the cards that were counted.
+        // Another activity open beside this one may have set its own count since this one loaded.
         Module1.ScoreOutOf = N;
         showResults();
         break;

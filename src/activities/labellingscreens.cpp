@@ -49,7 +49,7 @@ MoonLabelling::MoonLabelling() {
 void MoonLabelling::Form_Load() {
     SetupScreen(*this);
     setBackColor(Colours::ScreenBlue);
-    Module1.ScoreOutOf = 4;
+    setCardCount(4);
     // A picture that cannot be read stays empty; the activity does not need it to work.
     Image1(0).setPicture(LoadPicture("Images\\saturnv2.jpg"));
     Image1(1).setPicture(LoadPicture("Images\\service.jpg"));
@@ -142,7 +142,7 @@ CaesarLabelling::CaesarLabelling() {
 
 void CaesarLabelling::Form_Load() {
     SetupScreen(*this);
-    Module1.ScoreOutOf = 6;
+    setCardCount(6);
     setupCards();
     // The code table: each letter 60 twips to the right of the one before, every capital three
     // letters on from the small letter above it.

@@ -44,7 +44,7 @@ OrderingScreen::OrderingScreen(const Design& d) : events_(static_cast<int>(d.eve
 
 void OrderingScreen::Form_Load() {
     SetupScreen(*this);
-    Module1.ScoreOutOf = events_;
+    setCardCount(events_);
     setupCards();
 }
 

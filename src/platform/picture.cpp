@@ -4,7 +4,6 @@
 #include "platform/units.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
@@ -34,31 +33,25 @@ constexpr int MaxImageSide = 8192;
 } // namespace
 
 void Picture::draw(QPainter& painter, const QRectF& target) const {
-    if (d_)
-        d_->draw(painter, target);
+    if (d_) d_->draw(painter, target);
 }
 
 Picture pictureFromImage(const QImage& image) {
-    if (image.isNull())
-        return {};
+    if (image.isNull()) return {};
     return Picture(std::make_shared<RasterPicture>(image));
 }
 
 Picture LoadPicture(const QString& relativePath, QString* error) {
     auto fail = [&](const QString& why) {
-        if (error)
-            *error = why;
+        if (error) *error = why;
         return Picture();
     };
-    if (relativePath.isEmpty())
-        return {};
+    if (relativePath.isEmpty()) return {};
     const QString path = resolveDataPath(relativePath);
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("cannot open %1").arg(relativePath));
-    if (file.size() > MaxPictureFileBytes)
-        return fail(QStringLiteral("%1 is too large").arg(relativePath));
-    const QByteArray bytes = file.readAll();
+    QString why;
+    const auto read = readRegularFile(path, MaxPictureFileBytes, &why);
+    if (!read) return fail(QStringLiteral("cannot read %1: %2").arg(relativePath, why));
+    const QByteArray& bytes = *read;
     if (QFileInfo(path).suffix().compare("wmf", Qt::CaseInsensitive) == 0) {
         auto metafile = loadMetafilePicture(bytes, error);
         return metafile ? Picture(metafile) : Picture();
@@ -71,7 +64,6 @@ Picture LoadPicture(const QString& relativePath, QString* error) {
     if (size.width() > MaxImageSide || size.height() > MaxImageSide)
         return fail(QStringLiteral("%1 is too large").arg(relativePath));
     QImage image = reader.read();
-    if (image.isNull())
-        return fail(QStringLiteral("%1: %2").arg(relativePath, reader.errorString()));
+    if (image.isNull()) return fail(QStringLiteral("%1: %2").arg(relativePath, reader.errorString()));
     return pictureFromImage(image);
 }

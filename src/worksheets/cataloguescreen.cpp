@@ -188,13 +188,13 @@ void CatalogueScreen::refillAfterDelete() {
 
 void CatalogueScreen::editworksheet() {
     WizardScreen& wizard = *Module1.wizard;
-    wizard.Text1->setText(Module1.SetTitle);
+    setWholeText(*wizard.Text1, Module1.SetTitle);
     for (int i = 0; i < 10; ++i) {
-        wizard.Text2(i).setText(Module1.QuestionText[i + 1]);
-        wizard.Text3(4 * i).setText(Module1.AnswerA[i + 1]);
-        wizard.Text3(4 * i + 1).setText(Module1.AnswerB[i + 1]);
-        wizard.Text3(4 * i + 2).setText(Module1.AnswerC[i + 1]);
-        wizard.Text3(4 * i + 3).setText(Module1.AnswerD[i + 1]);
+        setWholeText(wizard.Text2(i), Module1.QuestionText[i + 1]);
+        setWholeText(wizard.Text3(4 * i), Module1.AnswerA[i + 1]);
+        setWholeText(wizard.Text3(4 * i + 1), Module1.AnswerB[i + 1]);
+        setWholeText(wizard.Text3(4 * i + 2), Module1.AnswerC[i + 1]);
+        setWholeText(wizard.Text3(4 * i + 3), Module1.AnswerD[i + 1]);
         // The loader has made sure each right answer is a digit from 1 to 4.
         const int v = Module1.CorrectAnswer[i + 1].toInt();
         if (v >= 1 && v <= 4) wizard.Check1(4 * i + v - 1).setValue(1);

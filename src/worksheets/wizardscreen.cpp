@@ -13,10 +13,6 @@ namespace {
 
 const QColor TickBoxBlue = RGB(0, 78, 152);
 
-constexpr int TitleLength = 25;
-constexpr int QuestionLength = 60;
-constexpr int AnswerLength = 30;
-
 // Offsets of one answer within its question's block, A to D.
 struct AnswerPlace {
     TwipRect letter, tick, text;
@@ -152,6 +148,13 @@ void WizardScreen::Text3_KeyPress(int Index, int KeyAscii) {
         Text3(Index + 1).setFocus();
     else if (Index < 39)
         Text2((Index + 1) / 4).setFocus();
+}
+
+void setWholeText(TextBox& box, const QString& text) {
+    // The box's limit holds for typing only: a text made elsewhere is kept whole, and the save
+    // names it as too long rather than writing it cut.
+    if (text.size() > box.maxLength()) box.setMaxLength(static_cast<int>(text.size()));
+    box.setText(text);
 }
 
 WizardFields WizardScreen::fields() const {

@@ -1,6 +1,6 @@
 #include "worksheets/worksheetstore.h"
 
-#include "app/module1.h"
+#include "app/sharedstate.h"
 #include "platform/files.h"
 #include "worksheets/worksheetindex.h"
 
@@ -106,9 +106,9 @@ std::optional<QStringList> readIndexForRewrite() {
 
 void copyIntoModule1(const QStringList& titles) {
     const int n = static_cast<int>(std::min<qsizetype>(titles.size(), MaxWorksheets));
-    Module1.WorksheetCount = n;
+    Shared.WorksheetCount = n;
     for (int i = 0; i < n; ++i)
-        Module1.WorksheetTitles[i + 1] = titles[i];
+        Shared.WorksheetTitles[i + 1] = titles[i];
 }
 
 bool writeIndex(const QStringList& titles) {
@@ -168,7 +168,7 @@ bool saveWorksheet(const QuestionSet& set) {
     if (!writeTextFileAtomically(file, questionSetLines(set))) return false;
     if (listing == TrackResult::Added) {
         if (!writeIndex(*titles)) return false;
-        if (titles->size() <= MaxWorksheets) Module1.WorksheetTitles[titles->size()] = set.title;
+        if (titles->size() <= MaxWorksheets) Shared.WorksheetTitles[titles->size()] = set.title;
     }
     return true;
 }

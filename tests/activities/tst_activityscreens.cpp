@@ -91,7 +91,7 @@ void ActivityScreensTest::playedThroughToTheResults() {
     ActivityScreen& s = openedFromItsHub(screen);
     QCOMPARE(s.Label6->Caption(), screen + " hub");
     QCOMPARE(Module1.ScoreOutOf, cards);
-    Module1.ScoreOutOf = 10; // a quiz opened meanwhile leaves its own count behind
+    Module1.ScoreOutOf = cards - 1; // another activity opened meanwhile leaves its own count behind
     // Set-up: the answer moved from slot to card, the home box under the card, cards on top.
     const QObjectList& stack = s.children();
     qsizetype lowestCard = stack.size();
