@@ -137,7 +137,10 @@ std::optional<QString> worksheetRefusal(const QuestionSet& set) {
 
 QStringList worksheetIndexLines(const QStringList& titles) {
     QStringList lines{QStringLiteral(" %1 ").arg(titles.size())};
-    lines += titles;
+    // A title kept from a hand-quoted line may begin with a blank, which a bare line would lose
+    // on reading; it keeps its quotes. (The wizard refuses such titles, so only these are quoted.)
+    for (const QString& t : titles)
+        lines << (t.startsWith(' ') || t.startsWith('\t') ? '"' + t + '"' : t);
     return lines;
 }
 

@@ -20,7 +20,8 @@ QString worksheetFile(const QString& title);
 // exactly as typed and must not reach outside multiple/ or onto the program's own files.
 std::optional<QString> worksheetRefusal(const QuestionSet& set);
 
-// The index file's lines: the count with a blank either side, then one title a line.
+// The index file's lines: the count with a blank either side, then one title a line, each as it
+// reads back.
 QStringList worksheetIndexLines(const QStringList& titles);
 
 enum class TrackResult { AlreadyListed, Added, Full };
