@@ -61,7 +61,7 @@ void MainMenuTest::indexLoader_data() {
     for (int i = 1; i <= 1200; ++i)
         many += "Sheet " + QByteArray::number(i) + "\r\n";
     QTest::newRow("above 1000: the first 1000") << many << 1000 << "Sheet 1000";
-    QTest::newRow("a comma ends a title") << QByteArray(" 1 \r\nRome, Italy\r\n") << 1 << "Rome";
+    QTest::newRow("a comma is part of a title") << QByteArray(" 1 \r\nRome, Italy\r\n") << 1 << "Rome, Italy";
 }
 
 void MainMenuTest::indexLoader() {
