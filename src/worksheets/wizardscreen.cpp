@@ -153,8 +153,11 @@ void WizardScreen::Text3_KeyPress(int Index, int KeyAscii) {
 void setWholeText(TextBox& box, const QString& text) {
     // The box's limit holds for typing only: a text made elsewhere is kept whole, and the save
     // names it as too long rather than writing it cut.
-    if (text.size() > box.maxLength()) box.setMaxLength(static_cast<int>(text.size()));
+    const bool tooLong = text.size() > box.maxLength();
+    if (tooLong) box.setMaxLength(static_cast<int>(text.size()));
     box.setText(text);
+    // Shown from its start, as the teacher reads it, rather than scrolled to its end.
+    if (tooLong) box.setCursorPosition(0);
 }
 
 WizardFields WizardScreen::fields() const {
