@@ -55,6 +55,9 @@ enum : int { TA_UPDATECP = 1, TA_RIGHT = 2, TA_CENTER = 6, TA_BOTTOM = 8, TA_BAS
 enum : int { ETO_OPAQUE = 2, ETO_CLIPPED = 4 };
 constexpr int MaxSavedStates = 1024;
 constexpr int MaxObjects = 65536;
+// How much more one axis of a glyph may be stretched than the other and still go through the
+// glyph cache; writers' condensed and widened fonts stay well within it.
+constexpr double MaxGlyphStretch = 8;
 
 class Playback {
 public:
@@ -237,15 +240,44 @@ private:
         if (dc_.bkOpaque && !(options & ETO_OPAQUE))
             p_.fillRect(QRectF(0, -ascent, width, ascent + descent), dc_.bk);
         p_.scale(sx, sy);
-        QGlyphRun run;
-        run.setRawFont(raw);
-        run.setGlyphIndexes(glyphs);
-        run.setPositions(positions);
-        run.setUnderline(f.underline);
-        run.setStrikeOut(f.strikeOut);
-        p_.setPen(dc_.text);
-        p_.drawGlyphRun(QPointF(0, 0), run);
+        if (glyphsFitTheCache(p_.combinedTransform())) {
+            QGlyphRun run;
+            run.setRawFont(raw);
+            run.setGlyphIndexes(glyphs);
+            run.setPositions(positions);
+            run.setUnderline(f.underline);
+            run.setStrikeOut(f.strikeOut);
+            p_.setPen(dc_.text);
+            p_.drawGlyphRun(QPointF(0, 0), run);
+        } else {
+            p_.fillPath(glyphOutlines(raw, glyphs, positions, f, width / sx), dc_.text);
+        }
         p_.restore();
+    }
+
+    // Qt's glyph cache renders a glyph as a bitmap of its transformed size and takes any transform
+    // whose area is small, however thin: a glyph thousands of pixels wide and under one high makes
+    // FreeType refuse and Qt 6.4 copy from nothing. Such text, and text squeezed below a pixel,
+    // is drawn from its outlines; text a person can read keeps the cache's look.
+    static bool glyphsFitTheCache(const QTransform& m) {
+        const double sum = m.m11() * m.m11() + m.m12() * m.m12() + m.m21() * m.m21() + m.m22() * m.m22();
+        const double det = std::abs(m.determinant());
+        const double gap = std::sqrt(std::max(0.0, sum * sum - 4 * det * det));
+        const double longest = std::sqrt((sum + gap) / 2),
+                     shortest = std::sqrt(std::max(0.0, (sum - gap) / 2));
+        return shortest * Player::ReferencePixels >= 1 && longest <= MaxGlyphStretch * shortest;
+    }
+
+    static QPainterPath glyphOutlines(const QRawFont& raw, const QList<quint32>& glyphs,
+                                      const QList<QPointF>& positions, const FontDesc& f, double width) {
+        QPainterPath path;
+        for (qsizetype i = 0; i < glyphs.size(); ++i)
+            path.addPath(raw.pathForGlyph(glyphs[i]).translated(positions[i]));
+        const double thickness = std::max(1.0, raw.lineThickness());
+        if (f.underline) path.addRect(QRectF(0, raw.underlinePosition(), width, thickness));
+        if (f.strikeOut) path.addRect(QRectF(0, -raw.ascent() / 3, width, thickness));
+        path.setFillRule(Qt::WindingFill);
+        return path;
     }
 
     void blit(const Op& op, bool withImage) {
