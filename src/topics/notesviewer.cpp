@@ -3,7 +3,6 @@
 #include "app/module1.h"
 #include "app/setupscreen.h"
 #include "platform/build.h"
-#include "platform/printer.h"
 #include "platform/services.h"
 #include "topics/pagecontrols.h"
 #include "topics/readingpages.h"
@@ -80,9 +79,6 @@ void NotesViewer::Timer1_Timer() {
 
 // A page that could not be printed is said so, and the viewer stays as it was.
 void NotesViewer::printPage() {
-    try {
-        printPagePicture(SystemPrinter(), Image2->Picture());
-    } catch (const PrintError&) {
-        MsgBox(PrintProblemMessage);
-    }
+    const QString problem = printPageOnShow(Image2->Picture());
+    if (!problem.isEmpty()) MsgBox(problem);
 }
