@@ -22,8 +22,7 @@ void MainMenu::openAcknowledgments() {
 void MainMenu::openTeachersGuide() {
     Module1.guide.Unload();
     GuideViewer& viewer = *Module1.guide;
-    viewer.Image1->setPicture(LoadPicture("wmf\\guide1.wmf"));
-    viewer.Image2->setPicture(LoadPicture("wmf2\\guide1.wmf"));
+    viewer.showPictures("wmf\\guide1.wmf", "wmf2\\guide1.wmf");
     Module1.PageNumber = 1;
     viewer.Show();
 }
