@@ -14,7 +14,7 @@ void MainMenu::openAcknowledgments() {
     viewer.Image1->setPicture(LoadPicture("wmf\\acknowledgments.wmf"));
     viewer.Picture2->setPicture(LoadPicture("logo\\lumenda2.bmp"));
     viewer.Image2->setPicture(LoadPicture("wmf2\\acknowledgments.wmf"));
-    viewer.setBackColor(RGB(49, 130, 212));
+    viewer.setBackColor(Colours::CreditsBlue);
     viewer.Timer1->setEnabled(true);
     viewer.Show();
 }

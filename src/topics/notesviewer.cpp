@@ -9,7 +9,7 @@ NotesViewer::NotesViewer() : ReadingViewer(QStringLiteral("teacher"), {0, 0, 104
     Picture2 = placed(new PictureBox(this), "Picture2", {8550, 6240, 1800, 1335});
     Picture1 = placed(new PictureBox(this), "Picture1", {8520, 4320, 1800, 1800});
     for (PictureBox* p : {Picture1, Picture2}) {
-        p->setBackColor(RGB(128, 128, 255));
+        p->setBackColor(Colours::Periwinkle);
         p->hide();
     }
     Timer1 = new Timer(this, 25);
