@@ -118,7 +118,7 @@ CaesarLabelling::CaesarLabelling() {
                               .caption = "Drag the labels into the correct boxes.",
                               .rect = {120, 7920, 2625, 585},
                               .font = tahoma(11.25, true),
-                              .fore = RGB(128, 255, 255),
+                              .fore = Colours::PaleCyan,
                               .align = Align::Center});
     Label11 = makeLabel(
         this, {.name = "Label11",

@@ -37,7 +37,7 @@ OrderingScreen::OrderingScreen(const Design& d) : events_(static_cast<int>(d.eve
                               .caption = "Put these events in the correct order along the timeline. ",
                               .rect = {720, 1320, 4800, 3465},
                               .font = timesNewRoman(36),
-                              .fore = RGB(0, 255, 0),
+                              .fore = Colours::Green,
                               .align = Align::Center});
     Label6 = addTitle("Label6", {120, 120, 4425, 705});
 }

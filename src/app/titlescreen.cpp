@@ -11,8 +11,8 @@
 #include <stdexcept>
 
 namespace {
-const QColor TitleBlue = RGB(0, 0, 255);
-const QColor FaceGrey = RGB(192, 192, 192);
+const QColor TitleBlue = Colours::Blue;
+const QColor FaceGrey = Colours::Silver;
 } // namespace
 
 TitleScreen::TitleScreen() {
@@ -51,7 +51,7 @@ TitleScreen::TitleScreen() {
                                 .caption = "\u00A9 2026 Lumenda Learning. All rights reserved.",
                                 .rect = {0, 6420, 5415, 255},
                                 .font = arial(8.25),
-                                .fore = RGB(0, 128, 0),
+                                .fore = Colours::DarkGreen,
                                 .align = Align::Center});
 
     // Labels take no focus; of the design's tab order only the buttons and the picture remain.

@@ -4,6 +4,7 @@
 #include "app/setupscreen.h"
 #include "platform/build.h"
 #include "platform/numbertext.h"
+#include "quiz/questionsperset.h"
 #include "quiz/quizmarking.h"
 #include "quiz/resultsscreen.h"
 #include "quiz/wronganswersscreen.h"
@@ -11,7 +12,7 @@
 
 namespace {
 bool isQuestion(int n) {
-    return n >= 1 && n <= 10;
+    return n >= 1 && n <= QuestionsPerSet;
 }
 } // namespace
 
@@ -27,13 +28,13 @@ QuizScreen::QuizScreen() {
                               .caption = "Label5",
                               .rect = {120, 1200, 6465, 585},
                               .font = timesNewRoman(24),
-                              .fore = RGB(0, 255, 0),
+                              .fore = Colours::Green,
                               .align = Align::Center});
     Label6 = makeLabel(this, {.name = "Label6",
                               .caption = "Label6",
                               .rect = {120, 1920, 6465, 705},
                               .font = timesNewRoman(24),
-                              .fore = RGB(128, 128, 255),
+                              .fore = Colours::Periwinkle,
                               .align = Align::Center});
     Label3.add(3, makeLabel(this, buttonDesign("Label3", "Print Worksheet", {7920, 1920, 3045, 495})));
     Label4 = makeLabel(this, {.name = "Label4",
@@ -70,9 +71,9 @@ QuizScreen::QuizScreen() {
 void QuizScreen::Form_Load() {
     SetupScreen(*this);
     Module1.Score = 0;
-    Module1.ScoreOutOf = 10;
+    Module1.ScoreOutOf = QuestionsPerSet;
     Module1.QuestionNumber = 1;
-    for (int i = 1; i <= 10; ++i)
+    for (int i = 1; i <= QuestionsPerSet; ++i)
         Module1.QuestionMarks[i] = 0;
     Option1(5).Move(Picture1->Left() + 240, Picture1->Top() + 240);
     for (int i = 1; i <= 4; ++i)

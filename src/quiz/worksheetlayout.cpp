@@ -23,7 +23,7 @@ void printWorksheet(Printer& printer, const QString& heading, const QString& set
     printer.FontName = QStringLiteral("Times New Roman");
     // Black whatever colour an earlier page (a certificate, perhaps one that failed half way)
     // left on the printer.
-    printer.ForeColor = QColor(0, 0, 0);
+    printer.ForeColor = Colours::Black;
     printer.FontSize = 16;
     printer.CurrentX = printer.ScaleWidth() / 8;
     printer.Print(blank);

@@ -1,12 +1,13 @@
 #include "app/module1.h"
 #include "platform/printer.h"
 #include "platform/services.h"
+#include "quiz/questionsperset.h"
 #include "quiz/quizscreen.h"
 #include "quiz/worksheetlayout.h"
 
 void QuizScreen::printWorksheet() {
     std::vector<WorksheetQuestion> questions;
-    for (int i = 1; i <= 10; ++i)
+    for (int i = 1; i <= QuestionsPerSet; ++i)
         questions.push_back({Module1.QuestionText[i], Module1.AnswerA[i], Module1.AnswerB[i],
                              Module1.AnswerC[i], Module1.AnswerD[i]});
     try {

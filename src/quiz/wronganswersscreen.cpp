@@ -3,6 +3,7 @@
 #include "app/module1.h"
 #include "app/setupscreen.h"
 #include "platform/build.h"
+#include "quiz/questionsperset.h"
 #include "quiz/resultsscreen.h"
 
 WrongAnswersScreen::WrongAnswersScreen() {
@@ -17,7 +18,7 @@ WrongAnswersScreen::WrongAnswersScreen() {
                               .caption = "You answered the following questions incorrectly.",
                               .rect = {240, 960, 12000, 540},
                               .font = tahoma(15.75, true)});
-    for (int k = 0; k < 10; ++k)
+    for (int k = 0; k < QuestionsPerSet; ++k)
         Label2.add(k, makeLabel(this, {.name = "Label2",
                                        .caption = "Label2",
                                        .rect = {120, 1680.0f + 600.0f * k, 12000, 540},

@@ -33,7 +33,7 @@ void GreyForm::paintEvent(QPaintEvent* e) {
 }
 
 void GreyForm::Form_Load() {
-    setBackColor(RGB(48, 133, 214));
+    setBackColor(Colours::SoundFormBlue);
     // A backdrop behind every screen: as large as the display.
     if (const auto& display = services().display) {
         const QSizeF d = display->sizeTwips();

@@ -174,7 +174,8 @@ void ViewersTest::missingPagesStillPageAndExit() {
     clickControl(&guide.Label3(0));
     // No blank sheet: the empty page is not sent.
     QVERIFY(env.printer->pages.empty());
-    QCOMPARE(env.messages->texts(), QStringList{"There was a problem printing to your printer."});
+    QCOMPARE(env.messages->texts(),
+             QStringList{"This page could not be read from its file, so it was not printed."});
     clickControl(&guide.Label3(1));
     settle();
     QVERIFY(!Module1.guide.isLoaded());
