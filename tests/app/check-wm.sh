@@ -23,6 +23,15 @@ active() { printf '0x%x\n' "$(ids _NET_ACTIVE_WINDOW | head -n1)"; }
 same() { [ $(($1)) -eq $(($2)) ]; }
 pixel() { import -window root -crop "1x1+$1+$2" -depth 8 txt:- | grep -o 'srgb([0-9,]*)' | tr -d 'srgb()'; }
 client() { xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}'; }
+# The window manager's frame around window $1: left, top, width and height.
+frame() {
+  local fl fr ft fb cx cy cw ch
+  read -r fl fr ft fb < <(xprop -id "$1" _NET_FRAME_EXTENTS | grep -o '[0-9]*' | tr '\n' ' ')
+  read -r cx cy < <(client "$1")
+  cw=$(xwininfo -id "$1" | awk '/Width:/ {print $NF}')
+  ch=$(xwininfo -id "$1" | awk '/Height:/ {print $NF}')
+  echo "$((cx - fl)) $((cy - ft)) $((cw + fl + fr)) $((ch + ft + fb))"
+}
 listed() {
   local n=0 w
   for w in $(ids _NET_CLIENT_LIST); do xprop -id "$w" _NET_WM_STATE | grep -q SKIP_TASKBAR || n=$((n + 1)); done
@@ -63,17 +72,16 @@ start_program
 sleep 0.5
 title=$(top)
 backdrop_click "title screen" "$title"
+# The title screen keeps its client area and centres its frame.
+read -r x y w h < <(frame "$title")
+[ $((2 * x + w - 1024)) -ge -2 ] && [ $((2 * x + w - 1024)) -le 2 ] && [ $((2 * y + h - 768)) -ge -2 ] &&
+  [ $((2 * y + h - 768)) -le 2 ] || fail "the title screen's frame at $x,$y ${w}x$h is not centred"
 [ "$(listed)" -eq 1 ] || fail "$(listed) windows for the taskbar with the title screen"
 
 key Return
 menu=$(new_top "$title") || fail "Return on the title screen did not open the menu"
 # The frame, not the client area, is 800 x 600 and centred on the 1024 x 768 display.
-read -r fl fr ft fb < <(xprop -id "$menu" _NET_FRAME_EXTENTS | grep -o '[0-9]*' | tr '\n' ' ')
-read -r cx cy < <(client "$menu")
-cw=$(xwininfo -id "$menu" | awk '/Width:/ {print $NF}')
-ch=$(xwininfo -id "$menu" | awk '/Height:/ {print $NF}')
-frame="$((cx - fl)),$((cy - ft)) $((cw + fl + fr))x$((ch + ft + fb))"
-[ "$frame" = "112,84 800x600" ] || fail "the menu's frame is $frame, not 112,84 800x600"
+[ "$(frame "$menu")" = "112 84 800 600" ] || fail "the menu's frame is $(frame "$menu"), not 112,84 800x600"
 backdrop_click "menu" "$menu"
 
 click_in "$menu" 338 436                     # The Moon Landings
