@@ -71,8 +71,15 @@ void Form::setClientSize(Twips width, Twips height) {
     setFixedSize(twipsToPixels(width), twipsToPixels(height));
 }
 
+// The frame a window manager put around the window; the offscreen platform pretends to draw one
+// of its own, which no one sees.
+static QSize windowManagerFrame(const QWidget* w) {
+    static const bool offscreen = QGuiApplication::platformName() == QLatin1String("offscreen");
+    return offscreen ? QSize(0, 0) : w->frameGeometry().size() - w->geometry().size();
+}
+
 void Form::fitFrame() {
-    const QSize frame = frameGeometry().size() - geometry().size();
+    const QSize frame = windowManagerFrame(this);
     if (outer_.isValid()) {
         const QSize client = outer_ - frame;
         if (minimumSize() != client || maximumSize() != client) setFixedSize(client);
