@@ -151,7 +151,9 @@ void Form::Unload() {
 
 void Form::becomeBackdrop() {
     backdrop_ = true;
-    setWindowFlags(windowFlags() | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint);
+    // Without a frame, but it may be minimised: with it goes the whole program.
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint |
+                   Qt::WindowMinimizeButtonHint);
 }
 
 void Form::mouseMoveEvent(QMouseEvent* e) {
@@ -164,6 +166,23 @@ void Form::mouseMoveEvent(QMouseEvent* e) {
 
 void Form::changeEvent(QEvent* e) {
     QWidget::changeEvent(e);
+    // Minimising or restoring one screen does so to the whole program, in the order the screens
+    // were shown, where the window manager does not take the windows a window owns along.
+    static bool following = false;
+    if (e->type() == QEvent::WindowStateChange && !following && !unloaded_) {
+        const bool wasMinimized = static_cast<QWindowStateChangeEvent*>(e)->oldState() & Qt::WindowMinimized;
+        if (isMinimized() != wasMinimized) {
+            following = true;
+            for (const QPointer<Form>& f : std::vector<QPointer<Form>>(shownForms()))
+                if (f && f != this && f->isMinimized() != isMinimized())
+                    isMinimized() ? f->showMinimized() : f->showNormal();
+            if (Form* top = topScreen(); top && !isMinimized()) {
+                top->raise();
+                top->activateWindow();
+            }
+            following = false;
+        }
+    }
     // A click on the backdrop leaves the focus with the screen on top.
     if (backdrop_ && e->type() == QEvent::ActivationChange && windowHandle() &&
         QGuiApplication::focusWindow() == windowHandle()) {
