@@ -61,6 +61,7 @@ backdrop_click() {
   local what=$1 w=$2 cx cy
   click 3 3
   same "$(top)" "$w" || fail "$what: no longer on top after a click on the backdrop"
+  for _ in $(seq 1 20); do same "$(active)" "$w" && break; sleep 0.1; done
   same "$(active)" "$w" || fail "$what: lost the focus to the backdrop"
   read -r cx cy < <(client "$w")
   [ "$(pixel $((cx + 20)) $((cy + 20)))" != "$BACKDROP" ] || fail "$what: the backdrop shows in its place"
