@@ -3,6 +3,25 @@
 #include <QDir>
 #include <QFileInfo>
 
+namespace {
+
+// Qt's own options, with one or two dashes, the valued ones also as -option=value. Qt takes
+// them out of the arguments itself when the application starts.
+bool isQtOption(const QString& arg, bool& takesValue) {
+    static const QStringList valued = {
+        "platform",    "platformpluginpath", "platformtheme", "plugin",  "qwindowgeometry",
+        "qwindowicon", "qwindowtitle",       "session",       "display", "geometry",
+        "style",       "stylesheet",         "name",          "title",   "qmljsdebugger"};
+    static const QStringList flags = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+    QString name = arg.mid(arg.startsWith("--") ? 2 : 1);
+    const bool inlineValue = name.contains('=');
+    name = name.section('=', 0, 0);
+    takesValue = valued.contains(name) && !inlineValue;
+    return valued.contains(name) || (flags.contains(name) && !inlineValue);
+}
+
+} // namespace
+
 CommandLine parseCommandLine(const QStringList& args) {
     CommandLine c;
     for (qsizetype i = 1; i < args.size(); ++i) {
@@ -28,11 +47,12 @@ CommandLine parseCommandLine(const QStringList& args) {
             c.printToPdfDir = a.mid(15);
         else if (a == "--quit-after-first-paint")
             c.quitAfterFirstPaint = true;
-        else if (a.startsWith('-') && a != "-")
+        else if (bool valued = false; isQtOption(a, valued)) {
+            c.qtStyle = c.qtStyle || a.section('=', 0, 0).endsWith("style");
+            i += valued ? 1 : 0;
+        } else if (a.startsWith('-') && a != "-")
             c.error = QStringLiteral("unknown option %1").arg(a);
-        // Anything else (Qt's own -platform and the like) is left to Qt.
-        if (!c.error.isEmpty())
-            break;
+        if (!c.error.isEmpty()) break;
     }
     return c;
 }
@@ -59,8 +79,7 @@ std::optional<QString> findDataFolder(const QString& requested, const QString& e
     }
     for (const QString& candidate :
          {executableDir + "/data", executableDir + "/../data", QStringLiteral(TELLWYN_SOURCE_DATA_DIR)}) {
-        if (looksRight(candidate))
-            return QDir(candidate).absolutePath();
+        if (looksRight(candidate)) return QDir(candidate).absolutePath();
     }
     return std::nullopt;
 }

@@ -25,8 +25,7 @@ public:
     bool eventFilter(QObject* watched, QEvent* e) override {
         if (e->type() == QEvent::Paint && step_) {
             auto* w = qobject_cast<QWidget*>(watched);
-            if (w && w->window() == screen_)
-                QTimer::singleShot(0, qApp, std::exchange(step_, nullptr));
+            if (w && w->window() == screen_) QTimer::singleShot(0, qApp, std::exchange(step_, nullptr));
         }
         return QObject::eventFilter(watched, e);
     }
@@ -63,7 +62,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tellwyn"));
     QApplication::setApplicationVersion(QStringLiteral(TELLWYN_VERSION));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("tellwyn"));
+    if (!cmd.qtStyle) QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // Screens come and go; the program ends by its own Exit, or when no screen is left.
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -80,8 +80,7 @@ int main(int argc, char** argv) {
     Form::afterUnload = [] {
         // Only the backdrop left: nothing for anyone to click, so the program ends.
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* f = dynamic_cast<Form*>(w); f && !f->isUnloaded() && f->isVisible() &&
-                                                   f->objectName() != QLatin1String("Grey"))
+            if (auto* f = dynamic_cast<Form*>(w); f && !f->isUnloaded() && f->isVisible() && !f->isBackdrop())
                 return;
         QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
     };
@@ -90,8 +89,10 @@ int main(int argc, char** argv) {
     AfterFirstPaint afterPaint(&*Module1.Titlefrm, [quit = cmd.quitAfterFirstPaint] {
         if (quit)
             QCoreApplication::exit(0);
-        else
+        else {
             registerBundledFonts();
+            installProgramIcon();
+        }
     });
     app.installEventFilter(&afterPaint);
     Module1.Titlefrm->Show();

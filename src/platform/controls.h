@@ -122,6 +122,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
 };
 
 // Option button: all option buttons with the same parent form one exclusive group. Selecting one
@@ -166,6 +167,9 @@ public:
 
 protected:
     void mouseMoveEvent(QMouseEvent* e) override;
+    // A double-click is one click.
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 };
 
 // Picture box: a background colour and a picture drawn at its own size from the top-left corner,
