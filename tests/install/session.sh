@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# One user's session with the installed program, on that user's own Xvfb display (check-install.sh
-# starts it as an unprivileged user with a fresh HOME). Sourced helpers: ../support/xvfb.sh.
+# One user's session with the installed program on a display of its own (check-install.sh starts
+# it as an unprivileged user with a fresh HOME). Sourced helpers: ../support/xvfb.sh.
 #
 #   session.sh PROGRAM first                  a new user: the title screen and the menu show, a hub
 #                                             shows its pictures, a worksheet typed in the wizard is
@@ -13,6 +13,16 @@ source "$here/xvfb.sh"
 program=$1
 mode=$2
 shift 2
+
+# The server names its own free display once it is ready: no two checks can pick the same one.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$HOME/display" 2>/dev/null &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null' EXIT
+for _ in $(seq 1 100); do
+    [ -s "$HOME/display" ] && break
+    sleep 0.1
+done
+export DISPLAY=":$(head -n1 "$HOME/display")"
 
 # Clicks at a point of the 800 x 600 screen, which sits centred on the 1024 x 768 display.
 at() { xdotool mousemove $((112 + $1)) $((84 + $2)) click 1; sleep "${3:-0.3}"; }
@@ -90,7 +100,7 @@ first() {
     grep -q tellwyn-sound "/proc/$pid/maps" || fail "the sound plugin was not loaded"
     kill "$pid"
     wait "$pid" 2>/dev/null
-    echo "first start: title, menu, hub picture ($hub colours), worksheet saved, listed and run"
+    echo "${SECONDS}s: first start: title, menu, hub picture ($hub colours), worksheet saved, listed and run"
 }
 
 shared() {
@@ -106,7 +116,7 @@ shared() {
     done
     kill "$pid"
     wait "$pid" 2>/dev/null
-    echo "$name saved $count worksheets"
+    echo "${SECONDS}s: $name saved $count worksheets"
 }
 
 "$mode" "$@"
