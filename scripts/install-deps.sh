@@ -12,6 +12,7 @@ test_packages=(
   xvfb xauth xdotool x11-utils openbox imagemagick poppler-utils file sox libwmf-bin
   cups cups-client cups-bsd printer-driver-cups-pdf
   clang libclang-rt-14-dev python3
+  desktop-file-utils appstream lintian dpkg-dev
 )
 
 wanted=("${run_packages[@]}")

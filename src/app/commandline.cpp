@@ -41,6 +41,10 @@ CommandLine parseCommandLine(const QStringList& args) {
             value(c.dataDir);
         else if (a.startsWith("--data-dir="))
             c.dataDir = a.mid(11);
+        else if (a == "--worksheets-dir")
+            value(c.worksheetsDir);
+        else if (a.startsWith("--worksheets-dir="))
+            c.worksheetsDir = a.mid(17);
         else if (a == "--print-to-pdf")
             value(c.printToPdfDir);
         else if (a.startsWith("--print-to-pdf="))
@@ -65,10 +69,16 @@ QString usageText() {
         "Options:\n"
         "  --data-dir DIR        read pictures, sounds and question sets from DIR, and keep\n"
         "                        teachers' worksheets in DIR/multiple\n"
+        "  --worksheets-dir DIR  keep teachers' worksheets in DIR (a shared network folder,\n"
+        "                        say), now and on later starts\n"
         "  --print-to-pdf DIR    write each printed page as a PDF file into DIR instead of\n"
         "                        sending it to the default printer\n"
         "  --version             print the version and leave\n"
         "  --help                print this text and leave\n");
+}
+
+QString installedDataFolder(const QString& executableDir) {
+    return QDir(executableDir + QStringLiteral("/" TELLWYN_DATA_FROM_BIN)).absolutePath();
 }
 
 std::optional<QString> findDataFolder(const QString& requested, const QString& executableDir) {
@@ -78,8 +88,10 @@ std::optional<QString> findDataFolder(const QString& requested, const QString& e
         return QFileInfo(dir).isDir() ? std::optional(dir) : std::nullopt;
     }
     for (const QString& candidate :
-         {executableDir + "/data", executableDir + "/../data", QStringLiteral(TELLWYN_SOURCE_DATA_DIR)}) {
-        if (looksRight(candidate)) return QDir(candidate).absolutePath();
+         {executableDir + "/data", executableDir + "/../data", installedDataFolder(executableDir),
+          QStringLiteral(TELLWYN_SOURCE_DATA_DIR)}) {
+        if (looksRight(candidate))
+            return QDir(candidate).absolutePath();
     }
     return std::nullopt;
 }

@@ -9,6 +9,7 @@ struct CommandLine {
     bool help = false;
     bool version = false;
     QString dataDir;       // empty: find the bundled data folder
+    QString worksheetsDir; // empty: the remembered folder, or the user's own
     QString printToPdfDir; // empty: print on the system's default printer
     bool quitAfterFirstPaint = false; // start-up benchmark: leave once the title screen is painted
     bool qtStyle = false;             // Qt's -style was given: it replaces the program's own
@@ -18,6 +19,9 @@ struct CommandLine {
 CommandLine parseCommandLine(const QStringList& args);
 QString usageText();
 
-// The data folder: the one named, or "data" beside the executable, or the source tree's.
-// Nothing when none holds the program's folders.
+// The data folder: the one named, or "data" beside the executable, or the installed one (found
+// from the executable, so a moved prefix still works), or the source tree's. Nothing when none
+// holds the program's folders.
 std::optional<QString> findDataFolder(const QString& requested, const QString& executableDir);
+// Where an installed program's data lies, relative to its executable.
+QString installedDataFolder(const QString& executableDir);

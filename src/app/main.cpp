@@ -2,7 +2,7 @@
 #include "app/module1.h"
 #include "app/printersetup.h"
 #include "app/titlescreen.h"
-#include "platform/files.h"
+#include "app/worksheetfolder.h"
 #include "platform/fonts.h"
 #include "platform/realservices.h"
 
@@ -62,18 +62,16 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tellwyn"));
     QApplication::setApplicationVersion(QStringLiteral(TELLWYN_VERSION));
-    QGuiApplication::setDesktopFileName(QStringLiteral("tellwyn"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(TELLWYN_APP_ID));
     if (!cmd.qtStyle) QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // Screens come and go; the program ends by its own Exit, or when no screen is left.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    const auto data = findDataFolder(cmd.dataDir, QCoreApplication::applicationDirPath());
-    if (!data) {
-        std::fprintf(stderr, "tellwyn: no data folder found%s%s\n", cmd.dataDir.isEmpty() ? "" : " at ",
-                     qPrintable(cmd.dataDir));
+    if (const QString problem = setUpFolders(cmd, QCoreApplication::applicationDirPath());
+        !problem.isEmpty()) {
+        std::fprintf(stderr, "tellwyn: %s\n", qPrintable(problem));
         return 1;
     }
-    setDataFolder(*data);
     installRealServices();
     installPrinter(cmd.printToPdfDir);
 

@@ -1,5 +1,7 @@
 #include "platform/files.h"
 
+#include "platform/folders.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,20 +19,22 @@ QString& folder() {
 
 void setDataFolder(const QString& absolutePath) {
     folder() = QDir(absolutePath).absolutePath();
+    setWorksheetFolder({});
 }
-QString dataFolder() {
-    return folder();
-}
+QString dataFolder() { return folder(); }
 
 QString resolveDataPath(const QString& relative) {
     QString rel = relative;
     rel.replace('\\', '/');
-    if (rel.isEmpty() || QDir::isAbsolutePath(rel)) return {};
-    const QStringList parts = rel.split('/', Qt::SkipEmptyParts);
-    QString current = folder();
+    if (rel.isEmpty() || QDir::isAbsolutePath(rel))
+        return {};
+    const QStringList all = rel.split('/', Qt::SkipEmptyParts);
+    if (all.contains(".") || all.contains(".."))
+        return {};
+    const auto [root, parts] = rootFor(all);
+    QString current = root;
     for (qsizetype i = 0; i < parts.size(); ++i) {
         const QString& part = parts[i];
-        if (part == "." || part == "..") return {};
         const QString exact = current + '/' + part;
         if (QFileInfo::exists(exact)) {
             current = exact;

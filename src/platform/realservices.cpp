@@ -26,10 +26,16 @@ public:
     void load() {
         if (tried_) return;
         tried_ = true;
-        QLibrary library(QCoreApplication::applicationDirPath() + QStringLiteral("/tellwyn-sound"));
-        using Factory = SoundDevice* (*)();
-        if (auto create = reinterpret_cast<Factory>(library.resolve("tellwynCreateSoundDevice")))
-            device_.reset(create());
+        // Beside the program in a build folder; in the library folder once installed.
+        const QString bin = QCoreApplication::applicationDirPath();
+        for (const QString& dir : {bin, bin + QStringLiteral("/" TELLWYN_PLUGIN_FROM_BIN)}) {
+            QLibrary library(dir + QStringLiteral("/tellwyn-sound"));
+            using Factory = SoundDevice* (*)();
+            if (auto create = reinterpret_cast<Factory>(library.resolve("tellwynCreateSoundDevice"))) {
+                device_.reset(create());
+                return;
+            }
+        }
         // Without the plugin (or an audio device) the program is silent, as with a missing file.
     }
 

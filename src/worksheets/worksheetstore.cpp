@@ -191,3 +191,13 @@ bool delworksheet(const QString& title) {
     copyIntoModule1(*titles);
     return true;
 }
+
+bool ensureWorksheetIndex() {
+    const QString folder = worksheetFolder();
+    if (folder.isEmpty()) return false;
+    if (QFileInfo::exists(resolveDataPath(WorksheetIndexFile))) return true;
+    // Under the lock: another machine sharing the folder may be writing its first title just now.
+    IndexLock lock(folder);
+    if (!lock.held()) return false;
+    return QFileInfo::exists(resolveDataPath(WorksheetIndexFile)) || writeIndex({});
+}

@@ -38,3 +38,7 @@ bool saveWorksheet(const QuestionSet& set);
 // untouched. False when the index cannot be read or written. Leaves WorksheetCount and
 // WorksheetTitles matching the file.
 bool delworksheet(const QString& title);
+
+// Creates the worksheet folder with an empty index (count 0) where there is none yet. False when
+// neither can be had.
+bool ensureWorksheetIndex();
