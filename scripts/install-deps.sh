@@ -12,6 +12,7 @@ test_packages=(
   xvfb xauth xdotool imagemagick poppler-utils file sox libwmf-bin
   cups cups-client cups-bsd printer-driver-cups-pdf
   clang libclang-rt-14-dev python3
+  at-spi2-core python3-pyatspi dbus-x11
 )
 
 wanted=("${run_packages[@]}")

@@ -10,6 +10,7 @@
 
 GuideViewer::GuideViewer() {
     setObjectName(QStringLiteral("guide"));
+    setAccessibleName(QStringLiteral("Teachers' Guide"));
     Image1 = placed(new ImageBox(this), "Image1", {120, 0, 10485, 11955});
     Image2 = placed(new ImageBox(this), "Image2", {120, -240, 10485, 11955});
     Image2->hide();

@@ -10,6 +10,7 @@
 
 NotesViewer::NotesViewer() {
     setObjectName(QStringLiteral("teacher"));
+    setAccessibleName(QStringLiteral("Teacher's Notes"));
     Image1 = placed(new ImageBox(this), "Image1", {120, 0, 10485, 11955});
     Image2 = placed(new ImageBox(this), "Image2", {0, 0, 10485, 11955});
     Image2->hide();
