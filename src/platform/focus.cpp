@@ -141,9 +141,9 @@ void install() {
     if (filter || !qApp) return;
     filter = new KeyFilter(qApp);
     qApp->installEventFilter(filter);
-    QObject::connect(qApp, &QApplication::focusChanged, filter, [](QWidget* old, QWidget* now) {
-        for (QWidget* w : {old, now})
-            if (w) showRing(w->window());
+    // Only the window gaining the focus: the one losing it may be in the middle of its destruction.
+    QObject::connect(qApp, &QApplication::focusChanged, filter, [](QWidget*, QWidget* now) {
+        if (now) showRing(now->window());
     });
     Accessible::install();
 }
