@@ -19,7 +19,8 @@ bool isQuestion(int n) {
 }
 
 const QColor TickRingColour(255, 140, 0);
-constexpr int TickRingThickness = 5;
+// Wide enough to show round the focus ring when both frame the same answer.
+constexpr int TickRingThickness = 8;
 
 // 1 to 4 for the keys A to D and 1 to 4, else 0.
 int answerForKey(const QKeyEvent& k) {
