@@ -13,6 +13,7 @@ test_packages=(
   cups cups-client cups-bsd printer-driver-cups-pdf
   clang libclang-rt-14-dev python3
   desktop-file-utils appstream lintian dpkg-dev
+  at-spi2-core python3-pyatspi dbus-x11
 )
 
 wanted=("${run_packages[@]}")

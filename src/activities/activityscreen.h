@@ -1,6 +1,7 @@
 #pragma once
 
 #include "activities/dragboard.h"
+#include "activities/keyboardplacing.h"
 #include "platform/controlarray.h"
 #include "platform/form.h"
 
@@ -24,6 +25,8 @@ public:
 
     // The cards, slots and home boxes as positions, over the current card count.
     DragBoard board() const;
+
+    KeyboardPlacing* placing; // cards placed by keyboard and by tapping
 
 protected:
     ActivityScreen();

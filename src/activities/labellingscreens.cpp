@@ -8,6 +8,7 @@
 
 MoonLabelling::MoonLabelling() {
     setObjectName(QStringLiteral("moonlab"));
+    setAccessibleName(QStringLiteral("Labelling Activity: The Moon Landings"));
     const struct {
         const char* text;
         TwipRect slot;
@@ -62,6 +63,7 @@ void MoonLabelling::Form_Load() {
 
 CaesarLabelling::CaesarLabelling() {
     setObjectName(QStringLiteral("caesar2lab"));
+    setAccessibleName(QStringLiteral("Labelling Activity: Julius Caesar"));
     const struct {
         const char* text;
         TwipRect slot;

@@ -14,6 +14,7 @@ const QString RightsNotice = QStringLiteral(
 
 MainMenu::MainMenu() {
     setObjectName(QStringLiteral("intro0"));
+    setAccessibleName(QStringLiteral("Main menu"));
     for (const MenuEntry& e : MenuEntries) {
         LabelDesign design = buttonDesign(QStringLiteral("Label2"), QString::fromUtf8(e.caption), e.rect, e.points,
                                     e.navy ? Colours::Navy : Colours::Black);

@@ -1,5 +1,7 @@
 #include "platform/controls.h"
 
+#include "platform/focus.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -40,6 +42,8 @@ void setPaletteColour(QWidget* w, QPalette::ColorRole role, const QColor& c) {
 } // namespace
 
 // ---- ControlGeometry --------------------------------------------------------------------------
+
+ControlGeometry::ControlGeometry(QWidget* self) : self_(self) { Keyboard::install(); }
 
 void ControlGeometry::deliver(const MouseHandler& h, QMouseEvent* e, bool release) {
     if (!h)

@@ -27,7 +27,8 @@ enum class Align { Left, Right, Center };
 // Twip geometry shared by every control that is a widget.
 class ControlGeometry {
 public:
-    explicit ControlGeometry(QWidget* self) : self_(self) {}
+    // Every control brings the program's keyboard and assistive technology handling with it.
+    explicit ControlGeometry(QWidget* self);
     virtual ~ControlGeometry() = default;
 
     Twips Left() const { return r_.left; }

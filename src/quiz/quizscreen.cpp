@@ -3,21 +3,38 @@
 #include "app/module1.h"
 #include "app/setupscreen.h"
 #include "platform/build.h"
+#include "platform/focus.h"
 #include "platform/numbertext.h"
 #include "quiz/questionsperset.h"
+#include "platform/ring.h"
 #include "quiz/quizmarking.h"
 #include "quiz/resultsscreen.h"
 #include "quiz/wronganswersscreen.h"
 #include "sound/playsound.h"
 
+#include <QKeyEvent>
+
 namespace {
 bool isQuestion(int n) {
     return n >= 1 && n <= QuestionsPerSet;
+}
+
+const QColor TickRingColour(255, 140, 0);
+// Wide enough to show round the focus ring when both frame the same answer.
+constexpr int TickRingThickness = 8;
+
+// 1 to 4 for the keys A to D and 1 to 4, else 0.
+int answerForKey(const QKeyEvent& k) {
+    if (k.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return 0;
+    if (k.key() >= Qt::Key_A && k.key() <= Qt::Key_D) return k.key() - Qt::Key_A + 1;
+    if (k.key() >= Qt::Key_1 && k.key() <= Qt::Key_4) return k.key() - Qt::Key_1 + 1;
+    return 0;
 }
 } // namespace
 
 QuizScreen::QuizScreen() {
     setObjectName(QStringLiteral("multiple"));
+    setAccessibleName(QStringLiteral("Multiple Choice"));
     setClientSize(11790, 8400);
     Label1 = makeLabel(this, {.name = "Label1",
                               .caption = "Multiple Choice",
@@ -55,6 +72,8 @@ QuizScreen::QuizScreen() {
     }
     Option1.add(5, placed(new OptionButton(this), "Option1", {6840, 240, 495, 375}));
     Option1(5).setChecked(true);
+    // Out of sight behind the picture: it holds the focus between questions but Tab passes it by.
+    Keyboard::setTakesFocus(&Option1(5), false);
     LabelDesign previous = buttonDesign("Label3", "<< Previous Question", {2040, 7920, 3765, 495});
     previous.visible = false;
     Label3.add(0, makeLabel(this, previous));
@@ -66,6 +85,8 @@ QuizScreen::QuizScreen() {
     Label3.onClick([this](int i) { Label3_Click(i); });
     Label3.onMouseMove([this](int i, int, int, Twips, Twips) { Label3(i).setOpaque(true); });
     Option1.onClick([this](int i) { Option1_Click(i); });
+    tickRing = new RingMarker(this, TickRingColour, TickRingThickness);
+    Keyboard::setScreenKeys(this, [this](QKeyEvent& k, QWidget* focus) { return answerKey(k, focus); });
 }
 
 void QuizScreen::Form_Load() {
@@ -101,6 +122,7 @@ void QuizScreen::showquest() {
     if (n == 1) Label3(0).setVisible(false);
     if (n == 10) Label3(1).setCaption(QStringLiteral("Check Score >>"));
     if (Option1(5).Visible()) Option1(5).setFocus();
+    ringTickedAnswer();
 }
 
 void QuizScreen::Label3_Click(int Index) {
@@ -136,6 +158,29 @@ void QuizScreen::Label3_Click(int Index) {
 // Nothing is recorded on a tick; only the sound answers it.
 void QuizScreen::Option1_Click(int) {
     PlaySound(QStringLiteral("wav\\typekey.wav"));
+    ringTickedAnswer();
+}
+
+void QuizScreen::ringTickedAnswer() {
+    const int ticked = tickedAnswer();
+    tickRing->frame(ticked ? &Option1(ticked) : nullptr);
+}
+
+bool QuizScreen::answerKey(QKeyEvent& k, QWidget* focus) {
+    if (const int answer = answerForKey(k); answer && Option1(answer).Visible()) {
+        Keyboard::focusFromKeyboard(&Option1(answer));
+        Keyboard::press(&Option1(answer));
+        return true;
+    }
+    const bool enter = k.key() == Qt::Key_Return || k.key() == Qt::Key_Enter;
+    for (int i = 1; enter && i <= 4; ++i) {
+        if (focus != &Option1(i)) continue;
+        // Enter chooses the answer it is on, as a click on it would, and goes on.
+        if (!Option1(i).Value()) Keyboard::press(&Option1(i));
+        Keyboard::press(&Label3(1));
+        return true;
+    }
+    return false;
 }
 
 int QuizScreen::tickedAnswer() const {

@@ -3,6 +3,9 @@
 #include "platform/controlarray.h"
 #include "platform/form.h"
 
+class QKeyEvent;
+class RingMarker;
+
 // Runs the loaded question set one question at a time and marks each answer when the pupil moves
 // on. The opener loads the set, sets Picture1 and Label5, then shows the screen.
 class QuizScreen : public Form {
@@ -22,6 +25,9 @@ public:
     // 0 "<< Previous Question", 1 "Next Question >>" / "Check Score >>", 2 "Exit", 3 "Print Worksheet"
     ControlArray<Label> Label3;
 
+    // Seen from the back of a classroom, where the small dot of a ticked answer is not.
+    RingMarker* tickRing;
+
     void showquest();
     void Label3_Click(int Index);
     void Option1_Click(int Index);
@@ -31,6 +37,10 @@ public:
 
 private:
     int tickedAnswer() const;
+    void ringTickedAnswer();
+    // A to D or 1 to 4 tick that answer; Enter on an answer goes on as "Next Question >>" does.
+    bool answerKey(QKeyEvent& key, QWidget* focus);
+
     void markQuestionOnScreen();
     void checkScore();
 };

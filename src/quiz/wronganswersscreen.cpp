@@ -8,6 +8,7 @@
 
 WrongAnswersScreen::WrongAnswersScreen() {
     setObjectName(QStringLiteral("Wrong"));
+    setAccessibleName(QStringLiteral("Wrong answers"));
     setClientSize(11880, 8880);
     Label6 = makeLabel(this, {.name = "Label6",
                               .caption = "Label6",

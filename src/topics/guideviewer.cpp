@@ -7,6 +7,7 @@
 
 GuideViewer::GuideViewer()
     : ReadingViewer(QStringLiteral("guide"), {120, -240, 10485, 11955}, "Page 1 of 4") {
+    setAccessibleName(QStringLiteral("Teachers' Guide"));
     Label2 = makeLabel(this, {.name = "Label2",
                               .caption = QString(),
                               .rect = {0, 120, 11775, 615},

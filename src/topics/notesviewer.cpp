@@ -6,6 +6,7 @@
 #include "topics/readingpages.h"
 
 NotesViewer::NotesViewer() : ReadingViewer(QStringLiteral("teacher"), {0, 0, 10485, 11955}, QString()) {
+    setAccessibleName(QStringLiteral("Teacher's Notes"));
     Picture2 = placed(new PictureBox(this), "Picture2", {8550, 6240, 1800, 1335});
     Picture1 = placed(new PictureBox(this), "Picture1", {8520, 4320, 1800, 1800});
     for (PictureBox* p : {Picture1, Picture2}) {

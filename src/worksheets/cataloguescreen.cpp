@@ -43,6 +43,7 @@ CheckBox* modeBox(QWidget* parent, const QString& name, const QString& caption, 
 
 CatalogueScreen::CatalogueScreen() {
     setObjectName(QStringLiteral("worksheets"));
+    setAccessibleName(QStringLiteral("Worksheet Catalogue"));
     Label1 = makeLabel(this, {.name = "Label1",
                               .caption = "Worksheets Catalogue",
                               .rect = {0, 0, 12000, 780},

@@ -2,6 +2,7 @@
 
 #include "app/setupscreen.h"
 #include "platform/build.h"
+#include "platform/focus.h"
 #include "platform/services.h"
 #include "sound/playsound.h"
 #include "worksheets/worksheetstore.h"
@@ -39,6 +40,7 @@ TextBox* textBox(QWidget* parent, const QString& name, TwipRect rect, const QFon
 
 WizardScreen::WizardScreen() {
     setObjectName(QStringLiteral("wizard"));
+    setAccessibleName(QStringLiteral("Multiple Choice Wizard"));
     Label1.add(0, makeLabel(this, {.name = "Label1",
                                    .caption = "Multiple Choice Wizard",
                                    .rect = {0, 0, 4320, 540},
@@ -95,19 +97,16 @@ void WizardScreen::buildQuestionBlock(int i) {
 }
 
 void WizardScreen::setTabOrder() {
-    // Title, then each question followed by its answers, then every tick box.
-    QWidget* previous = Text1;
-    auto chain = [&previous](QWidget* next) {
-        QWidget::setTabOrder(previous, next);
-        previous = next;
-    };
+    // Title, then each question followed by its answers, each answer with its tick box, then the
+    // two buttons: the order in which a teacher writes a worksheet.
+    QList<QWidget*> order{Text1};
     for (int i = 0; i < 10; ++i) {
-        chain(&Text2(i));
+        order << &Text2(i);
         for (int k = 0; k < 4; ++k)
-            chain(&Text3(4 * i + k));
+            order << &Text3(4 * i + k) << &Check1(4 * i + k);
     }
-    for (int j = 0; j < 40; ++j)
-        chain(&Check1(j));
+    order << &Label3(1) << &Label3(0);
+    Keyboard::setFocusOrder(this, order);
 }
 
 void WizardScreen::Form_Load() {

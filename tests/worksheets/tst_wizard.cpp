@@ -97,10 +97,9 @@ void WizardTest::opensWithTheTitleFocusedAndTabsInOrder() {
     for (int i = 0; i < 10; ++i) {
         order << &w.Text2(i);
         for (int k = 0; k < 4; ++k)
-            order << &w.Text3(4 * i + k);
+            order << &w.Text3(4 * i + k) << &w.Check1(4 * i + k);
     }
-    for (int j = 0; j < 40; ++j)
-        order << &w.Check1(j);
+    order << &w.Label3(1) << &w.Label3(0);
     for (QWidget* next : order << w.Text1) { // and round again
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), next);
