@@ -73,78 +73,73 @@ Difference compare(const QImage& a, const QImage& b) {
 class PageFidelityTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase();
-    void pageMatchesItsDrawing_data();
-    void pageMatchesItsDrawing();
-    void measureCatchesAMisplacedPage();
+    void initTestCase() {
+        registerBundledFonts();
+        // The drawings are laid out by the same tool that made the committed pictures.
+        const QString source = QStringLiteral(TELLWYN_SOURCE_DATA_DIR "/..");
+        QStringList args{source + "/tools/make-pages.py", svgDir_.path()};
+        for (const QString& f : QDir(source + "/assets/pages").entryList({"*.txt"}, QDir::Files))
+            args << source + "/assets/pages/" + f;
+        QProcess make;
+        make.start(QStringLiteral("python3"), args);
+        haveSvg_ =
+            make.waitForFinished(60000) && make.exitStatus() == QProcess::NormalExit && make.exitCode() == 0;
+        if (!haveSvg_) qWarning("make-pages.py did not run: %s", make.readAllStandardError().constData());
+    }
+
+    void pageMatchesItsDrawing_data() {
+        QTest::addColumn<QString>("scheme");
+        QTest::addColumn<QString>("name");
+        for (const QString& scheme : {QStringLiteral("screen"), QStringLiteral("paper")})
+            for (const char* name : {"guide1", "guide2", "guide3", "guide4", "acknowledgments", "key moona",
+                                     "key caesar", "moon", "caesar"})
+                QTest::newRow(qPrintable(scheme + ' ' + name)) << scheme << QString(name);
+    }
+    void pageMatchesItsDrawing() {
+        QFETCH(QString, scheme);
+        QFETCH(QString, name);
+        if (!haveSvg_)
+            QSKIP("the page drawings could not be laid out (python3 and fonts-liberation are needed)");
+        setDataFolder(bundledDataFolder());
+        const QString wmf = (scheme == "screen" ? "wmf\\" : "wmf2\\") + name + ".wmf";
+        QString error;
+        const Picture picture = LoadPicture(wmf, &error);
+        QVERIFY2(!picture.isNull(), qPrintable(error));
+        QSvgRenderer svg(svgDir_.path() + '/' + scheme + '/' + name + ".svg");
+        QVERIFY(svg.isValid());
+
+        // Screen pages carry light text for the blue screen, paper pages dark text for white.
+        const QColor background = scheme == "screen" ? QColor(39, 63, 137) : QColor(Qt::white);
+        const QRectF page(0, 0, PageWidth, PageHeight);
+        const QImage ours = render([&](QPainter& p) { picture.draw(p, page); }, background);
+        const QImage theirs = render([&](QPainter& p) { svg.render(&p, page); }, background);
+        const Difference d = compare(ours, theirs);
+        qInfo("%s %s: mean block difference %.3f, blocks off by more than 64: %.4f%%", qPrintable(scheme),
+              qPrintable(name), d.mean, d.bigBlocks * 100);
+        if (d.mean >= MeanTolerance || d.bigBlocks >= BlockTolerance) {
+            ours.save(QDir::tempPath() + "/fidelity-ours-" + scheme + '-' + name + ".png");
+            theirs.save(QDir::tempPath() + "/fidelity-svg-" + scheme + '-' + name + ".png");
+        }
+        QVERIFY2(d.mean < MeanTolerance, qPrintable(QString::number(d.mean)));
+        QVERIFY2(d.bigBlocks < BlockTolerance, qPrintable(QString::number(d.bigBlocks)));
+    }
+
+    // The measure must tell a page drawn three pixels low from a page drawn where it belongs.
+    void measureCatchesAMisplacedPage() {
+        if (!haveSvg_) QSKIP("the page drawings could not be laid out");
+        QSvgRenderer svg(svgDir_.path() + "/paper/guide1.svg");
+        const QRectF page(0, 0, PageWidth, PageHeight);
+        const QImage right = render([&](QPainter& p) { svg.render(&p, page); }, Qt::white);
+        const QImage shifted = render([&](QPainter& p) { svg.render(&p, page.translated(0, 3)); }, Qt::white);
+        const Difference d = compare(right, shifted);
+        qInfo("shifted by 3 pixels: mean %.3f, big blocks %.4f%%", d.mean, d.bigBlocks * 100);
+        QVERIFY(d.mean >= MeanTolerance || d.bigBlocks >= BlockTolerance);
+    }
 
 private:
     QTemporaryDir svgDir_;
     bool haveSvg_ = false;
 };
-
-void PageFidelityTest::initTestCase() {
-    registerBundledFonts();
-    // The drawings are laid out by the same tool that made the committed pictures.
-    const QString source = QStringLiteral(TELLWYN_SOURCE_DATA_DIR "/..");
-    QStringList args{source + "/tools/make-pages.py", svgDir_.path()};
-    for (const QString& f : QDir(source + "/assets/pages").entryList({"*.txt"}, QDir::Files))
-        args << source + "/assets/pages/" + f;
-    QProcess make;
-    make.start(QStringLiteral("python3"), args);
-    haveSvg_ =
-        make.waitForFinished(60000) && make.exitStatus() == QProcess::NormalExit && make.exitCode() == 0;
-    if (!haveSvg_) qWarning("make-pages.py did not run: %s", make.readAllStandardError().constData());
-}
-
-void PageFidelityTest::pageMatchesItsDrawing_data() {
-    QTest::addColumn<QString>("scheme");
-    QTest::addColumn<QString>("name");
-    for (const QString& scheme : {QStringLiteral("screen"), QStringLiteral("paper")})
-        for (const char* name : {"guide1", "guide2", "guide3", "guide4", "acknowledgments", "key moona",
-                                 "key caesar", "moon", "caesar"})
-            QTest::newRow(qPrintable(scheme + ' ' + name)) << scheme << QString(name);
-}
-
-void PageFidelityTest::pageMatchesItsDrawing() {
-    QFETCH(QString, scheme);
-    QFETCH(QString, name);
-    if (!haveSvg_) QSKIP("the page drawings could not be laid out (python3 and fonts-liberation are needed)");
-    setDataFolder(bundledDataFolder());
-    const QString wmf = (scheme == "screen" ? "wmf\\" : "wmf2\\") + name + ".wmf";
-    QString error;
-    const Picture picture = LoadPicture(wmf, &error);
-    QVERIFY2(!picture.isNull(), qPrintable(error));
-    QSvgRenderer svg(svgDir_.path() + '/' + scheme + '/' + name + ".svg");
-    QVERIFY(svg.isValid());
-
-    // Screen pages carry light text for the blue screen, paper pages dark text for white.
-    const QColor background = scheme == "screen" ? QColor(39, 63, 137) : QColor(Qt::white);
-    const QRectF page(0, 0, PageWidth, PageHeight);
-    const QImage ours = render([&](QPainter& p) { picture.draw(p, page); }, background);
-    const QImage theirs = render([&](QPainter& p) { svg.render(&p, page); }, background);
-    const Difference d = compare(ours, theirs);
-    qInfo("%s %s: mean block difference %.3f, blocks off by more than 64: %.4f%%", qPrintable(scheme),
-          qPrintable(name), d.mean, d.bigBlocks * 100);
-    if (d.mean >= MeanTolerance || d.bigBlocks >= BlockTolerance) {
-        ours.save(QDir::tempPath() + "/fidelity-ours-" + scheme + '-' + name + ".png");
-        theirs.save(QDir::tempPath() + "/fidelity-svg-" + scheme + '-' + name + ".png");
-    }
-    QVERIFY2(d.mean < MeanTolerance, qPrintable(QString::number(d.mean)));
-    QVERIFY2(d.bigBlocks < BlockTolerance, qPrintable(QString::number(d.bigBlocks)));
-}
-
-// The measure must tell a page drawn three pixels low from a page drawn where it belongs.
-void PageFidelityTest::measureCatchesAMisplacedPage() {
-    if (!haveSvg_) QSKIP("the page drawings could not be laid out");
-    QSvgRenderer svg(svgDir_.path() + "/paper/guide1.svg");
-    const QRectF page(0, 0, PageWidth, PageHeight);
-    const QImage right = render([&](QPainter& p) { svg.render(&p, page); }, Qt::white);
-    const QImage shifted = render([&](QPainter& p) { svg.render(&p, page.translated(0, 3)); }, Qt::white);
-    const Difference d = compare(right, shifted);
-    qInfo("shifted by 3 pixels: mean %.3f, big blocks %.4f%%", d.mean, d.bigBlocks * 100);
-    QVERIFY(d.mean >= MeanTolerance || d.bigBlocks >= BlockTolerance);
-}
 
 QTEST_MAIN(PageFidelityTest)
 #include "tst_pagefidelity.moc"
