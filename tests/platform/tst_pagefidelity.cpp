@@ -18,11 +18,9 @@ constexpr int PageWidth = 699, PageHeight = 797;
 // Pages are compared as 4 x 4 pixel blocks of grey: glyph hinting and antialiasing differ between
 // the two renderers within a block, a misplaced word or a missing rule does not.
 constexpr int Block = 4;
-// Mean absolute difference of the block greys, in levels of 255: an agreeing page measures
-// well under 1; a word moved by half its width or set in the wrong size measures several.
-constexpr double MeanTolerance = 1.5;
-// Share of blocks differing by more than a quarter of the grey range.
-constexpr double BlockTolerance = 0.01;
+// An agreeing page measures a mean block difference well under 1; a word moved by half its width
+// or set in the wrong size measures several.
+constexpr double MeanTolerance = 1.5, BlockTolerance = 0.01;
 
 QImage render(const std::function<void(QPainter&)>& draw, const QColor& background) {
     QImage image(PageWidth, PageHeight, QImage::Format_ARGB32_Premultiplied);
@@ -33,38 +31,26 @@ QImage render(const std::function<void(QPainter&)>& draw, const QColor& backgrou
     return image;
 }
 
-std::vector<double> blockGreys(const QImage& image) {
-    const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
-    const int bw = PageWidth / Block, bh = PageHeight / Block;
-    std::vector<double> out(static_cast<size_t>(bw * bh));
-    for (int by = 0; by < bh; ++by)
-        for (int bx = 0; bx < bw; ++bx) {
-            double sum = 0;
-            for (int y = 0; y < Block; ++y) {
-                const uchar* line = grey.constScanLine(by * Block + y);
-                for (int x = 0; x < Block; ++x)
-                    sum += line[bx * Block + x];
-            }
-            out[static_cast<size_t>(by * bw + bx)] = sum / (Block * Block);
-        }
-    return out;
-}
-
 struct Difference {
-    double mean = 0;
-    double bigBlocks = 0;
+    double mean = 0;      // of the block greys, in levels of 255
+    double bigBlocks = 0; // share of blocks differing by more than a quarter of the grey range
 };
 
 Difference compare(const QImage& a, const QImage& b) {
-    const auto ga = blockGreys(a), gb = blockGreys(b);
+    const QImage ga = a.convertToFormat(QImage::Format_Grayscale8),
+                 gb = b.convertToFormat(QImage::Format_Grayscale8);
+    const int bw = PageWidth / Block, bh = PageHeight / Block;
     Difference d;
-    for (size_t i = 0; i < ga.size(); ++i) {
-        const double diff = std::abs(ga[i] - gb[i]);
-        d.mean += diff;
-        if (diff > 64) d.bigBlocks += 1;
-    }
-    d.mean /= static_cast<double>(ga.size());
-    d.bigBlocks /= static_cast<double>(ga.size());
+    for (int by = 0; by < bh; ++by)
+        for (int bx = 0; bx < bw; ++bx) {
+            double sum = 0; // the difference of the block sums
+            for (int y = by * Block; y < (by + 1) * Block; ++y)
+                for (int x = bx * Block; x < (bx + 1) * Block; ++x)
+                    sum += ga.constScanLine(y)[x] - gb.constScanLine(y)[x];
+            const double diff = std::abs(sum) / (Block * Block);
+            d.mean += diff / (bw * bh);
+            d.bigBlocks += diff > 64 ? 1.0 / (bw * bh) : 0;
+        }
     return d;
 }
 
