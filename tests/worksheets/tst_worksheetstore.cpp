@@ -169,45 +169,33 @@ private Q_SLOTS:
         QTest::addColumn<QString>("field"); // title, or q<n> / q<n><letter>
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");
-        const auto row = [](const char* name, const QString& field, const QString& text,
-                            const QString& message) { QTest::newRow(name) << field << text << message; };
-        const QString choose = " Please choose another title.";
-        for (const char* c : {"/", "\\", ":", "*", "?", "<", ">", "|", ",", "&"})
-            QTest::addRow("title with %s", c)
-                << "title" << QString("Rome%1Italy").arg(c)
-                << QString("The Worksheet Title cannot contain the character \"%1\".").arg(c) + choose;
-        const QString endsWithDot = "The Worksheet Title cannot end with the character \".\"." + choose;
-        const QString own = "belongs to the program's own files." + choose;
-        row("quoted title", "title", "\"Quoted\"",
-            "The Worksheet Title cannot contain a double quote (\")." + choose);
-        row("title with a tab", "title", "Tab\tbed",
-            "The Worksheet Title contains a control character (code 9), which a worksheet cannot store.");
-        row("title .", "title", ".", endsWithDot);
-        row("title ..", "title", "..", endsWithDot);
-        row("title ending with a dot", "title", "Rivers.", endsWithDot);
-        row("title of one blank", "title", " ", "The Worksheet Title cannot begin with a blank." + choose);
-        row("leading blank", "title", " Rivers", "The Worksheet Title cannot begin with a blank." + choose);
-        row("trailing blank", "title", "Rivers ", "The Worksheet Title cannot end with a blank." + choose);
-        row("track", "title", "TRACK", "The title \"TRACK\" " + own);
-        row("moon", "title", "the moon landings", "The title \"the moon landings\" " + own);
-        row("caesar", "title", "Julius CAESAR", "The title \"Julius CAESAR\" " + own);
-        row("title outside the code page", "title", QString::fromUtf8("Ελλάδα"),
-            QString::fromUtf8(
-                "The Worksheet Title contains the character \"Ε\", which a worksheet cannot store."));
-        row("question outside the code page", "q3", QString::fromUtf8("What is 2 \u2260 3?"),
-            QString::fromUtf8(
-                "Question 3 contains the character \"\u2260\", which a worksheet cannot store."));
-        row("answer with a line end", "q10D", "two\nlines",
-            "Answer D of Question 10 contains a control character (code 10), which a worksheet cannot "
-            "store.");
-        row("question starting with a quote", "q1", "\"Veni, vidi, vici\": who said it?",
-            "Question 1 cannot begin with a double quote (\").");
-        row("answer starting with blanks and a quote", "q2B", "  \"Quoted\"",
-            "Answer B of Question 2 cannot begin with a double quote (\").");
-        row("quote inside a question is fine", "q1", "Who said \"veni\"?", QString());
-        row("comma and ampersand in an answer are fine", "q1A", "Salt, pepper & mustard", QString());
-        row("a title the index can hold", "title", QString::fromUtf8("Caf\u00e9 (2) - \u20ac5 only!"),
-            QString());
+        const auto row = [](const QString& field, const QString& text, const QString& message) {
+            QTest::addRow("%s %s", qPrintable(field), qPrintable(text)) << field << text << message;
+        };
+        const auto title = [](const QString& problem) { return "The Worksheet Title " + problem; };
+        const QString choose = " Please choose another title.", store = ", which a worksheet cannot store.";
+        for (QString c : {"/", "\\", ":", "*", "?", "<", ">", "|", ",", "&"})
+            row("title", "Rome" + c + "Italy", title("cannot contain the character \"" + c + "\".") + choose);
+        for (QString t : {".", "..", "Rivers."})
+            row("title", t, title("cannot end with the character \".\".") + choose);
+        for (QString t : {" ", " Rivers"})
+            row("title", t, title("cannot begin with a blank.") + choose);
+        for (QString t : {"TRACK", "the moon landings", "Julius CAESAR"})
+            row("title", t, "The title \"" + t + "\" belongs to the program's own files." + choose);
+        row("title", "Rivers ", title("cannot end with a blank.") + choose);
+        row("title", "\"Quoted\"", title("cannot contain a double quote (\").") + choose);
+        row("title", "Tab\tbed", title("contains a control character (code 9)") + store);
+        row("title", QString::fromUtf8("Ελλάδα"),
+            title(QString::fromUtf8("contains the character \"Ε\"")) + store);
+        row("q3", QString::fromUtf8("What is 2 \u2260 3?"),
+            QString::fromUtf8("Question 3 contains the character \"\u2260\"") + store);
+        row("q10D", "two\nlines", "Answer D of Question 10 contains a control character (code 10)" + store);
+        row("q1", "\"Veni, vidi, vici\": who said it?", "Question 1 cannot begin with a double quote (\").");
+        row("q2B", "  \"Quoted\"", "Answer B of Question 2 cannot begin with a double quote (\").");
+        // Fine: a quote inside a question, a comma and an ampersand in an answer, a title the index holds.
+        row("q1", "Who said \"veni\"?", QString());
+        row("q1A", "Salt, pepper & mustard", QString());
+        row("title", QString::fromUtf8("Caf\u00e9 (2) - \u20ac5 only!"), QString());
     }
     void refusals() {
         QFETCH(QString, field);
