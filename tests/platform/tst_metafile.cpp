@@ -95,34 +95,43 @@ private Q_SLOTS:
         QCOMPARE(load(squarePage())->sizeTwips(), QSizeF(1440, 1440));
     }
 
-    void windowMapsOntoTheTarget() {
-        const QColor red(255, 0, 0), white(Qt::white);
+    void pagesDrawAsRecorded_data() {
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<QString>("pixels"); // "x,y colour", separated by ";"
         // From 250 to 750 in a window of 1000 units: the middle half.
-        const QImage middle = drawn(squarePage());
-        QVERIFY(middle.pixelColor(30, 30) == red && middle.pixelColor(70, 70) == red);
-        QVERIFY(middle.pixelColor(20, 50) == white && middle.pixelColor(80, 50) == white);
+        QTest::newRow("window") << squarePage() << "30,30 #ff0000;70,70 #ff0000;20,50 #ffffff;80,50 #ffffff";
         // From 100 to 150 in a window of 100 units with its origin at 50: the bottom-right quarter.
         WmfWriter w = redBrushPage();
         w.record(0x020B, {50, 50}).record(0x020C, {100, 100}).record(0x041B, {150, 150, 100, 100});
-        const QImage quarter = drawn(w.finish());
-        QVERIFY(quarter.pixelColor(75, 75) == red);
-        QVERIFY(quarter.pixelColor(25, 25) == white && quarter.pixelColor(45, 75) == white);
-    }
-
-    void newObjectsTakeTheLowestFreeSlot() {
-        WmfWriter w = redBrushPage();
+        QTest::newRow("window origin") << w.finish() << "75,75 #ff0000;25,25 #ffffff;45,75 #ffffff";
+        w = redBrushPage();
         w.record(0x01F0, {1});               // slot 1 freed
         w.record(0x02FC, {0, 0xFF00, 0, 0}); // slot 1 again: green brush
         w.record(0x012D, {1}).record(0x041B, {1000, 1000, 0, 0});
-        QCOMPARE(drawn(w.finish()).pixelColor(50, 50), QColor(0, 255, 0));
-    }
-
-    void restoreBringsBackTheSavedBrush() {
-        WmfWriter w = redBrushPage();
+        QTest::newRow("new object in the lowest free slot") << w.finish() << "50,50 #00ff00";
+        w = redBrushPage();
         w.record(0x02FC, {0, 0, 0x00FF, 0}).record(0x001E, {}); // a blue brush in slot 2; save with red
         w.record(0x012D, {2}).record(0x0127, {0xFFFF});         // select blue; restore the last save
         w.record(0x041B, {1000, 1000, 0, 0});
-        QCOMPARE(drawn(w.finish()).pixelColor(50, 50), QColor(255, 0, 0));
+        QTest::newRow("restore brings back the saved brush") << w.finish() << "50,50 #ff0000";
+        // A 2 x 2 24-bit DIB stretched over the whole page: bottom row blue, top row green.
+        QByteArray dib = words({40, 0, 2, 0, 2, 0, 1, 24, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+        const QByteArray blue("\xFF\x00\x00", 3), green("\x00\xFF\x00", 3);
+        dib += blue + blue + QByteArray(2, '\0') + green + green + QByteArray(2, '\0');
+        w = WmfWriter();
+        w.record(0x020C, {1000, 1000});
+        // STRETCHDIB: rop, usage, src h, w, y, x, dest h, w, y, x, then the bitmap.
+        w.raw(0x0F43, words({0x0020, 0x00CC, 0, 2, 2, 0, 0, 1000, 1000, 0, 0}) + dib);
+        QTest::newRow("bitmap") << w.finish() << "50,10 #00ff00;50,90 #0000ff";
+    }
+    void pagesDrawAsRecorded() {
+        QFETCH(QByteArray, page);
+        QFETCH(QString, pixels);
+        const QImage image = drawn(page);
+        for (const QString& p : pixels.split(';')) {
+            const QStringList xy = p.section(' ', 0, 0).split(',');
+            QCOMPARE(image.pixelColor(xy[0].toInt(), xy[1].toInt()).name(), p.section(' ', 1));
+        }
     }
 
     void textFollowsAlignmentAndSpacing() {
@@ -162,20 +171,6 @@ private Q_SLOTS:
         const QImage top = drawn(page(0 | 6), QSize(1000, 1000));
         QVERIFY(qGray(top.pixel(strokes[0] + 10, 590)) > 128);
         QVERIFY(qGray(top.pixel(strokes[0] + 10, 700)) < 128);
-    }
-
-    void bitmapIsDrawn() {
-        // A 2 x 2 24-bit DIB stretched over the whole page: bottom row blue, top row green.
-        QByteArray dib = words({40, 0, 2, 0, 2, 0, 1, 24, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
-        const QByteArray blue("\xFF\x00\x00", 3), green("\x00\xFF\x00", 3);
-        dib += blue + blue + QByteArray(2, '\0') + green + green + QByteArray(2, '\0');
-        WmfWriter w;
-        w.record(0x020C, {1000, 1000});
-        // STRETCHDIB: rop, usage, src h, w, y, x, dest h, w, y, x, then the bitmap.
-        w.raw(0x0F43, words({0x0020, 0x00CC, 0, 2, 2, 0, 0, 1000, 1000, 0, 0}) + dib);
-        const QImage image = drawn(w.finish());
-        QCOMPARE(image.pixelColor(50, 10), QColor(0, 255, 0));
-        QCOMPARE(image.pixelColor(50, 90), QColor(0, 0, 255));
     }
 
     void brokenFiles_data() {
