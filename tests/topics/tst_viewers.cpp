@@ -3,6 +3,7 @@
 #include "app/module1.h"
 #include "menu/mainmenu.h"
 #include "support/testenv.h"
+#include "support/wmfwriter.h"
 #include "topics/guideviewer.h"
 #include "topics/notesviewer.h"
 #include "topics/readingpages.h"
@@ -12,18 +13,9 @@
 
 namespace {
 
-// A one-record metafile whose width in twips tells which page was loaded.
+// An empty page whose width in twips tells which page was loaded.
 QByteArray pageOfWidth(int twips) {
-    QByteArray b;
-    auto u16 = [&](int v) {
-        b += char(v & 0xFF);
-        b += char((v >> 8) & 0xFF);
-    };
-    for (int v : {0xCDD7, 0x9AC6, 0, 0, 0, twips, 1000, 1440, 0, 0, 0})
-        u16(v);
-    for (int v : {1, 9, 0x300, 0, 0, 1, 0, 0, 0, 3, 0, 0})
-        u16(v);
-    return b;
+    return WmfWriter(twips, 1000, 1440).finish();
 }
 
 int pictureWidth(const ImageBox* box) {
