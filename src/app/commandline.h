@@ -11,6 +11,7 @@ struct CommandLine {
     QString dataDir;       // empty: find the bundled data folder
     QString printToPdfDir; // empty: print on the system's default printer
     bool quitAfterFirstPaint = false; // start-up benchmark: leave once the title screen is painted
+    QStringList importFiles; // --import: worksheet files to import without opening a window
     QString error;         // set when the arguments could not be understood
 };
 

@@ -6,6 +6,11 @@
 #include <array>
 #include <optional>
 
+// The most characters the wizard's fields take; an imported worksheet keeps to them too.
+inline constexpr int TitleLength = 25;
+inline constexpr int QuestionLength = 60;
+inline constexpr int AnswerLength = 30;
+
 // What the wizard's fields hold: answer k (0 = A .. 3 = D) of question i is answers[4i+k], its
 // tick box ticks[4i+k].
 struct WizardFields {

@@ -13,10 +13,6 @@ namespace {
 
 const QColor TickBoxBlue = RGB(0, 78, 152);
 
-constexpr int TitleLength = 25;
-constexpr int QuestionLength = 60;
-constexpr int AnswerLength = 30;
-
 // Offsets of one answer within its question's block, A to D.
 struct AnswerPlace {
     TwipRect letter, tick, text;
