@@ -1,6 +1,5 @@
 #include "worksheets/worksheetimport.h"
 
-#include "platform/fieldreader.h"
 #include "platform/files.h"
 #include "worksheets/aiken.h"
 #include "worksheets/wizardcheck.h"
@@ -56,7 +55,12 @@ SourcedSet readLayout(const QStringList& lines, QStringList& problems) {
         if (lines[line - 1].contains(','))
             problems << atLine(line, QStringLiteral("a comma ends the text here when the file is read; write "
                                                     "\"&\" where a comma should be."));
-        into = restoreCommas(FieldReader(lines[line - 1]).readField().value_or(QString()));
+        // The loader skips leading blanks; a double quote after them is refused by the store's checks.
+        const QString& raw = lines[line - 1];
+        qsizetype start = 0;
+        while (start < raw.size() && raw[start] == ' ')
+            ++start;
+        into = restoreCommas(raw.mid(start));
     };
     auto spacer = [&](int line) {
         if (line <= n && !lines[line - 1].trimmed().isEmpty())
