@@ -31,8 +31,8 @@ WrongAnswersScreen::WrongAnswersScreen() {
                               .align = Align::Center});
     Label3.add(1, makeLabel(this, buttonDesign("Label3", "Exit", {10560, 7920, 1245, 495})));
     // In the top corners, beside the centred title, where the designed screen is empty.
-    Label3.add(2, makeLabel(this, buttonDesign("Label3", "Practise Again", {120, 120, 2640, 495}, 12)));
-    Label3.add(3, makeLabel(this, buttonDesign("Label3", "Print Mistakes", {9120, 120, 2640, 495}, 12)));
+    Label3.add(2, makeLabel(this, buttonDesign("Label3", "Practise Again", {120, 120, 2280, 495}, 12)));
+    Label3.add(3, makeLabel(this, buttonDesign("Label3", "Print Mistakes", {9525, 120, 2280, 495}, 12)));
     // Label5 and Label6 span the whole width: the buttons must lie above them to be clicked.
     for (int i : {1, 2, 3})
         Label3(i).raise();
