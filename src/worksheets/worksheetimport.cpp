@@ -39,7 +39,10 @@ QStringList linesOf(const QByteArray& bytes) {
 }
 
 // The program's own layout, each line read as the quiz's loader reads it.
-SourcedSet readLayout(const QStringList& lines, QStringList& problems) {
+SourcedSet readLayout(QStringList lines, QStringList& problems) {
+    // Blank lines an editor leaves after the last spacer are not part of the worksheet.
+    while (lines.size() > QuestionSetLines && lines.last().trimmed().isEmpty())
+        lines.removeLast();
     const int n = static_cast<int>(lines.size());
     if (n < QuestionSetLines)
         problems << atLine(n + 1,

@@ -112,7 +112,7 @@ void ImportTest::brokenFileIsToldByLineAndWritesNothing_data() {
            "then for each question its text, answers A to D, the number of the right answer "
            "and a blank line.";
     QTest::newRow("too long")
-        << layoutWith(0, {}) + "extra\r\n"
+        << layoutWith(0, {}) + "\r\n \r\nextra\r\n\r\n"
         << "Line 73: a worksheet ends after line 72; this line and those after it are too many.";
     QTest::newRow("right answer 5") << layoutWith(8, "5")
                                     << "Line 8: the right answer must be a number from 1 to 4.";
@@ -183,6 +183,8 @@ void ImportTest::aikenFileImportsRunsAndExportsByteForByte() {
     // Stored in the program's own layout, commas as "&".
     const QByteArray stored = env.readFile("multiple/Rivers and Seas.txt");
     QCOMPARE(stored, textFileBytes(questionSetLines(aikenSet())));
+    // Blank lines an editor adds after the last line do not make the stored layout too long.
+    QVERIFY(readWorksheetFile(stored + "\r\n\r\n", "x").set);
 
     // Found in the catalogue and run as a quiz, all right.
     CatalogueScreen& catalogue = *Module1.worksheets;
