@@ -25,12 +25,14 @@ bool sameSet(const QuestionSet& a, const QuestionSet& b) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const ImportedWorksheet w = readWorksheetFile(bytes, QStringLiteral("Fuzzed"));
     if (!w.set) {
         if (w.problems.isEmpty()) std::abort(); // a refusal always says why
         for (const QString& p : w.problems)
-            if (!p.startsWith(QLatin1String("Line ")) && !p.startsWith(QLatin1String("The file's name"))) std::abort();
+            if (!p.startsWith(QLatin1String("Line ")) && !p.startsWith(QLatin1String("The file's name")))
+                std::abort();
         return 0;
     }
     if (!w.problems.isEmpty()) std::abort();
