@@ -49,7 +49,11 @@ CommandLine parseCommandLine(const QStringList& args) {
             value(c.printToPdfDir);
         else if (a.startsWith("--print-to-pdf="))
             c.printToPdfDir = a.mid(15);
-        else if (a == "--quit-after-first-paint")
+        else if (a == "--import") {
+            while (i + 1 < args.size() && !args[i + 1].startsWith("--"))
+                c.importFiles << args[++i];
+            if (c.importFiles.isEmpty()) c.error = QStringLiteral("--import needs a file");
+        } else if (a == "--quit-after-first-paint")
             c.quitAfterFirstPaint = true;
         else if (bool valued = false; isQtOption(a, valued)) {
             c.qtStyle = c.qtStyle || a.section('=', 0, 0).endsWith("style");
@@ -73,6 +77,8 @@ QString usageText() {
         "                        say), now and on later starts\n"
         "  --print-to-pdf DIR    write each printed page as a PDF file into DIR instead of\n"
         "                        sending it to the default printer\n"
+        "  --import FILE...      import worksheet files into the worksheet folder, print each\n"
+        "                        imported title and leave, without opening a window\n"
         "  --version             print the version and leave\n"
         "  --help                print this text and leave\n");
 }

@@ -13,6 +13,7 @@ struct CommandLine {
     QString printToPdfDir; // empty: print on the system's default printer
     bool quitAfterFirstPaint = false; // start-up benchmark: leave once the title screen is painted
     bool qtStyle = false;             // Qt's -style was given: it replaces the program's own
+    QStringList importFiles; // --import: worksheet files to import without opening a window
     QString error;         // set when the arguments could not be understood
 };
 

@@ -1,4 +1,5 @@
 #include "app/commandline.h"
+#include "app/importcommand.h"
 #include "app/module1.h"
 #include "app/printersetup.h"
 #include "app/titlescreen.h"
@@ -58,6 +59,7 @@ int main(int argc, char** argv) {
         std::printf("Tellwyn %s\n", TELLWYN_VERSION);
         return 0;
     }
+    if (!cmd.importFiles.isEmpty()) return runImportCommand(cmd, argc, argv);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tellwyn"));

@@ -13,6 +13,7 @@
 #include "sound/playsound.h"
 
 #include <QKeyEvent>
+#include <tuple>
 
 namespace {
 bool isQuestion(int n) {
@@ -79,6 +80,13 @@ QuizScreen::QuizScreen() {
     Label3.add(0, makeLabel(this, previous));
     Label3.add(1, makeLabel(this, buttonDesign("Label3", "Next Question >>", {6000, 7920, 3765, 495})));
     Label3.add(2, makeLabel(this, buttonDesign("Label3", "Exit", {10560, 7920, 1245, 495})));
+    // The printing choice, under "Print Worksheet" where the screen is otherwise empty.
+    for (const auto& [index, caption, top] :
+         {std::tuple{4, "Worksheet Only", 2520.0f}, std::tuple{5, "With Answer Key", 3060.0f}}) {
+        LabelDesign choice = buttonDesign("Label3", caption, {7920, top, 3045, 495});
+        choice.visible = false;
+        Label3.add(index, makeLabel(this, choice));
+    }
     // Created last so that it covers the no-answer button.
     Picture1 = placed(new PictureBox(this), "Picture1", {6840, 240, 855, 615});
 
@@ -108,6 +116,10 @@ void QuizScreen::Form_MouseMove(int, int, Twips, Twips) {
 }
 
 void QuizScreen::showquest() {
+    if (practice) {
+        showPracticeQuestion();
+        return;
+    }
     const int n = Module1.QuestionNumber;
     if (!isQuestion(n)) return;
     Option1(5).setValue(true);
@@ -126,6 +138,11 @@ void QuizScreen::showquest() {
 }
 
 void QuizScreen::Label3_Click(int Index) {
+    if (practice) {
+        practiceClick(Index);
+        PlayClick();
+        return;
+    }
     switch (Index) {
     case 0:
         // The question being left is not marked: it is marked again when the pupil moves on.
@@ -147,7 +164,13 @@ void QuizScreen::Label3_Click(int Index) {
         Unload();
         break;
     case 3:
-        printWorksheet();
+        // Asks first: the worksheet alone, or with the teacher's answer key.
+        showPrintChoice(!Label3(4).Visible());
+        break;
+    case 4:
+    case 5:
+        showPrintChoice(false);
+        printWorksheet(Index == 5);
         break;
     default:
         break;
@@ -191,7 +214,27 @@ int QuizScreen::tickedAnswer() const {
 
 void QuizScreen::markQuestionOnScreen() {
     const int n = Module1.QuestionNumber;
-    Module1.QuestionMarks[n] = markAnswer(Module1.CorrectAnswer[n], tickedAnswer());
+    ticked_[n] = tickedAnswer();
+    Module1.QuestionMarks[n] = markAnswer(Module1.CorrectAnswer[n], ticked_[n]);
+}
+
+void QuizScreen::showPrintChoice(bool shown) {
+    Label3(4).setVisible(shown);
+    Label3(5).setVisible(shown);
+    if (shown) Label3(4).setFocus();
+}
+
+std::vector<MissedQuestion> QuizScreen::missedQuestions() const {
+    std::vector<MissedQuestion> missed;
+    for (int i = 1; i <= 10; ++i)
+        if (Module1.QuestionMarks[i] == 0)
+            missed.push_back(
+                {i,
+                 Module1.QuestionText[i],
+                 {Module1.AnswerA[i], Module1.AnswerB[i], Module1.AnswerC[i], Module1.AnswerD[i]},
+                 Module1.CorrectAnswer[i],
+                 ticked_[i]});
+    return missed;
 }
 
 void QuizScreen::checkScore() {
@@ -209,6 +252,8 @@ void QuizScreen::checkScore() {
     }
     Module1.QuizHeading = Label5->Caption();
     Module1.Wrong->Label6->setCaption(Label6->Caption());
+    Module1.Wrong->missed = missedQuestions();
+    Module1.Wrong->quizPicture = Picture1->Picture();
     ResultsScreen& results = *Module1.Welldone;
     results.Label6->setVisible(false);
     results.Label5->setVisible(true);

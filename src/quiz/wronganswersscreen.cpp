@@ -32,8 +32,12 @@ WrongAnswersScreen::WrongAnswersScreen() {
                               .font = tahoma(20.25, true),
                               .align = Align::Center});
     Label3.add(1, makeLabel(this, buttonDesign("Label3", "Exit", {10560, 7920, 1245, 495})));
-    // Label5 spans the whole width: the button must lie above it to be clicked.
-    Label3(1).raise();
+    // In the top corners, beside the centred title, where the designed screen is empty.
+    Label3.add(2, makeLabel(this, buttonDesign("Label3", "Practise Again", {120, 120, 2280, 495}, 12)));
+    Label3.add(3, makeLabel(this, buttonDesign("Label3", "Print Mistakes", {9525, 120, 2280, 495}, 12)));
+    // Label5 and Label6 span the whole width: the buttons must lie above them to be clicked.
+    for (int i : {1, 2, 3})
+        Label3(i).raise();
     Label3.onClick([this](int i) { Label3_Click(i); });
 }
 
@@ -41,7 +45,15 @@ void WrongAnswersScreen::Form_Load() {
     SetupScreen(*this);
 }
 
-void WrongAnswersScreen::Label3_Click(int) {
+void WrongAnswersScreen::Label3_Click(int Index) {
+    if (Index == 2) {
+        practise();
+        return;
+    }
+    if (Index == 3) {
+        printMistakes();
+        return;
+    }
     Module1.Welldone.Unload();
     Unload();
 }

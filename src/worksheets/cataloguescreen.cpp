@@ -60,6 +60,9 @@ CatalogueScreen::CatalogueScreen() {
     LabelDesign next = buttonDesign("Label3", "Next Page >>", {6000, 7920, 3195, 495});
     next.visible = false;
     Label3.add(1, makeLabel(this, next));
+    // In the gap between "Next Page >>" and "Exit".
+    Label3.add(2, makeLabel(this, buttonDesign("Label3", "Files", {9300, 7920, 1140, 495})));
+    setAcceptDrops(true);
     Label4 = makeLabel(this, {.name = "Label4",
                               .caption = "Page 1",
                               .rect = {120, 7920, 1995, 495},
@@ -113,6 +116,11 @@ void CatalogueScreen::Check2_Click() {
 }
 
 void CatalogueScreen::Label3_Click(int Index) {
+    if (Index == 2) {
+        filesButton();
+        PlayClick();
+        return;
+    }
     if (Index == 0)
         Module1.CataloguePage -= 1;
     else

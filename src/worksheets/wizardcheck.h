@@ -6,7 +6,8 @@
 #include <array>
 #include <optional>
 
-// The most characters the wizard's boxes take; a worksheet made elsewhere may hold longer texts.
+// The most characters the wizard's fields take; an imported worksheet keeps to them too, while one
+// made by hand elsewhere may hold longer texts.
 inline constexpr int TitleLength = 25;
 inline constexpr int QuestionLength = 60;
 inline constexpr int AnswerLength = 30;

@@ -41,6 +41,8 @@ std::optional<QString> fieldRefusal(const QString& field, const QString& text) {
     return std::nullopt;
 }
 
+} // namespace
+
 std::optional<QString> titleRefusal(const QString& title) {
     const QString field = QStringLiteral("The Worksheet Title");
     if (auto r = fieldRefusal(field, title)) return r;
@@ -74,6 +76,8 @@ std::optional<QString> typedTextRefusal(const QString& field, const QString& tex
     }
     return std::nullopt;
 }
+
+namespace {
 
 // multiple/, created when missing, as an absolute path; empty when it cannot be had.
 QString worksheetFolder() {

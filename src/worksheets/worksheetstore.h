@@ -20,6 +20,10 @@ QString worksheetFile(const QString& title);
 // exactly as typed and must not reach outside multiple/ or onto the program's own files.
 std::optional<QString> worksheetRefusal(const QuestionSet& set);
 
+// The same for the title alone, and for one typed text (a question or an answer) named `field`.
+std::optional<QString> titleRefusal(const QString& title);
+std::optional<QString> typedTextRefusal(const QString& field, const QString& text);
+
 // The index file's lines: the count with a blank either side, then one title a line, each as it
 // reads back.
 QStringList worksheetIndexLines(const QStringList& titles);

@@ -198,7 +198,8 @@ private Q_SLOTS:
         Module1.Score = Module1.ScoreOutOf = 6;
         Form& screen = quiz ? static_cast<Form&>(openMoonQuiz(env, "Moon quiz", 1)) : *Module1.Welldone;
         screen.Show();
-        clickControl(quiz ? &Module1.multiple->Label3(3) : &Module1.Welldone->Label3(0));
+        if (quiz) clickControl(&Module1.multiple->Label3(3)); // then "Worksheet Only"
+        clickControl(quiz ? &Module1.multiple->Label3(4) : &Module1.Welldone->Label3(0));
         // One message, the printout's own; never "now printing"; the screen stays as it was.
         QCOMPARE(env.messages->texts(), QStringList{"There was a problem printing to your printer."});
         QVERIFY(screen.isVisible());
@@ -219,6 +220,8 @@ private Q_SLOTS:
         const auto marks = Module1.QuestionMarks;
         const QString question = quiz.Label2->Caption();
         clickControl(&quiz.Label3(3));
+        QVERIFY(env.printer->pages.empty()); // it asks first
+        clickControl(&quiz.Label3(4));        // "Worksheet Only"
         QCOMPARE(env.messages->texts(), QStringList{"Your worksheet is now printing."});
         QCOMPARE(Module1.QuestionNumber, 7);
         QCOMPARE(Module1.QuestionMarks, marks);
