@@ -3,3 +3,4 @@
 #include "app/module1.h"
 
 Module1State Module1;
+SharedState& Shared = Module1;

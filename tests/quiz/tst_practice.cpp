@@ -19,14 +19,10 @@ namespace {
 
 const QColor Red(255, 0, 0), Black(0, 0, 0);
 
-// The moon quiz on question 1; every right answer is A ("Answer nA").
-QuizScreen& openMoonQuiz(TestEnv& env) {
-    env.writeFile("multiple/The Moon Landings.txt",
-                  textFileBytes(questionSetLines(sampleQuestionSet("Moon quiz", 1))));
+// The moon quiz on question 1, sound on; every right answer is A ("Answer nA").
+QuizScreen& openPracticeQuiz(TestEnv& env) {
     Module1.SoundOn = 1;
-    Module1.moon->Show();
-    clickControl(&Module1.moon->Label3(0));
-    return *Module1.multiple;
+    return openMoonQuiz(env, "Moon quiz", 1);
 }
 
 // Ticks the button that shows the given answer, wherever the round has put it.
@@ -41,7 +37,7 @@ void tickAnswer(QuizScreen& quiz, const QString& answer) {
 
 // Questions 2, 5 and 9 answered B, C and nothing; the rest right: 7 out of 10, on the list.
 WrongAnswersScreen& quizWithThreeWrong(TestEnv& env) {
-    QuizScreen& quiz = openMoonQuiz(env);
+    QuizScreen& quiz = openPracticeQuiz(env);
     for (int q = 1; q <= 10; ++q) {
         if (q == 2)
             clickControl(&quiz.Option1(2));
@@ -191,7 +187,7 @@ void PracticeTest::answerKeyIsAskedForAndMarksTheRightAnswers() {
     QFETCH(bool, withKey);
     QFETCH(bool, byKeyboard);
     TestEnv env;
-    QuizScreen& quiz = openMoonQuiz(env);
+    QuizScreen& quiz = openPracticeQuiz(env);
     QVERIFY(!quiz.Label3(4).isVisible() && !quiz.Label3(5).isVisible());
     clickControl(&quiz.Label3(3)); // "Print Worksheet" asks first
     QVERIFY(env.printer->pages.empty());
@@ -239,7 +235,7 @@ void PracticeTest::mistakesSheetAndAnswerKeyInPdf() {
     TestEnv env;
     QTemporaryDir out;
     services().printer = std::make_shared<Printer>(pdfFolderBackend(out.path()));
-    QuizScreen& quiz = openMoonQuiz(env);
+    QuizScreen& quiz = openPracticeQuiz(env);
     clickControl(&quiz.Label3(3));
     clickControl(&quiz.Label3(5));
     quiz.Unload();

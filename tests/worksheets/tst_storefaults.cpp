@@ -24,13 +24,6 @@ constexpr qint64 Page = 4096;
 const QString SaveFailed = QStringLiteral("There was a problem saving your worksheet");
 const QString Corrupted = QStringLiteral("This worksheet seems to be corrupted.");
 
-QStringList sheets(int n) {
-    QStringList titles;
-    for (int i = 1; i <= n; ++i)
-        titles << QStringLiteral("Sheet %1").arg(i);
-    return titles;
-}
-
 void fillWizard(WizardScreen& w, const QuestionSet& set) {
     w.Text1->setText(set.title);
     for (int i = 0; i < 10; ++i) {
