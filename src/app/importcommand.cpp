@@ -1,7 +1,7 @@
 #include "app/importcommand.h"
 
 #include "app/commandline.h"
-#include "platform/files.h"
+#include "app/worksheetfolder.h"
 #include "worksheets/worksheetimport.h"
 
 #include <QCoreApplication>
@@ -9,11 +9,11 @@
 
 int runImportCommand(const CommandLine& cmd, int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    const auto data = findDataFolder(cmd.dataDir, QCoreApplication::applicationDirPath());
-    if (!data) {
-        std::fprintf(stderr, "tellwyn: no data folder found\n");
+    // The same worksheet folder as the program itself would use, remembered choice included.
+    QCoreApplication::setApplicationName(QStringLiteral("Tellwyn"));
+    if (const QString problem = setUpFolders(cmd, QCoreApplication::applicationDirPath()); !problem.isEmpty()) {
+        std::fprintf(stderr, "tellwyn: %s\n", qPrintable(problem));
         return 1;
     }
-    setDataFolder(*data);
     return importWorksheetFiles(cmd.importFiles, stdout, stderr);
 }
