@@ -36,7 +36,7 @@ env -u DISPLAY "$XVFB_PROGRAM" --data-dir "$XVFB_DATA" --import "$work/sheet.txt
 [ "$(cat "$work/out")" = "Practice Sheet" ] || fail "import printed '$(cat "$work/out")'"
 
 # Clicks at a point of the 800 x 600 screen, which sits centred on the 1024 x 768 display.
-at() { xdotool mousemove $((112 + $1)) $((84 + $2)) click 1; sleep 0.4; }
+at() { xdotool mousemove $((112 + $1)) $((84 + $2)) click 1; sleep 0.7; }
 answer() { at 180 $((377 + 40 * ($1 - 1))); }
 next() { at 525 544; }
 # The answer button (1-4) whose text is the shortest or, with "wide", the longest.
