@@ -174,7 +174,7 @@ private Q_SLOTS:
         // A long heading, wider than a quarter of the page on the screen, prints at 28 pt.
         Module1.QuizHeading = "The Moon Landings and the Space Race of the Twentieth Century";
         clickControl(&results.Label3(0));
-        const PrintOp& heading = opsOf(*env.printer, PrintOp::Text, 1)[7];
+        const PrintOp heading = opsOf(*env.printer, PrintOp::Text, 1)[7];
         QCOMPARE(heading.text, Module1.QuizHeading);
         QCOMPARE(heading.points, 28.0);
         QVERIFY(env.sound->played.filter("click").isEmpty());
