@@ -22,6 +22,15 @@ ActivityScreen::ActivityScreen() : placing(new KeyboardPlacing(*this)) {
     Label3.add(2, makeLabel(this, check));
 }
 
+void ActivityScreen::addCardPlaces(std::span<const CardPlace> places, double cardPoints, Align slotAlign) {
+    for (int i = 0; i < static_cast<int>(places.size()); ++i) {
+        const CardPlace& p = places[i];
+        addSlot(i, QString::fromUtf8(p.text), p.slot, p.slotPoints, slotAlign);
+        addCard(i, p.card, cardPoints);
+        addHome(i);
+    }
+}
+
 void ActivityScreen::addSlot(int index, const QString& caption, TwipRect rect, double points, Align align) {
     Label1.add(index, makeLabel(this, {.name = "Label1",
                                        .caption = caption,

@@ -5,6 +5,8 @@
 #include "platform/controlarray.h"
 #include "platform/form.h"
 
+#include <span>
+
 // What the four drag-and-drop screens share: slots, cards, home boxes and the three buttons, and
 // every handler. A screen adds its own content and layout and says where the cards' set-up stands
 // in its load. Each screen keeps its own card count, set by its load; another activity open at the
@@ -31,10 +33,17 @@ public:
 protected:
     ActivityScreen();
 
-    // Design-time controls, as the screens' tables describe them.
-    void addSlot(int index, const QString& caption, TwipRect rect, double points, Align align);
-    void addCard(int index, TwipRect rect, double points);
-    void addHome(int index);
+    // One card's design: the slot's caption (which load moves onto the card), where the slot is
+    // and where the card starts.
+    struct CardPlace {
+        const char* text;
+        TwipRect slot;
+        double slotPoints;
+        TwipRect card;
+    };
+    // Design-time controls, as the screens' tables describe them: slot, card and home box i for
+    // each place i.
+    void addCardPlaces(std::span<const CardPlace> places, double cardPoints, Align slotAlign);
     Label* addTitle(const QString& caption, TwipRect rect);
 
     // Moves each answer text from its slot onto its card, empties the slots and puts the home boxes
@@ -48,6 +57,9 @@ protected:
 
 private:
     int cards_ = 0;
+    void addSlot(int index, const QString& caption, TwipRect rect, double points, Align align);
+    void addCard(int index, TwipRect rect, double points);
+    void addHome(int index);
     // The results screen takes everything it needs from Module1.Score and Module1.ScoreOutOf.
     void showResults();
 };

@@ -9,21 +9,13 @@
 MoonLabelling::MoonLabelling() {
     setObjectName(QStringLiteral("moonlab"));
     setAccessibleName(QStringLiteral("Labelling Activity: The Moon Landings"));
-    const struct {
-        const char* text;
-        TwipRect slot;
-        TwipRect card;
-    } parts[] = {
-        {"Command Module", {8760, 7200, 2205, 615}, {120, 6480, 2205, 615}},
-        {"Service and Command Modules", {4560, 4680, 2205, 615}, {120, 7200, 2205, 615}},
-        {"Lunar Module", {8760, 3870, 2205, 615}, {2400, 7200, 2205, 615}},
-        {"Apollo Saturn V Launch Vehicle", {720, 5520, 2205, 615}, {2400, 6480, 2205, 615}},
+    const CardPlace parts[] = {
+        {"Command Module", {8760, 7200, 2205, 615}, 11.25, {120, 6480, 2205, 615}},
+        {"Service and Command Modules", {4560, 4680, 2205, 615}, 11.25, {120, 7200, 2205, 615}},
+        {"Lunar Module", {8760, 3870, 2205, 615}, 11.25, {2400, 7200, 2205, 615}},
+        {"Apollo Saturn V Launch Vehicle", {720, 5520, 2205, 615}, 11.25, {2400, 6480, 2205, 615}},
     };
-    for (int i = 0; i < 4; ++i) {
-        addSlot(i, QString::fromUtf8(parts[i].text), parts[i].slot, 11.25, Align::Center);
-        addCard(i, parts[i].card, 11.25);
-        addHome(i);
-    }
+    addCardPlaces(parts, 11.25, Align::Center);
     const TwipRect pictures[] = {
         {240, 120, 3270, 5310}, {3960, 960, 3630, 3630}, {8280, 120, 3255, 3660}, {8040, 4620, 3660, 2505}};
     for (int i = 0; i < 4; ++i) {
@@ -64,12 +56,7 @@ void MoonLabelling::Form_Load() {
 CaesarLabelling::CaesarLabelling() {
     setObjectName(QStringLiteral("caesar2lab"));
     setAccessibleName(QStringLiteral("Labelling Activity: Julius Caesar"));
-    const struct {
-        const char* text;
-        TwipRect slot;
-        double slotPoints;
-        TwipRect card;
-    } words[] = {
+    const CardPlace words[] = {
         {"Empire", {5160, 6240, 1635, 495}, 15.75, {660, 7200, 1635, 495}},
         {"Caesar", {5160, 4800, 1635, 495}, 15.75, {6000, 7200, 1635, 495}},
         {"Venus", {9120, 5520, 1635, 495}, 15.75, {2400, 7200, 1635, 495}},
@@ -77,11 +64,7 @@ CaesarLabelling::CaesarLabelling() {
         {"Legion", {9120, 4800, 1635, 495}, 15.75, {7800, 7200, 1635, 495}},
         {"Diana", {9120, 6240, 1635, 495}, 15.75, {9600, 7200, 1635, 495}},
     };
-    for (int i = 0; i < 6; ++i) {
-        addSlot(i, QString::fromUtf8(words[i].text), words[i].slot, words[i].slotPoints, Align::Left);
-        addCard(i, words[i].card, 14.25);
-        addHome(i);
-    }
+    addCardPlaces(words, 14.25, Align::Left);
     const struct {
         const char* text;
         TwipRect rect;

@@ -18,12 +18,7 @@ Line* yellowLine(QWidget* parent, const QString& name, Twips x1, Twips y1, Twips
 } // namespace
 
 OrderingScreen::OrderingScreen(const Design& d) : events_(static_cast<int>(d.events.size())) {
-    for (int i = 0; i < events_; ++i) {
-        const Event& e = d.events[i];
-        addSlot(i, QString::fromUtf8(e.text), e.slot, e.slotPoints, Align::Center);
-        addCard(i, e.card, 9.75);
-        addHome(i);
-    }
+    addCardPlaces(d.events, 9.75, Align::Center);
     for (int i = 0; i < static_cast<int>(d.dates.size()); ++i) {
         const Date& date = d.dates[i];
         Label5.add(i, makeLabel(this, {.name = "Label5",

@@ -16,21 +16,15 @@ public:
     Label* Label8 = nullptr;    // the instruction
 
 protected:
-    struct Event {
-        const char* text; // the slot's design caption, which load moves onto the card
-        TwipRect slot;
-        double slotPoints;
-        TwipRect card; // starting place
-    };
     struct Date {
         const char* text;
         TwipRect rect;
         Twips tickY;
     };
     struct Design {
-        std::vector<Event> events; // by index
-        std::vector<Date> dates;   // by index, from the top of the timeline
-        Twips tickFrom, tickTo;    // the ticks run from x tickFrom to x tickTo
+        std::vector<CardPlace> events; // by index
+        std::vector<Date> dates;       // by index, from the top of the timeline
+        Twips tickFrom, tickTo;        // the ticks run from x tickFrom to x tickTo
         Twips lineX, lineTop, lineBottom;
     };
     explicit OrderingScreen(const Design& design);

@@ -18,42 +18,34 @@ public:
     }
     void drawText(Twips x, Twips y, const QString& text, const QString& font, double points,
                   const QColor& colour) override {
-        PrintOp op;
-        op.kind = PrintOp::Text;
-        op.x1 = x;
-        op.y1 = y;
-        op.text = text;
-        op.fontName = font;
-        op.points = points;
-        op.colour = colour;
-        page().ops.push_back(op);
+        page().ops.push_back({.kind = PrintOp::Text,
+                              .x1 = x,
+                              .y1 = y,
+                              .text = text,
+                              .fontName = font,
+                              .points = points,
+                              .colour = colour});
     }
     void drawLine(Twips x1, Twips y1, Twips x2, Twips y2, int width, const QColor& colour) override {
-        PrintOp op;
-        op.kind = PrintOp::Line;
-        op.x1 = x1;
-        op.y1 = y1;
-        op.x2 = x2;
-        op.y2 = y2;
-        op.width = width;
-        op.colour = colour;
-        page().ops.push_back(op);
+        page().ops.push_back({.kind = PrintOp::Line,
+                              .x1 = x1,
+                              .y1 = y1,
+                              .x2 = x2,
+                              .y2 = y2,
+                              .colour = colour,
+                              .width = width});
     }
     void drawPicture(const Picture& picture, Twips x, Twips y) override {
-        PrintOp op;
-        op.kind = PrintOp::Picture;
-        op.x1 = x;
-        op.y1 = y;
         const QSizeF size = picture.sizeTwips();
-        op.x2 = x + static_cast<Twips>(size.width());
-        op.y2 = y + static_cast<Twips>(size.height());
-        page().ops.push_back(op);
+        page().ops.push_back({.kind = PrintOp::Picture,
+                              .x1 = x,
+                              .y1 = y,
+                              .x2 = x + static_cast<Twips>(size.width()),
+                              .y2 = y + static_cast<Twips>(size.height())});
     }
     void endDoc() override {
         if (owner_.failOnEndDoc) throw PrintError("the page could not be sent");
-        PrintOp end;
-        end.kind = PrintOp::EndDoc;
-        page().ops.push_back(end);
+        page().ops.push_back({.kind = PrintOp::EndDoc});
         page().ended = true;
     }
 

@@ -11,10 +11,10 @@ struct PrintOp {
     enum Kind { Text, Line, Picture, EndDoc };
     Kind kind = Text;
     Twips x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-    QString text;
-    QString fontName;
+    QString text{};
+    QString fontName{};
     double points = 0;
-    QColor colour;
+    QColor colour{};
     int width = 0;
 };
 
