@@ -2,6 +2,7 @@
 
 #include "app/sharedstate.h"
 #include "platform/inputfile.h"
+#include "quiz/questionsperset.h"
 
 QString escapeCommas(const QString& typed) {
     QString s = typed;
@@ -26,7 +27,7 @@ std::optional<QuestionSet> readQuestionSet(InputFile& in, QString* problem) {
     };
     if (!typed(set.title) || !in.readField())
         return fail(QStringLiteral("the file ends before its first question"));
-    for (int q = 0; q < 10; ++q) {
+    for (int q = 0; q < QuestionsPerSet; ++q) {
         Question& question = set.questions[q];
         bool ok = typed(question.text);
         for (QString& answer : question.answers)
@@ -55,7 +56,7 @@ QStringList questionSetLines(const QuestionSet& set) {
 
 void storeInModule1(const QuestionSet& set) {
     Shared.SetTitle = set.title;
-    for (int i = 1; i <= 10; ++i) {
+    for (int i = 1; i <= QuestionsPerSet; ++i) {
         const Question& q = set.questions[i - 1];
         Shared.QuestionText[i] = q.text;
         Shared.AnswerA[i] = q.answers[0];

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "quiz/questionsperset.h"
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -16,7 +17,7 @@ struct Question {
 
 struct QuestionSet {
     QString title;
-    std::array<Question, 10> questions;
+    std::array<Question, QuestionsPerSet> questions;
 };
 
 // The file is 72 lines: title, spacer, then per question its text, answers A to D, the digit of
@@ -24,8 +25,8 @@ struct QuestionSet {
 // as one comma-delimited field.
 inline constexpr int QuestionSetLines = 72;
 
-QString escapeCommas(const QString& typed);    // "," -> "&"
-QString restoreCommas(const QString& stored);  // "&" -> ","
+QString escapeCommas(const QString& typed);   // "," -> "&"
+QString restoreCommas(const QString& stored); // "&" -> ","
 
 // Reads a whole set from an open file. Nothing, with the reason, when the file ends early or a
 // right-answer line is not a digit from 1 to 4: a set is used whole or not at all.

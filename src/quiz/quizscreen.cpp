@@ -5,8 +5,8 @@
 #include "platform/build.h"
 #include "platform/focus.h"
 #include "platform/numbertext.h"
-#include "quiz/questionsperset.h"
 #include "platform/ring.h"
+#include "quiz/questionsperset.h"
 #include "quiz/quizmarking.h"
 #include "quiz/resultsscreen.h"
 #include "quiz/wronganswersscreen.h"
@@ -132,7 +132,7 @@ void QuizScreen::showquest() {
     Option1(3).setCaption(Module1.AnswerC[n]);
     Option1(4).setCaption(Module1.AnswerD[n]);
     if (n == 1) Label3(0).setVisible(false);
-    if (n == 10) Label3(1).setCaption(QStringLiteral("Check Score >>"));
+    if (n == QuestionsPerSet) Label3(1).setCaption(QStringLiteral("Check Score >>"));
     if (Option1(5).Visible()) Option1(5).setFocus();
     ringTickedAnswer();
 }
@@ -226,7 +226,7 @@ void QuizScreen::showPrintChoice(bool shown) {
 
 std::vector<MissedQuestion> QuizScreen::missedQuestions() const {
     std::vector<MissedQuestion> missed;
-    for (int i = 1; i <= 10; ++i)
+    for (int i = 1; i <= QuestionsPerSet; ++i)
         if (Module1.QuestionMarks[i] == 0)
             missed.push_back(
                 {i,

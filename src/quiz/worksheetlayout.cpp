@@ -1,5 +1,6 @@
 #include "quiz/worksheetlayout.h"
 
+#include "platform/colours.h"
 #include "platform/numbertext.h"
 #include "platform/printer.h"
 
@@ -47,7 +48,7 @@ void printAnswer(Printer& printer, Twips x, const QString& text, bool marked, bo
     printer.Line(x, underline, x + width, underline, KeyRed);
     printer.CurrentX = afterX;
     printer.CurrentY = afterY;
-    printer.ForeColor = QColor(0, 0, 0);
+    printer.ForeColor = Colours::Black;
 }
 
 void printPage(Printer& printer, const QString& heading, const QString& setTitle,

@@ -1,5 +1,7 @@
 #include "worksheets/aiken.h"
 
+#include "quiz/questionsperset.h"
+
 #include <QRegularExpression>
 
 namespace {
@@ -29,13 +31,13 @@ public:
             s.set.title = fileBaseName;
         }
         int q = 0;
-        for (; q < 10 && readQuestion(s, q); ++q) {
+        for (; q < QuestionsPerSet && readQuestion(s, q); ++q) {
         }
         skipBlank();
-        if (q == 10 && i_ < lines_.size())
+        if (q == QuestionsPerSet && i_ < lines_.size())
             problems_ << atLine(
                 i_ + 1, QStringLiteral("a worksheet has ten questions; this line is past the tenth."));
-        else if (q < 10 && !stopped_)
+        else if (q < QuestionsPerSet && !stopped_)
             problems_ << atLine(
                 i_ + 1, QStringLiteral("the file ends after %1 questions; a worksheet has ten.").arg(q));
         return s;

@@ -6,6 +6,7 @@
 #include "platform/build.h"
 #include "platform/services.h"
 #include "quiz/questionset.h"
+#include "quiz/questionsperset.h"
 #include "quiz/quizscreen.h"
 #include "sound/playsound.h"
 #include "worksheets/cataloguepaging.h"
@@ -198,7 +199,7 @@ void CatalogueScreen::refillAfterDelete() {
 void CatalogueScreen::editworksheet() {
     WizardScreen& wizard = *Module1.wizard;
     setWholeText(*wizard.Text1, Module1.SetTitle);
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < QuestionsPerSet; ++i) {
         setWholeText(wizard.Text2(i), Module1.QuestionText[i + 1]);
         setWholeText(wizard.Text3(4 * i), Module1.AnswerA[i + 1]);
         setWholeText(wizard.Text3(4 * i + 1), Module1.AnswerB[i + 1]);

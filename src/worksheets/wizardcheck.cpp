@@ -1,5 +1,7 @@
 #include "worksheets/wizardcheck.h"
 
+#include "quiz/questionsperset.h"
+
 namespace {
 // Numbers stand in texts with the blank of their sign before them.
 QString withNumber(const char* text, int n) {
@@ -9,7 +11,7 @@ QString withNumber(const char* text, int n) {
 QStringList tooLongFields(const WizardFields& f) {
     QStringList names;
     if (f.title.size() > TitleLength) names << QStringLiteral("the Worksheet Title");
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < QuestionsPerSet; ++i) {
         if (f.questions[i].size() > QuestionLength) names << QStringLiteral("Question %1").arg(i + 1);
         for (int k = 0; k < 4; ++k)
             if (f.answers[4 * i + k].size() > AnswerLength)
@@ -21,7 +23,7 @@ QStringList tooLongFields(const WizardFields& f) {
 
 std::optional<QString> genworkProblem(const WizardFields& f) {
     if (f.title.isEmpty()) return QStringLiteral("You have not chosen a title for your worksheet");
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < QuestionsPerSet; ++i) {
         const int n = i + 1;
         if (f.questions[i].isEmpty()) return withNumber("You have not completed Question", n);
         int ticks = 0;
@@ -46,7 +48,7 @@ std::optional<QString> genworkProblem(const WizardFields& f) {
 QuestionSet worksheetOf(const WizardFields& f) {
     QuestionSet set;
     set.title = f.title;
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < QuestionsPerSet; ++i) {
         Question& q = set.questions[i];
         q.text = f.questions[i];
         for (int k = 0; k < 4; ++k) {

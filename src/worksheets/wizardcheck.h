@@ -1,6 +1,7 @@
 #pragma once
 
 #include "quiz/questionset.h"
+#include "quiz/questionsperset.h"
 
 #include <QString>
 #include <array>
@@ -16,7 +17,7 @@ inline constexpr int AnswerLength = 30;
 // tick box ticks[4i+k].
 struct WizardFields {
     QString title;
-    std::array<QString, 10> questions;
+    std::array<QString, QuestionsPerSet> questions;
     std::array<QString, 40> answers;
     std::array<int, 40> ticks{};
 };

@@ -4,6 +4,7 @@
 #include "platform/build.h"
 #include "platform/focus.h"
 #include "platform/services.h"
+#include "quiz/questionsperset.h"
 #include "sound/playsound.h"
 #include "worksheets/worksheetstore.h"
 
@@ -52,7 +53,7 @@ WizardScreen::WizardScreen() {
                                    .font = tahoma(14.25, true),
                                    .align = Align::Center}));
     Text1 = textBox(this, "Text1", {7560, 120, 4215, 375}, timesNewRoman(12), TitleLength);
-    for (int i = 0; i < 10; ++i)
+    for (int i = 0; i < QuestionsPerSet; ++i)
         buildQuestionBlock(i);
     Label3.add(1, makeLabel(this, buttonDesign("Label3", "Save Worksheet", {240, 7920, 3165, 495})));
     Label3.add(0, makeLabel(this, buttonDesign("Label3", "Exit", {10560, 7920, 1245, 495})));
@@ -61,7 +62,7 @@ WizardScreen::WizardScreen() {
     Label3.onClick([this](int i) { Label3_Click(i); });
     Label3.onMouseMove([this](int i, int, int, Twips, Twips) { Label3_MouseMove(i); });
     Text1->KeyPress = [this](int key) { Text1_KeyPress(key); };
-    for (int i = 0; i < 10; ++i)
+    for (int i = 0; i < QuestionsPerSet; ++i)
         Text2(i).KeyPress = [this, i](int key) { Text2_KeyPress(i, key); };
     for (int j = 0; j < 40; ++j)
         Text3(j).KeyPress = [this, j](int key) { Text3_KeyPress(j, key); };
@@ -100,7 +101,7 @@ void WizardScreen::setTabOrder() {
     // Title, then each question followed by its answers, each answer with its tick box, then the
     // two buttons: the order in which a teacher writes a worksheet.
     QList<QWidget*> order{Text1};
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < QuestionsPerSet; ++i) {
         order << &Text2(i);
         for (int k = 0; k < 4; ++k)
             order << &Text3(4 * i + k) << &Check1(4 * i + k);
@@ -162,7 +163,7 @@ void setWholeText(TextBox& box, const QString& text) {
 WizardFields WizardScreen::fields() const {
     WizardFields f;
     f.title = Text1->Text();
-    for (int i = 0; i < 10; ++i)
+    for (int i = 0; i < QuestionsPerSet; ++i)
         f.questions[i] = Text2(i).Text();
     for (int j = 0; j < 40; ++j) {
         f.answers[j] = Text3(j).Text();

@@ -1,6 +1,7 @@
 #include "worksheets/worksheetimport.h"
 
 #include "platform/files.h"
+#include "quiz/questionsperset.h"
 #include "worksheets/aiken.h"
 #include "worksheets/wizardcheck.h"
 #include "worksheets/worksheetindex.h"
@@ -73,7 +74,7 @@ SourcedSet readLayout(QStringList lines, QStringList& problems) {
     s.titleLine = 1;
     typed(1, s.set.title);
     spacer(2);
-    for (int q = 0; q < 10; ++q) {
+    for (int q = 0; q < QuestionsPerSet; ++q) {
         const int base = 3 + 7 * q;
         s.questionLine[q] = base;
         typed(base, s.set.questions[q].text);
@@ -110,7 +111,7 @@ void checkText(QStringList& problems, int line, const QString& field, const QStr
 WizardFields fieldsOf(const QuestionSet& set) {
     WizardFields f;
     f.title = set.title;
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < QuestionsPerSet; ++i) {
         f.questions[i] = set.questions[i].text;
         for (int k = 0; k < 4; ++k) {
             f.answers[4 * i + k] = set.questions[i].answers[k];
@@ -139,7 +140,7 @@ void checkSet(const SourcedSet& s, bool handTyped, QStringList& problems) {
             s.titleLine,
             QStringLiteral("the title is longer than the %1 characters the wizard takes.").arg(TitleLength));
     if (const auto r = titleRefusal(title); r && !title.isEmpty()) problems << atLine(s.titleLine, *r);
-    for (int q = 0; q < 10; ++q) {
+    for (int q = 0; q < QuestionsPerSet; ++q) {
         const Question& question = s.set.questions[q];
         const QString name = QStringLiteral("Question %1").arg(q + 1);
         checkText(problems, s.questionLine[q], name, question.text, QuestionLength, handTyped);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "quiz/questionset.h"
+#include "quiz/questionsperset.h"
 
 #include <QByteArray>
 #include <QString>
@@ -17,9 +18,9 @@
 struct SourcedSet {
     QuestionSet set;
     int titleLine = 0; // 0: the title is the file's name
-    std::array<int, 10> questionLine{};
-    std::array<std::array<int, 4>, 10> answerLine{};
-    std::array<int, 10> rightLine{};
+    std::array<int, QuestionsPerSet> questionLine{};
+    std::array<std::array<int, 4>, QuestionsPerSet> answerLine{};
+    std::array<int, QuestionsPerSet> rightLine{};
 };
 
 struct ImportedWorksheet {

@@ -2,6 +2,7 @@
 
 #include "app/sharedstate.h"
 #include "platform/files.h"
+#include "quiz/questionsperset.h"
 #include "worksheets/worksheetindex.h"
 
 #include <QDir>
@@ -127,7 +128,7 @@ QString worksheetFile(const QString& title) {
 
 std::optional<QString> worksheetRefusal(const QuestionSet& set) {
     if (auto r = titleRefusal(set.title)) return r;
-    for (int q = 0; q < 10; ++q) {
+    for (int q = 0; q < QuestionsPerSet; ++q) {
         const Question& question = set.questions[q];
         const QString name = QStringLiteral("Question %1").arg(q + 1);
         if (auto r = typedTextRefusal(name, question.text)) return r;
