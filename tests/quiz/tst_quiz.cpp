@@ -2,7 +2,6 @@
 // answered with the mouse, marked when moving on, and handed to the results and wrong-answers list.
 #include "app/module1.h"
 #include "quiz/questionset.h"
-#include "quiz/quizmarking.h"
 #include "quiz/quizscreen.h"
 #include "quiz/resultsscreen.h"
 #include "quiz/wronganswersscreen.h"
@@ -103,14 +102,6 @@ private Q_SLOTS:
         answerAndGoOn(quiz, rightButton(10));
         QCOMPARE(Module1.Score, 9);
         QCOMPARE(shownWrongLines(), QStringList{" 3. Question text 3?"});
-    }
-
-    void markingGuardsAgainstABadDigit() {
-        // The no-answer button (5) is never right, nor is a digit that names no button.
-        const std::tuple<const char*, int, int> marks[] = {{"3", 3, 1}, {"3", 4, 0}, {" 2 ", 2, 1},
-                                                           {"5", 5, 0}, {"0", 0, 0}, {"C", 3, 0}};
-        for (const auto& [digit, button, mark] : marks)
-            QCOMPARE(markAnswer(digit, button), mark);
     }
 
     void hubOrExitStartsTheNextRunAfreshWithItsSounds() {
