@@ -156,17 +156,11 @@ def question_set(rel, title):
     return rights
 
 
-for setfile, page, answers in (
-        ("The Moon Landings", "key moona", ["1957", "1961", "1968", "1969", "1970", "Saturn V", "Service Module",
-                                            "Command Module", "Lunar Module", "splashed down"]),
-        ("Julius Caesar", "key caesar", ["100 BC", "82 BC", "65 BC", "49 BC", "48 BC", "44 BC", "three places",
-                                         "Venus", "Diana", "legion", "empire", "Roman", "CAESAR became FDHVDU"])):
+for setfile, page in (("The Moon Landings", "key moona"), ("Julius Caesar", "key caesar")):
     rights = question_set(f"multiple/{setfile}.txt", setfile)
     facts = page_text.get(("wmf", page), "").lower()
     missing = [a for a in rights if len(a) > 1 and re.sub(r"^(the|a|an) ", "", a.lower().strip()) not in facts]
     check(f"{page}.wmf teaches every right answer of {setfile}", facts and not missing, str(missing))
-    missing = [t for t in answers if t.lower() not in facts]
-    check(f"{page}.wmf teaches the ordering and labelling answers", facts and not missing, str(missing))
 
 check("multiple/track.txt holds the empty index", read("multiple/track.txt") == b" 0 \r\n")
 print(f"content: {passed} passed, {failed} failed")
