@@ -67,7 +67,7 @@ QString pdfText(const QString& file) {
 class PracticeTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void practiseUntilAllRightKeepsTheScore() {
+    void practiseUntilAllRightKeepsTheScoreAndTheMistakesSheet() {
         TestEnv env;
         WrongAnswersScreen& wrong = quizWithThreeWrong(env);
         const QString sentence = Module1.Welldone->Label1->Caption();
@@ -102,6 +102,23 @@ private Q_SLOTS:
         QVERIFY(env.printer->pages.empty());
         clickControl(&results.Label3(0)); // the list comes back as it was
         QVERIFY(wrong.isVisible() && wrong.Label2(2).Caption().startsWith(" 9. "));
+
+        // The mistakes sheet lists the quiz's mistakes, not the practice's.
+        results.Text1->setText("Amy");
+        clickControl(&wrong.Label3(3)); // "Print Mistakes"
+        QCOMPARE(env.messages->texts(), QStringList{"Your mistakes sheet is now printing."});
+        QCOMPARE(env.printer->pages.size(), size_t(1));
+        const RecordedPage& page = env.printer->pages[0];
+        QVERIFY(page.ended);
+        QCOMPARE(page.title, QString("Tellwyn mistakes sheet"));
+        QStringList expected{"Tellwyn", "Moon quiz", "Amy", "Questions to look at again"};
+        for (const auto& [q, yours] : {std::pair{2, "B. Answer 2B"}, {5, "C. Answer 5C"}, {9, "none"}})
+            expected << QString("Question %1    Question text %1?").arg(q) << QString("Your answer: ") + yours
+                     << QString("Right answer: A. Answer %1A").arg(q);
+        QCOMPARE(printedTexts(page).mid(1), expected);
+        // The answers stand in the worksheet's answer column.
+        for (const PrintOp& op : page.ops)
+            if (op.text.startsWith("Your answer")) QCOMPARE(op.x1, 11520 / 3.0f);
     }
 
     void answersComeInANewOrderEachRound() {
@@ -124,27 +141,6 @@ private Q_SLOTS:
         round.markAndNext(second.indexOf("b") + 1);
         QCOMPARE(round.summary(), QString("You now have 1 of 1 right."));
         QVERIFY(!round.anyStillWrong());
-    }
-
-    void mistakesSheetOnTheRecordingPrinter() {
-        TestEnv env;
-        WrongAnswersScreen& wrong = quizWithThreeWrong(env);
-        Module1.Welldone->Text1->setText("Amy");
-        clickControl(&wrong.Label3(3)); // "Print Mistakes"
-        QCOMPARE(env.messages->texts(), QStringList{"Your mistakes sheet is now printing."});
-        QCOMPARE(env.printer->pages.size(), size_t(1));
-        const RecordedPage& page = env.printer->pages[0];
-        QVERIFY(page.ended);
-        QCOMPARE(page.title, QString("Tellwyn mistakes sheet"));
-        const QStringList texts = printedTexts(page);
-        QStringList expected{"Tellwyn", "Moon quiz", "Amy", "Questions to look at again"};
-        for (const auto& [q, yours] : {std::pair{2, "B. Answer 2B"}, {5, "C. Answer 5C"}, {9, "none"}})
-            expected << QString("Question %1    Question text %1?").arg(q) << QString("Your answer: ") + yours
-                     << QString("Right answer: A. Answer %1A").arg(q);
-        QCOMPARE(texts.mid(1), expected);
-        // The answers stand in the worksheet's answer column.
-        for (const PrintOp& op : page.ops)
-            if (op.text.startsWith("Your answer")) QCOMPARE(op.x1, 11520 / 3.0f);
     }
 
     // Asked for mid-quiz, by mouse and by keyboard; the quiz carries on where it was.
