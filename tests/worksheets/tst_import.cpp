@@ -2,7 +2,6 @@
 // type, with a line-numbered message for every kind of broken file; exporting a copy; the
 // catalogue's "Files" button, dropped files and the question before a title is replaced.
 #include "app/module1.h"
-#include "quiz/quizscreen.h"
 #include "support/samples.h"
 #include "support/testenv.h"
 #include "worksheets/cataloguefiles.h"
@@ -147,13 +146,10 @@ private Q_SLOTS:
         QCOMPARE(questionSetLines(*readWorksheetFile(stored + "\r\n\r\n", "x").set),
                  questionSetLines(aikenSet()));
 
-        // Found in the catalogue and run as a quiz.
+        // Found in the catalogue (running it is the practice check's, under Xvfb).
         CatalogueScreen& catalogue = *Module1.worksheets;
         catalogue.Show();
-        clickControl(&catalogue.Label2(1));
-        QCOMPARE(Module1.multiple->Label6->Caption(), QString("Rivers and Seas"));
-        QCOMPARE(Module1.multiple->Label2->Caption(), QString("Which river, or sea, is number 1?"));
-        Module1.multiple.Unload();
+        QCOMPARE(catalogue.Label2(1).Caption(), QString("Rivers and Seas"));
 
         // Exported through the "Files" button: a copy of the stored file.
         CatalogueFileDialogs& d = catalogueFileDialogs();
