@@ -48,9 +48,7 @@ private Q_SLOTS:
         QuizScreen& quiz = openMoonQuiz(env, "Men on the Moon, 1969");
         QVERIFY(quiz.isVisible() && Module1.moon->isVisible()); // the hub stays beneath
         QCOMPARE(quiz.Label6->Caption(), QString("Men on the Moon, 1969"));
-        QCOMPARE(quiz.Label2->Caption(), QString("Question text 1?"));
-        QVERIFY(!quiz.Label3(0).Visible());
-        QVERIFY(quiz.Option1(5).Value());
+        QVERIFY(!quiz.Label3(0).Visible() && quiz.Option1(5).Value());
         // The hidden no-answer button lies under the picture: a click there changes nothing.
         const QPoint button = quiz.Option1(5).geometry().center();
         QCOMPARE(quiz.childAt(button), static_cast<QWidget*>(quiz.Picture1));
