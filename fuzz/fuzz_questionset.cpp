@@ -7,17 +7,13 @@
 
 namespace {
 
-bool sameTables(const SharedState& a, const SharedState& b) {
-    return a.SetTitle == b.SetTitle && a.QuestionText == b.QuestionText && a.AnswerA == b.AnswerA &&
-           a.AnswerB == b.AnswerB && a.AnswerC == b.AnswerC && a.AnswerD == b.AnswerD &&
-           a.CorrectAnswer == b.CorrectAnswer;
-}
+using Table = std::array<QString, 11> SharedState::*;
+constexpr Table Texts[] = {&SharedState::QuestionText, &SharedState::AnswerA, &SharedState::AnswerB,
+                           &SharedState::AnswerC, &SharedState::AnswerD};
 
-void checkLoaded() {
-    for (int i = 1; i <= 10; ++i) {
-        const QString& right = Shared.CorrectAnswer[i];
-        FUZZ_CHECK(right.size() == 1 && right[0] >= '1' && right[0] <= '4');
-    }
+// The reader skips leading blanks, so a text that a quoted field gave them loses them.
+bool readsBack(const QString& was, const QString& now) {
+    return now == was || was.startsWith(' ') || was.startsWith('\t');
 }
 
 } // namespace
@@ -29,32 +25,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QString problem;
     if (!LoadQuestionSet("multiple\\fuzz.txt", &problem)) {
         FUZZ_CHECK(!problem.isEmpty());
-        FUZZ_CHECK(sameTables(Shared, before));
+        FUZZ_CHECK(Shared.SetTitle == before.SetTitle && Shared.CorrectAnswer == before.CorrectAnswer);
+        for (Table t : Texts)
+            FUZZ_CHECK(Shared.*t == before.*t);
         return 0;
     }
-    checkLoaded();
-    // What the store would write from the loaded tables reads back as the same set.
-    QuestionSet set;
-    set.title = Shared.SetTitle;
-    for (int i = 0; i < 10; ++i) {
-        set.questions[i] = {
-            Shared.QuestionText[i + 1],
-            {Shared.AnswerA[i + 1], Shared.AnswerB[i + 1], Shared.AnswerC[i + 1], Shared.AnswerD[i + 1]},
-            Shared.CorrectAnswer[i + 1]};
-    }
     const SharedState loaded = Shared;
+    QuestionSet set;
+    set.title = loaded.SetTitle;
+    for (int i = 1; i <= 10; ++i) {
+        FUZZ_CHECK(loaded.CorrectAnswer[i].size() == 1 && loaded.CorrectAnswer[i][0] >= '1' &&
+                   loaded.CorrectAnswer[i][0] <= '4');
+        set.questions[i - 1] = {loaded.QuestionText[i],
+                                {loaded.AnswerA[i], loaded.AnswerB[i], loaded.AnswerC[i], loaded.AnswerD[i]},
+                                loaded.CorrectAnswer[i]};
+    }
+    // What the store would write from the loaded tables reads back as the same set.
     FUZZ_CHECK(writeTextFileAtomically(resolveDataPath("multiple/Again.txt"), questionSetLines(set)));
     FUZZ_CHECK(LoadQuestionSet("multiple/Again.txt"));
-    // The reader skips leading blanks, so a text that a quoted field gave them loses them.
-    auto same = [](const QString& was, const QString& now) {
-        return now == was || (was.startsWith(' ') || was.startsWith('\t'));
-    };
-    FUZZ_CHECK(same(loaded.SetTitle, Shared.SetTitle));
-    for (int i = 1; i <= 10; ++i) {
-        FUZZ_CHECK(same(loaded.QuestionText[i], Shared.QuestionText[i]));
-        FUZZ_CHECK(same(loaded.AnswerA[i], Shared.AnswerA[i]) && same(loaded.AnswerB[i], Shared.AnswerB[i]));
-        FUZZ_CHECK(same(loaded.AnswerC[i], Shared.AnswerC[i]) && same(loaded.AnswerD[i], Shared.AnswerD[i]));
-    }
-    FUZZ_CHECK(Shared.CorrectAnswer == loaded.CorrectAnswer);
+    FUZZ_CHECK(readsBack(loaded.SetTitle, Shared.SetTitle) && Shared.CorrectAnswer == loaded.CorrectAnswer);
+    for (Table t : Texts)
+        for (int i = 1; i <= 10; ++i)
+            FUZZ_CHECK(readsBack((loaded.*t)[i], (Shared.*t)[i]));
     return 0;
 }

@@ -22,17 +22,9 @@ QByteArray indexBytes() {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-QuestionSet worksheetTitled(const QString& title) {
-    QuestionSet set;
-    set.title = title;
-    for (Question& q : set.questions) {
-        q = {QStringLiteral("Which?"), {"A", "B", "C", "D"}, QStringLiteral("2")};
-    }
-    return set;
-}
-
 void saveAndDelete(const QString& title) {
-    const QuestionSet set = worksheetTitled(title);
+    QuestionSet set{title, {}};
+    set.questions.fill({QStringLiteral("Which?"), {"A", "B", "C", "D"}, QStringLiteral("2")});
     if (const auto refusal = worksheetRefusal(set)) {
         FUZZ_CHECK(!refusal->isEmpty());
         return;

@@ -1,10 +1,7 @@
 #!/usr/bin/env python3
-"""Checks the bundled content in data/: picture and sound formats and sizes, the page pictures (also
-read by libwmf's wmf2svg), the question set layout, and that the Key Facts pages teach every answer.
-
-Usage: check-content.py [DATA_DIR]     (default: data/ beside tests/). Needs wmf2svg (libwmf-bin).
-"""
-import functools, hashlib, math, operator, os, re, struct, subprocess, sys, tempfile
+"""Checks the bundled content in DATA_DIR (default: data/ beside tests/): picture and sound formats and
+sizes, the page pictures' size and words, the question sets, and that the Key Facts teach every answer."""
+import functools, hashlib, math, operator, os, re, struct, sys
 
 DATA = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../data")
 passed, failed = 0, 0
@@ -36,14 +33,11 @@ PICTURES = {"london": (313, 304), "lunarmodule": (800, 638), "vercingetorix": (7
             "lunarmodulesm": (324, 244), "caesarsm": (57, 41), "saturnv2": (218, 354),
             "service": (242, 242), "lunarmodule2": (217, 244), "splashdown": (244, 167), "caesar2": (150, 272)}
 for name, size in PICTURES.items():
-    b = read(f"Images/{name}.jpg")
-    if b is not None:
-        check(f"Images/{name}.jpg is a JPEG of {size}", jpeg_size(b) == size, str(jpeg_size(b)))
-b = read("logo/lumenda2.bmp")
-if b is not None:
-    w, h, _, bpp, comp = struct.unpack("<iiHHI", b[18:34])
-    check("logo/lumenda2.bmp is a 120x89 uncompressed bitmap",
-          b[:2] == b"BM" and (w, abs(h), comp) == (120, 89, 0), f"{w}x{h} {bpp} bit, compression {comp}")
+    b = read(f"Images/{name}.jpg") or b""
+    check(f"Images/{name}.jpg is a JPEG of {size}", jpeg_size(b) == size, str(jpeg_size(b)))
+b = read("logo/lumenda2.bmp") or b"\0" * 34
+w, h, _, bpp, comp = struct.unpack("<iiHHI", b[18:34])
+check("logo/lumenda2.bmp is a 120x89 uncompressed bitmap", b[:2] == b"BM" and (w, abs(h), comp) == (120, 89, 0))
 frames = [read(f"logo/lume{i:04d}.gif") for i in range(20)]
 for i, b in enumerate(frames):
     check(f"logo frame {i} is a 120x120 GIF", b and b[:6] in (b"GIF87a", b"GIF89a") and b[6:10] == b"\x78\0\x78\0")
@@ -68,19 +62,17 @@ peaks, digests = {}, set()
 for name in ["click", "typekey", "thud3"] + CELEBRATIONS:
     b = read(f"wav/{name}.wav")
     info = b and wav_info(b)
-    check(f"wav/{name}.wav is 16-bit PCM at 22050 or 44100 Hz", info and info[0] in (22050, 44100))
-    if not info:
-        continue
-    _, secs, peak = info
-    check(f"wav/{name}.wav does not clip", peak < 32767)
-    if name in ("click", "typekey"):
-        check(f"wav/{name}.wav is shorter than 0.1 s", secs < 0.1, f"{secs:.3f} s")
-    elif name == "thud3":
-        check("wav/thud3.wav is short and soft", secs < 1 and peak < 0.8 * 32768, f"{secs:.2f} s")
+    _, secs, peak = info or (0, 0, 32767)
+    check(f"wav/{name}.wav is 16-bit PCM at 22050 or 44100 Hz that does not clip",
+          info and info[0] in (22050, 44100) and peak < 32767)
+    if name in ("click", "typekey", "thud3"):
+        soft = name != "thud3" or peak < 0.8 * 32768
+        check(f"wav/{name}.wav is short (and a thud soft)", secs < (1 if name == "thud3" else 0.1) and soft,
+              f"{secs:.2f} s, peak {peak}")
     else:
         check(f"wav/{name}.wav lasts 1 to 4 s", 1 <= secs <= 4, f"{secs:.2f} s")
         peaks[name] = 20 * math.log10(max(peak, 1) / 32768)
-        digests.add(hashlib.sha1(b).hexdigest())
+        digests.add(hashlib.sha1(b or b"").hexdigest())
 spread = max(peaks.values(), default=0) - min(peaks.values(), default=0)
 check("celebrations are normalised to one peak level", spread < 0.5, f"spread {spread:.2f} dB")
 check("the thirteen celebrations are thirteen different sounds", len(digests) == len(CELEBRATIONS))
@@ -115,38 +107,34 @@ def luminance(c):
 
 
 PAGES = ["guide1", "guide2", "guide3", "guide4", "key moona", "key caesar", "moon", "caesar", "acknowledgments"]
+# Their drawing is compared with their sources in tst_pagefidelity; here, their size and words.
 page_text = {}
-with tempfile.TemporaryDirectory() as tmp:
-    for folder, name in [(f, n) for f in ("wmf", "wmf2") for n in PAGES]:
-        rel = f"{folder}/{name}.wmf"
-        b = read(rel)
-        texts = b and wmf_texts(b)
-        if not isinstance(texts, list):
-            check(f"{rel} is a placeable metafile", False, str(texts))
-            continue
-        left, top, right, bottom, inch = struct.unpack("<hhhhH", b[6:16])
-        w, h = (right - left) * 96 / inch, (bottom - top) * 96 / inch
-        check(f"{rel} is a page of 699x797 px", abs(w - 699) < 1.5 and abs(h - 797) < 1.5, f"{w:.1f}x{h:.1f}")
-        check(f"{rel} keeps its text as text", len(texts) >= 5)
-        # Light text for the blue screen (wmf), dark text for paper (wmf2).
-        wrong = [t for t, c in texts if (luminance(c) < 0.6 if folder == "wmf" else luminance(c) > 0.5)]
-        check(f"{rel} has text that shows on its background", not wrong, str(wrong[:3]))
-        r = subprocess.run(["wmf2svg", "-o", os.path.join(tmp, "out.svg"), os.path.join(DATA, rel)],
-                           capture_output=True)
-        check(f"{rel} is read by wmf2svg", r.returncode == 0, r.stderr.decode(errors="replace")[:200])
-        words = re.sub(r"\s+", " ", " ".join(t for t, _ in texts))
-        page_text[(folder, name)] = re.sub(r"\s+([,.;:)])", r"\1", words)
+for folder, name in [(f, n) for f in ("wmf", "wmf2") for n in PAGES]:
+    rel = f"{folder}/{name}.wmf"
+    b = read(rel) or b""
+    texts = wmf_texts(b)
+    if not isinstance(texts, list):
+        check(f"{rel} is a placeable metafile", False, str(texts))
+        continue
+    left, top, right, bottom, inch = struct.unpack("<hhhhH", b[6:16])
+    w, h = (right - left) * 96 / inch, (bottom - top) * 96 / inch
+    check(f"{rel} is a page of 699x797 px", abs(w - 699) < 1.5 and abs(h - 797) < 1.5, f"{w:.1f}x{h:.1f}")
+    check(f"{rel} keeps its text as text", len(texts) >= 5)
+    # Light text for the blue screen (wmf), dark text for paper (wmf2).
+    wrong = [t for t, c in texts if (luminance(c) < 0.6 if folder == "wmf" else luminance(c) > 0.5)]
+    check(f"{rel} has text that shows on its background", not wrong, str(wrong[:3]))
+    words = re.sub(r"\s+", " ", " ".join(t for t, _ in texts))
+    page_text[(folder, name)] = re.sub(r"\s+([,.;:)])", r"\1", words)
 for name in PAGES:
-    same = page_text.get(("wmf", name)) == page_text.get(("wmf2", name))
-    check(f"{name}.wmf says the same on screen and paper", same)
+    check(f"{name}.wmf says the same on screen and paper",
+          page_text.get(("wmf", name)) == page_text.get(("wmf2", name)))
 
 
 def question_set(rel, title):
-    """Checks the layout; returns (question, right answer) pairs."""
+    """Checks the layout; returns the right answers."""
     b = read(rel) or b""
-    check(f"{rel}: only Windows-1252 characters", not set(b) & {0x81, 0x8D, 0x8F, 0x90, 0x9D})
-    check(f"{rel}: every line ends in CR LF",
-          b.endswith(b"\r\n") and b.count(b"\n") == b.count(b"\r") == b.count(b"\r\n"))
+    check(f"{rel}: only Windows-1252 characters, every line ended by CR LF", not set(b) & {0x81, 0x8D, 0x8F, 0x90, 0x9D}
+          and b.endswith(b"\r\n") and b.count(b"\n") == b.count(b"\r") == b.count(b"\r\n"))
     lines = b.decode("cp1252").split("\r\n")[:-1]
     check(f"{rel}: exactly 72 lines", len(lines) == 72, str(len(lines)))
     if len(lines) != 72:
@@ -155,31 +143,24 @@ def question_set(rel, title):
     spacers = [lines[i] for i in [1] + [8 + 7 * q for q in range(10)]]
     check(f"{rel}: spacer lines hold one blank", spacers == [" "] * 11)
     digits = [lines[7 + 7 * q] for q in range(10)]
-    check(f"{rel}: answer digits are 1 to 4", set(digits) <= {"1", "2", "3", "4"}, str(digits))
-    check(f"{rel}: right answers spread over A to D", len(set(digits)) >= 3, str(digits))
+    check(f"{rel}: right answers 1 to 4, spread over A to D", set(digits) <= set("1234") and len(set(digits)) >= 3,
+          str(digits))
     problems, rights = [], []
     for q in range(10):
         texts = lines[2 + 7 * q:7 + 7 * q]
         problems += [t for k, t in enumerate(texts) if not t or t[0] in ' "' or len(t) > (30 if k else 60)]
         problems += [f"question {q + 1} repeats an answer"] if len(set(texts[1:])) != 4 else []
-        if digits[q] in "1234":
-            rights.append(texts[int(digits[q])].replace("&", ","))
+        rights += [texts[int(digits[q])].replace("&", ",")] if digits[q] in "1234" else []
     check(f"{rel}: texts within the wizard's limits, none starting with a blank or quote, answers distinct",
           not problems, "; ".join(map(repr, problems[:3])))
     return rights
 
 
-for setfile, page, answers in (
-        ("The Moon Landings", "key moona", ["1957", "1961", "1968", "1969", "1970", "Saturn V", "Service Module",
-                                            "Command Module", "Lunar Module", "splashed down"]),
-        ("Julius Caesar", "key caesar", ["100 BC", "82 BC", "65 BC", "49 BC", "48 BC", "44 BC", "three places",
-                                         "Venus", "Diana", "legion", "empire", "Roman", "CAESAR became FDHVDU"])):
+for setfile, page in (("The Moon Landings", "key moona"), ("Julius Caesar", "key caesar")):
     rights = question_set(f"multiple/{setfile}.txt", setfile)
     facts = page_text.get(("wmf", page), "").lower()
     missing = [a for a in rights if len(a) > 1 and re.sub(r"^(the|a|an) ", "", a.lower().strip()) not in facts]
     check(f"{page}.wmf teaches every right answer of {setfile}", facts and not missing, str(missing))
-    missing = [t for t in answers if t.lower() not in facts]
-    check(f"{page}.wmf teaches the ordering and labelling answers", facts and not missing, str(missing))
 
 check("multiple/track.txt holds the empty index", read("multiple/track.txt") == b" 0 \r\n")
 print(f"content: {passed} passed, {failed} failed")

@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
 # The real program under Xvfb: a technician imports a hand-typed worksheet with --import (a broken
-# one is refused with its line number and exit status 1); a pupil finds it in the catalogue, runs
-# it with three wrong, practises them with one still wrong, then all right, and is back at the
-# results. The right answer is the short one on every question, so the script finds it in a
-# screenshot however the round has ordered the answers.
+# one is refused with its line number and status 1); a pupil runs it from the catalogue with three
+# wrong, practises them with one still wrong, then all right, and is back at the results. The right
+# answer is the short one, so a screenshot finds it however the round has ordered the answers.
 set -u
 XVFB_TOOLS="import convert"
 source "$(dirname "$0")/../support/xvfb.sh"
@@ -11,76 +10,58 @@ xvfb_enter "$0" "$@"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-right_letter() { echo "ABCD" | cut -c$(($1 % 4 + 1)); }
-{
-  echo "TITLE: Practice Sheet"
-  for q in 1 2 3 4 5 6 7 8 9 10; do
-    echo "Question $q?"
-    for k in A B C D; do
-      if [ "$k" = "$(right_letter $q)" ]; then echo "$k. Yes"; else echo "$k. Not this answer for $q"; fi
-    done
-    echo "ANSWER: $(right_letter $q)"
-    echo
-  done
-} >"$work/sheet.txt"
-sed 's/^ANSWER: D$/ANSWER: E/' "$work/sheet.txt" >"$work/broken.txt"   # question 3's answer, line 21
-
-index="$XVFB_DATA/multiple/track.txt"
-before=$(cat "$index")
-env -u DISPLAY "$XVFB_PROGRAM" --data-dir "$XVFB_DATA" --import "$work/broken.txt" >"$work/out" 2>"$work/err"
+right() { echo "ABCD" | cut -c$(($1 % 4 + 1)); }
+for q in 1 2 3 4 5 6 7 8 9 10; do
+  echo "Question $q?"
+  for k in A B C D; do [ "$k" = "$(right $q)" ] && echo "$k. Yes" || echo "$k. Not this answer for $q"; done
+  printf 'ANSWER: %s\n\n' "$(right $q)"
+done | sed '1i TITLE: Practice Sheet' >"$work/sheet.txt"
+sed 's/^ANSWER: D$/ANSWER: E/' "$work/sheet.txt" >"$work/broken.txt" # question 3's answer, line 21
+import_file() { env -u DISPLAY "$XVFB_PROGRAM" --data-dir "$XVFB_DATA" --import "$1" >"$work/out" 2>"$work/err"; }
+import_file "$work/broken.txt"
 [ $? -eq 1 ] || fail "a broken file did not end with status 1"
 grep -q "Line 21: the right answer must be one of the letters A, B, C and D." "$work/err" || fail "no line 21 in: $(cat "$work/err")"
-[ "$(cat "$index")" = "$before" ] && [ ! -e "$XVFB_DATA/multiple/Practice Sheet.txt" ] || fail "a broken file wrote something"
-env -u DISPLAY "$XVFB_PROGRAM" --data-dir "$XVFB_DATA" --import "$work/sheet.txt" >"$work/out" 2>"$work/err" ||
-  fail "import failed: $(cat "$work/err")"
+[ ! -e "$XVFB_DATA/multiple/Practice Sheet.txt" ] || fail "a broken file wrote something"
+import_file "$work/sheet.txt" || fail "import failed: $(cat "$work/err")"
 [ "$(cat "$work/out")" = "Practice Sheet" ] || fail "import printed '$(cat "$work/out")'"
 
-# Clicks at a point of the 800 x 600 screen, which sits centred on the 1024 x 768 display.
-at() { xdotool mousemove $((112 + $1)) $((84 + $2)) click 1; sleep 0.7; }
+# Points of the 800 x 600 quiz screen, centred on the display.
+at() { click "$((112 + $1)) $((84 + $2))" 0.7; }
 answer() { at 180 $((377 + 40 * ($1 - 1))); }
-next() { at 525 544; }
+NEXT="637 628"
+shot() { import -window root "$work/shot.png"; }
 # The answer button (1-4) whose text is the shortest or, with "wide", the longest.
 pick() {
-  import -window root "$work/shot.png"
-  local i w best=0 bestw=""
+  shot
   for i in 1 2 3 4; do
-    w=$(convert "$work/shot.png" -crop 440x30+$((112 + 200))+$((84 + 362 + 40 * (i - 1))) +repage \
-      -fuzz 25% -fill black -opaque "rgb(39,63,137)" -trim -format %w info: 2>/dev/null)
-    if [ -z "$bestw" ] || { [ "${1:-}" = wide ] && [ "$w" -gt "$bestw" ]; } ||
-      { [ "${1:-}" != wide ] && [ "$w" -lt "$bestw" ]; }; then best=$i; bestw=$w; fi
-  done
-  echo $best
+    echo "$(convert "$work/shot.png" -crop 440x30+312+$((446 + 40 * (i - 1))) +repage \
+      -fuzz 25% -fill black -opaque "rgb(39,63,137)" -trim -format %w info: 2>/dev/null) $i"
+  done | sort -n ${1:+-r} | head -n1 | cut -d' ' -f2
 }
-pixel() {
-  import -window root "$work/shot.png"
-  convert "$work/shot.png" -crop 1x1+$((112 + $1))+$((84 + $2)) -format '%[pixel:p{0,0}]' info:
-}
-# Whether nothing is drawn at a point: the screen's blue.
-bare() { pixel "$@" | grep -Eq 'srgb\(39,63,137\)|#273F89'; }
+# Whether nothing is drawn at a point of the display: the screen's blue.
+pixel() { shot; convert "$work/shot.png" -crop "1x1+$1+$2" -format '%[pixel:p{0,0}]' info:; }
+bare() { pixel $1 | grep -Eq 'srgb\(39,63,137\)|#273F89'; }
 
-start_program
-xdotool mousemove $((330 + 132)) $((165 + 406)) click 1; sleep 1   # OK
-wait_for '^Tellwyn$' 10 || fail "no menu"
-at 626 464; sleep 0.6                                              # Worksheet Catalogue
-at 198 60; sleep 0.6                                               # Practice Sheet: run it
+start_at_menu
+click MENU_CATALOGUE 1.3
+click CATALOGUE_TITLE1 1.3                       # Practice Sheet: run it
 for q in 1 2 3 4 5 6 7 8 9 10; do
-  r=$(( $(printf '%d' "'$(right_letter $q)") - 64 ))
-  case $q in 2|5|9) answer $((r % 4 + 1));; *) answer $r;; esac
-  next
+  r=$(($(printf '%d' "'$(right $q)") - 64))
+  case $q in 2 | 5 | 9) answer $((r % 4 + 1)) ;; *) answer $r ;; esac
+  click NEXT 0.7
 done
-sleep 0.6
-at 141 136; sleep 0.6                                              # Check Wrong Answers
-at 96 24; sleep 0.8                                                # Practise Again
-answer "$(pick wide)"; next                                        # question 2 still wrong
-answer "$(pick)"; next                                             # question 5
-answer "$(pick)"; next; sleep 0.4                                  # question 9, then the summary
-bare 525 544 && fail "no Practise Again with one question still wrong"
-next; sleep 0.4                                                    # Practise Again: question 2 alone
-answer "$(pick)"; next; sleep 0.4
-bare 525 544 || fail "Practise Again is still offered with all right"
-at 745 544; sleep 0.6                                              # Exit: back to the results
+at 141 136; sleep 0.6                            # Check Wrong Answers
+at 96 24; sleep 0.8                              # Practise Again
+answer "$(pick wide)"; click NEXT 0.7            # question 2 still wrong
+answer "$(pick)"; click NEXT 0.7                 # question 5
+answer "$(pick)"; click NEXT 1.1                 # question 9, then the summary
+bare "$NEXT" && fail "no Practise Again with one question still wrong"
+click NEXT 1.1                                   # Practise Again: question 2 alone
+answer "$(pick)"; click NEXT 1.1
+bare "$NEXT" || fail "Practise Again is still offered with all right"
+click EXIT 1.3                                   # back to the results
 # The name box of the certificate would be white here.
-pixel 220 470 | grep -Eq 'white|255,255,255' && fail "the results offer a certificate after practice"
+pixel 332 554 | grep -Eq 'white|255,255,255' && fail "the results offer a certificate after practice"
 kill -0 "$pid" 2>/dev/null || fail "the program ended"
 kill "$pid"; wait "$pid" 2>/dev/null
 echo "xvfb-practice: 1 passed, 0 failed"

@@ -79,33 +79,22 @@ private Q_SLOTS:
         QVERIFY(r.Label3(1).Visible());
     }
 
-    void soundTable_data() {
-        QTest::addColumn<int>("score");
-        QTest::addColumn<int>("outOf");
-        QTest::addColumn<double>("draw");
-        QTest::addColumn<QString>("sound");
-        QTest::newRow("10 low") << 10 << 10 << 0.0 << "wav/fanf2.wav";
-        QTest::newRow("10 high") << 10 << 10 << 0.99 << "wav/fanf3.wav";
-        QTest::newRow("9 first") << 9 << 10 << 0.2 << "wav/crowd.wav";
-        QTest::newRow("9 last") << 9 << 10 << 0.9 << "wav/klaxon.wav";
-        QTest::newRow("8 middle") << 8 << 10 << 0.34 << "wav/gong.wav";
-        QTest::newRow("7 last") << 7 << 10 << 0.7 << "wav/whizz.wav";
-        QTest::newRow("6 of 10") << 6 << 10 << 0.0 << "wav/clap3.wav";
-        QTest::newRow("activity 6 of 6: raw score") << 6 << 6 << 0.5 << "wav/clown.wav";
-        QTest::newRow("activity 5 of 5: none") << 5 << 5 << 0.5 << "";
-        QTest::newRow("sound off") << 10 << 10 << 0.0 << "off";
-    }
-    void soundTable() {
-        QFETCH(int, score);
-        QFETCH(int, outOf);
-        QFETCH(double, draw);
-        QFETCH(QString, sound);
-        TestEnv env;
-        Module1.SoundOn = sound == "off" ? 0 : 1;
-        env.random->values = {draw};
-        runTimers(handOff(Caller::Activity, score, outOf));
-        QCOMPARE(env.random->seeded, 1);
-        QCOMPARE(env.sound->played, sound.isEmpty() || sound == "off" ? QStringList() : QStringList{sound});
+    void celebrationSound() {
+        // The draw picks among the score's sounds; an activity's raw score picks too; sound off, none.
+        const std::tuple<int, int, double, QStringList> rows[] = {{10, 10, 0.99, {"wav/fanf3.wav"}},
+                                                                  {9, 10, 0.9, {"wav/klaxon.wav"}},
+                                                                  {7, 10, 0.7, {"wav/whizz.wav"}},
+                                                                  {6, 6, 0.5, {"wav/clown.wav"}},
+                                                                  {5, 5, 0.5, {}},
+                                                                  {10, 10, -1, {}}};
+        for (const auto& [score, outOf, draw, played] : rows) {
+            TestEnv env;
+            Module1.SoundOn = draw < 0 ? 0 : 1;
+            env.random->values = {std::max(draw, 0.0)};
+            runTimers(handOff(Caller::Activity, score, outOf));
+            QCOMPARE(env.random->seeded, 1);
+            QCOMPARE(env.sound->played, played);
+        }
     }
 
     void stepsRunOnceInOrder() {
@@ -115,51 +104,33 @@ private Q_SLOTS:
         env.random->values = {0.0, 0.9};
         // No event runs between the steps below, so each timer's step is taken by hand, in turn.
         ResultsScreen& r = handOff(Caller::Quiz, 10, 10);
-        QVERIFY(r.Timer1->Enabled() && !r.Timer2->Enabled() && !r.Timer3->Enabled());
-        QVERIFY(r.Picture1->Picture().isNull());
         r.Form_MouseMove(0, 0, 20, 20); // the pointer crossed the bare screen: buttons dimmed
-
         r.Timer1->Tick();
-        QVERIFY(!r.Picture1->Picture().isNull());
-        QVERIFY(!r.Timer1->Enabled() && r.Timer2->Enabled() && !r.Timer3->Enabled());
-        QVERIFY(r.focusWidget() != r.Text1);
-
+        QVERIFY(!r.Picture1->Picture().isNull() && r.focusWidget() != r.Text1);
         r.Timer2->Tick();
-        QCOMPARE(r.focusWidget(), r.Text1);
-        QVERIFY(r.Label3(0).Opaque() && r.Label3(1).Opaque());
-        QVERIFY(!r.Timer2->Enabled() && r.Timer3->Enabled());
-        QVERIFY(env.random->seeded == 0 && env.sound->played.isEmpty());
-
+        QVERIFY(r.focusWidget() == r.Text1 && r.Label3(0).Opaque() && r.Label3(1).Opaque());
+        QVERIFY(env.sound->played.isEmpty());
         r.Timer3->Tick();
-        QVERIFY(!r.Timer3->Enabled());
-        QCOMPARE(env.random->seeded, 1);
-        QCOMPARE(env.sound->played, QStringList{"wav/fanf2.wav"});
         settle(50);
-        QCOMPARE(env.sound->played.size(), 1); // each step runs once
+        QCOMPARE(env.sound->played, QStringList{"wav/fanf2.wav"}); // each step runs once
     }
 
-    void exitClosesTheListAndItself_data() {
-        QTest::addColumn<bool>("fromList");
-        QTest::addColumn<QStringList>("played");
-        QTest::newRow("results' Exit clicks") << false << QStringList{"wav/click.wav", "wav/click.wav"};
-        QTest::newRow("list's Exit is silent") << true << QStringList{"wav/click.wav"};
-    }
+    // The list's Exit, silent, closes the results too; the results' own Exit clicks.
     void exitClosesTheListAndItself() {
-        QFETCH(bool, fromList);
-        QFETCH(QStringList, played);
-        TestEnv env;
-        Module1.SoundOn = 1;
-        ResultsScreen& r = handOff(Caller::Quiz, 3, 10);
-        runTimers(r);
-        env.sound->played.clear();
-        clickControl(&r.Label3(0)); // "Check Wrong Answers"
-        QVERIFY(Module1.Wrong->isVisible() && r.isVisible());
-        QCOMPARE(Module1.Wrong->Label5->Caption(), KeyFacts);
-        clickControl(fromList ? &Module1.Wrong->Label3(1) : &r.Label3(1));
-        settle();
-        QVERIFY(!Module1.Wrong.isLoaded());
-        QVERIFY(!Module1.Welldone.isLoaded());
-        QCOMPARE(env.sound->played, played);
+        for (bool fromList : {true, false}) {
+            TestEnv env;
+            Module1.SoundOn = 1;
+            ResultsScreen& r = handOff(Caller::Quiz, 3, 10);
+            runTimers(r);
+            env.sound->played.clear();
+            clickControl(&r.Label3(0)); // "Check Wrong Answers"
+            QVERIFY(Module1.Wrong->isVisible() && r.isVisible());
+            QCOMPARE(Module1.Wrong->Label5->Caption(), KeyFacts);
+            clickControl(fromList ? &Module1.Wrong->Label3(1) : &r.Label3(1));
+            settle();
+            QVERIFY(!Module1.Wrong.isLoaded() && !Module1.Welldone.isLoaded());
+            QCOMPARE(env.sound->played, QStringList(fromList ? 1 : 2, "wav/click.wav"));
+        }
     }
 };
 
