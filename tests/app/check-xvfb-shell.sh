@@ -10,7 +10,6 @@ at() { eval "$(xdotool getwindowgeometry --shell "$(visible "$1")")"; echo "$X,$
 start_program
 # Centred at their own sizes on the 1024 x 768 display, where points.sh expects them.
 [ "$(at '^ $')" = 330,165 ] || fail "title screen at $(at '^ $'), not centred"
-[ -n "$(visible '^$')" ] || [ -n "$(xdotool search --onlyvisible --class tellwyn)" ] || fail "no backdrop"
 click TITLE_OK
 wait_for '^Tellwyn$' 10 || fail "OK did not open the menu"
 gone '^ $' || fail "the title screen stayed after OK"
@@ -23,8 +22,5 @@ gone '^ $' || fail "Cancel did not close the title screen"
 click EXIT
 wait_for '^ $' 10 || fail "the title screen did not come back"
 click TITLE_EXIT
-for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$pid" 2>/dev/null && fail "Exit did not end the program"
-wait "$pid"; status=$?
-[ "$status" -eq 0 ] || fail "the program ended with status $status"
+ended "Exit"
 echo "xvfb-shell: 1 passed, 0 failed"
