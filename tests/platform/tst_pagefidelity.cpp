@@ -110,18 +110,6 @@ private Q_SLOTS:
         QVERIFY2(d.bigBlocks < BlockTolerance, qPrintable(QString::number(d.bigBlocks)));
     }
 
-    // The measure must tell a page drawn three pixels low from a page drawn where it belongs.
-    void measureCatchesAMisplacedPage() {
-        if (!haveSvg_) QSKIP("the page drawings could not be laid out");
-        QSvgRenderer svg(svgDir_.path() + "/paper/guide1.svg");
-        const QRectF page(0, 0, PageWidth, PageHeight);
-        const QImage right = render([&](QPainter& p) { svg.render(&p, page); }, Qt::white);
-        const QImage shifted = render([&](QPainter& p) { svg.render(&p, page.translated(0, 3)); }, Qt::white);
-        const Difference d = compare(right, shifted);
-        qInfo("shifted by 3 pixels: mean %.3f, big blocks %.4f%%", d.mean, d.bigBlocks * 100);
-        QVERIFY(d.mean >= MeanTolerance || d.bigBlocks >= BlockTolerance);
-    }
-
 private:
     QTemporaryDir svgDir_;
     bool haveSvg_ = false;
