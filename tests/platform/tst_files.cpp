@@ -3,7 +3,6 @@
 #include "app/module1.h"
 #include "platform/fieldreader.h"
 #include "platform/files.h"
-#include "platform/inputfile.h"
 #include "platform/picture.h"
 #include "quiz/questionset.h"
 #include "support/samples.h"
@@ -116,13 +115,6 @@ private Q_SLOTS:
         // A folder that does not exist cannot be written into, and nothing is created.
         QVERIFY(!writeTextFileAtomically(env.path("nowhere/f.txt"), {"x"}));
         QVERIFY(!QFile::exists(env.path("nowhere")));
-        // The input file reads back through the resolver and the code page.
-        InputFile in;
-        QVERIFY(in.open("MULTIPLE\\f.txt"));
-        QCOMPARE(in.readNumber().value(), 1);
-        QCOMPARE(in.readField().value(), QString::fromUtf8("caf\u00e9"));
-        QVERIFY(!in.readField());
-        QVERIFY(!InputFile().open("multiple\\missing.txt"));
     }
 
     // A FIFO used to hang the readers for ever, and /dev/zero to read until memory ran out.

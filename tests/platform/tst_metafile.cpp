@@ -1,6 +1,5 @@
 // The metafile player: what real files look like drawn, that no broken file gets further than an
 // empty picture and a reason, and that the pages the fuzzer found to crash the program draw.
-#include "platform/files.h"
 #include "platform/fonts.h"
 #include "platform/picture.h"
 #include "platform/units.h"
@@ -49,15 +48,6 @@ class MetafileTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() { registerBundledFonts(); }
-    // The placeable header's box and units per inch give the size: guide1 is 8736 x 9962 units at
-    // 1200 to the inch. Every committed page is loaded and drawn by tst_pagefidelity.
-    void pagesLoadAtTheirNaturalSize() {
-        TestEnv env;
-        setDataFolder(bundledDataFolder());
-        QCOMPARE(LoadPicture("wmf\\guide1.wmf").sizeTwips(), QSizeF(8736 * 1.2, 9962 * 1.2));
-        QCOMPARE(load(squarePage())->sizeTwips(), QSizeF(1440, 1440));
-    }
-
     void pagesDrawAsRecorded_data() {
         QTest::addColumn<QByteArray>("page");
         QTest::addColumn<QString>("pixels"); // "x,y colour", separated by ";"

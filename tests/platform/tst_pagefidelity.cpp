@@ -100,8 +100,6 @@ private Q_SLOTS:
         const QImage ours = render([&](QPainter& p) { picture.draw(p, page); }, background);
         const QImage theirs = render([&](QPainter& p) { svg.render(&p, page); }, background);
         const Difference d = compare(ours, theirs);
-        qInfo("%s %s: mean block difference %.3f, blocks off by more than 64: %.4f%%", qPrintable(scheme),
-              qPrintable(name), d.mean, d.bigBlocks * 100);
         if (d.mean >= MeanTolerance || d.bigBlocks >= BlockTolerance) {
             ours.save(QDir::tempPath() + "/fidelity-ours-" + scheme + '-' + name + ".png");
             theirs.save(QDir::tempPath() + "/fidelity-svg-" + scheme + '-' + name + ".png");

@@ -1,5 +1,5 @@
 // The printer: the print model on the recording backend, and real pages through QPrinter into PDF
-// files, read back with pdftotext.
+// files, read back with pdftotext. A failed job and the next one are the viewers' print tests.
 #include "platform/files.h"
 #include "platform/fonts.h"
 #include "platform/qtprinter.h"
@@ -47,21 +47,6 @@ private Q_SLOTS:
         printer.EndDoc();
         QVERIFY(backend->pages.size() == 1 && backend->pages[0].ended);
         QCOMPARE(backend->pages[0].ops.size(), size_t(3)); // two texts and the end
-    }
-
-    void failedOperationDropsTheJob() {
-        auto backend = std::make_shared<RecordingPrinter>();
-        backend->failOnEndDoc = true;
-        Printer printer(backend);
-        printer.Print("first");
-        QVERIFY_THROWS_EXCEPTION(PrintError, printer.EndDoc());
-        QVERIFY(!printer.jobOpen());
-        backend->failOnEndDoc = false;
-        printer.Print("second");
-        printer.EndDoc();
-        QCOMPARE(backend->pages.size(), size_t(2));
-        QCOMPARE(backend->pages[1].ops.front().text, QString("second"));
-        QVERIFY(!backend->pages[0].ended);
     }
 
     // One file per page, text kept as text (a page picture's too), measured at the printer's
