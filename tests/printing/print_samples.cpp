@@ -43,5 +43,6 @@ int main(int argc, char** argv) {
     Module1.reset();
     for (const QString& m : texts)
         std::fprintf(stderr, "message: %s\n", qPrintable(m));
-    return texts == QStringList{"Your worksheet is now printing.", "Your certificate is now printing."} ? 0 : 1;
+    return texts == QStringList{"Your worksheet is now printing.", "Your certificate is now printing."} ? 0
+                                                                                                        : 1;
 }
