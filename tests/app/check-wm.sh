@@ -2,7 +2,8 @@
 # The real program under a real window manager (openbox), as on a pupil's desktop: clicking the
 # backdrop leaves the screen on top with the focus; the window manager's close (Alt+F4) does what
 # each screen's own Exit does; minimising and restoring keeps the screens in order; the program
-# has one entry for the taskbar; Return on the title screen opens the menu.
+# has one entry for the taskbar; Return on the title screen opens the menu, or after the menu's
+# Exit presses "Cancel" and goes back to it.
 set -u
 XVFB_TOOLS="openbox xprop xwininfo import"
 source "$(dirname "$0")/../support/xvfb.sh"
@@ -129,6 +130,9 @@ open menu MENU_GUIDE guide
 close guide back
 same "$back" "$menu" || fail "Alt+F4 on the guide did not return to the menu"
 open menu EXIT title                         # the menu's Exit shows the title screen
+key Return                                   # its "Cancel", which has the focus
+menu=$(new_top "$title") || fail "Cancel on the title screen did not return to the menu"
+open menu EXIT title
 key alt+F4
 ended "Alt+F4 on the title screen after the menu's Exit"
 

@@ -1,5 +1,6 @@
-// The screens as one program on a desktop: which window owns which, what the window manager's
-// close does, double-clicks and Qt's own command-line options.
+// The screens as one program on a desktop: what the window manager's close does, double-clicks and
+// Qt's own command-line options. Which window stays above which, under a real window manager, is
+// tests/app/check-wm.sh.
 #include "app/commandline.h"
 #include "app/module1.h"
 #include "app/titlescreen.h"
@@ -15,7 +16,6 @@
 
 #include <QCloseEvent>
 #include <QTest>
-#include <QWindow>
 
 namespace {
 
@@ -54,24 +54,6 @@ int clicksHeard(const TestEnv& env) {
 class WindowRulesTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-
-    void eachScreenIsOwnedByTheWindowBeneath() {
-        TestEnv env;
-        Module1.Titlefrm->Show();
-        GreyForm* grey = &*Module1.Grey;
-        QCOMPARE(Module1.Titlefrm->owner(), grey);
-        QCOMPARE(Module1.Titlefrm->windowHandle()->transientParent(), grey->windowHandle());
-        QVERIFY(!grey->owner() && grey->isBackdrop());
-
-        // "OK" shows the menu over the title screen, then unloads it: the menu passes to the backdrop.
-        clickControl(Module1.Titlefrm->Command1);
-        QCOMPARE(Module1.intro0->owner(), grey);
-        clickControl(&Module1.intro0->Label2(18));
-        settle();
-        QVERIFY(!Module1.intro0.isLoaded());
-        QCOMPARE(Module1.worksheets->owner(), grey);
-        QCOMPARE(Form::topScreen(), &*Module1.worksheets);
-    }
 
     // Alt+F4 on the title screen, a quiz, an activity, a hub and the guide is driven under a real
     // window manager by tests/app/check-wm.sh; these two have no path there.
