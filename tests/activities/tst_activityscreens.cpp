@@ -125,19 +125,6 @@ private Q_SLOTS:
         QCOMPARE(cornerOf(card), (TwipPoint{8040, 240}));
     }
 
-    // Two cards on one slot still complete the board; the one on top is the one picked up again.
-    void twoCardsOnOneSlotCompleteTheBoard() {
-        SoundOnEnv env;
-        ActivityScreen& s = shown("moonlab");
-        placeAll(s, 3);
-        drag(s, s.Label2(3), s.Label1(0).geometry().center());
-        QCOMPARE(cornerOf(s.Label2(3)), cornerOf(s.Label2(0)));
-        QVERIFY(s.Label3(2).Visible());
-        drag(s, s.Label2(0), s.Label1(3).geometry().center());
-        QCOMPARE(cornerOf(s.Label2(0)), cornerOf(s.Label1(0)));
-        QCOMPARE(cornerOf(s.Label2(3)), cornerOf(s.Label1(3)));
-    }
-
     // A card dragged off the screen stays there until "Start Again" brings every card home; Exit
     // clears the score and unloads the screen.
     void cardOffTheScreenStartAgainAndExit() {

@@ -29,12 +29,6 @@ private Q_SLOTS:
             }
     }
 
-    void dragCentresTheCardWithoutBounds() {
-        // x and y are relative to the card's corner; nothing keeps the card on the screen.
-        QCOMPARE(DragBoard::centredOn({240, 6000, 3435, 855}, 20000, -9000),
-                 (TwipPoint{240 + 20000 - 1717.5f, -3000 - 427.5f}));
-    }
-
     void dropOrder_data() {
         QTest::addColumn<TwipRect>("slot0");
         QTest::addColumn<TwipRect>("home0");

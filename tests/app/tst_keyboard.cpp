@@ -106,24 +106,20 @@ private Q_SLOTS:
         QVERIFY(hub.isVisible());
     }
 
+    // By top, then left, disabled topics passed by; the entry with the focus is lit and ringed, but
+    // a mouse user never sees the ring.
     void menuTabsInReadingOrderWithHoverAndRing() {
         TestEnv env;
         MainMenu& menu = *Module1.intro0;
         showAndWait(menu);
-        // By top, then left; disabled topics are passed by.
-        const QList<QWidget*> chain = Keyboard::focusChain(&menu);
         const QList<QWidget*> expected{menu.Option1,     menu.Option2,     &menu.Label2(20),
                                        &menu.Label2(1),  &menu.Label2(17), &menu.Label2(13),
                                        &menu.Label2(18), &menu.Label2(19), &menu.Label2(16)};
-        QCOMPARE(chain, expected);
+        QCOMPARE(Keyboard::focusChain(&menu), expected);
         QVERIFY(tabTo(&menu.Label2(17)));
-        QVERIFY(menu.Label2(17).Opaque());
-        QVERIFY(!menu.Label2(20).Opaque());
-        QVERIFY(focusRing(&menu));
         key(Qt::Key_Tab, Qt::ShiftModifier);
         QCOMPARE(focused(), &menu.Label2(1));
-        QVERIFY(menu.Label2(1).Opaque() && !menu.Label2(17).Opaque());
-        // A mouse user never sees the ring.
+        QVERIFY(menu.Label2(1).Opaque() && !menu.Label2(17).Opaque() && focusRing(&menu));
         QTest::mouseClick(menu.windowHandle(), Qt::LeftButton, {}, QPoint(400, 20));
         QVERIFY(!focusRing(&menu));
     }

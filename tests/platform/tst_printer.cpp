@@ -1,9 +1,8 @@
-// The printer: the print model on the recording backend, and real pages through QPrinter into PDF
-// files, read back with pdftotext. A failed job and the next one are the viewers' print tests.
+// The printer: real pages through QPrinter into PDF files, read back with pdftotext. Where printed
+// text lands is pinned by the printout tests; a failed job and the next one by the viewers'.
 #include "platform/files.h"
 #include "platform/fonts.h"
 #include "platform/qtprinter.h"
-#include "platform/recordingprinter.h"
 #include "support/testenv.h"
 
 #include <QDir>
@@ -32,23 +31,6 @@ class PrinterTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() { registerBundledFonts(); }
-    void printPositionFollowsTheText() {
-        auto backend = std::make_shared<RecordingPrinter>();
-        Printer printer(backend);
-        printer.FontSize = 10;
-        printer.CurrentX = 500;
-        printer.Print("abc", false);
-        QCOMPARE(printer.CurrentX, 500 + 3 * RecordingPrinter::charWidth(10));
-        QCOMPARE(printer.CurrentY, 0.0f);
-        printer.Print("d"); // back to the left edge on the next line
-        QVERIFY(printer.CurrentX == 0 && printer.CurrentY == RecordingPrinter::lineHeight(10));
-        printer.Print(""); // an empty line still moves down
-        QCOMPARE(printer.CurrentY, 2 * RecordingPrinter::lineHeight(10));
-        printer.EndDoc();
-        QVERIFY(backend->pages.size() == 1 && backend->pages[0].ended);
-        QCOMPARE(backend->pages[0].ops.size(), size_t(3)); // two texts and the end
-    }
-
     // One file per page, text kept as text (a page picture's too), measured at the printer's
     // resolution; an abandoned job leaves no file.
     void pdfJobs() {
