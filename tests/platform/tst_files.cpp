@@ -63,28 +63,23 @@ private Q_SLOTS:
             QCOMPARE(resolveDataPath(asked), found ? env.path(found) : QString());
     }
 
-    void fieldReader_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("fields"); // joined by "|"
-        const char* rows[][3] = {
-            {"line ends, both kinds", "one\r\ntwo\nthree", "one|two|three"},
-            {"leading blanks skipped, trailing kept", "   a b \r\n", "a b "},
-            {"comma splits a line", "Rome, Italy\r\nnext\r\n", "Rome|Italy|next"},
-            {"blank and empty spacer lines", "x\r\n \r\n\r\ny\r\n", "x|||y"},
-            {"quoted field keeps commas, drops the rest", "\"a, b\" tail\r\nz\r\n", "a, b|z"},
-            {"unclosed quote ends at the line end", "\"open\r\nz\r\n", "open|z"},
-            {"nothing", "", nullptr}};
-        for (const auto& [name, text, fields] : rows)
-            QTest::newRow(name) << QString(text) << QString(fields);
-    }
     void fieldReader() {
-        QFETCH(QString, text);
-        QFETCH(QString, fields);
-        FieldReader r(text);
-        for (const QString& f : fields.isNull() ? QStringList() : fields.split('|'))
-            QCOMPARE(r.readField().value_or("(none)"), f);
-        QVERIFY(r.atEnd());
-        QVERIFY(!r.readField()); // reading past the end fails
+        const std::pair<const char*, const char*> texts[] = {
+            // the fields joined by "|"
+            {"one\r\ntwo\nthree", "one|two|three"},         // line ends, both kinds
+            {"   a b \r\n", "a b "},                        // leading blanks skipped, trailing kept
+            {"Rome, Italy\r\nnext\r\n", "Rome|Italy|next"}, // a comma splits a line
+            {"x\r\n \r\n\r\ny\r\n", "x|||y"},               // blank and empty spacer lines
+            {"\"a, b\" tail\r\nz\r\n", "a, b|z"},           // a quoted field keeps commas, drops the rest
+            {"\"open\r\nz\r\n", "open|z"},                  // an unclosed quote ends at the line end
+            {"", nullptr}};
+        for (const auto& [text, fields] : texts) {
+            FieldReader r(text);
+            for (const QString& f : fields ? QString(fields).split('|') : QStringList())
+                QCOMPARE(r.readField().value_or("(none)"), f);
+            QVERIFY(r.atEnd());
+            QVERIFY(!r.readField()); // reading past the end fails
+        }
         FieldReader n(" 12 \r\nabc\r\n");
         QCOMPARE(n.readNumber().value(), 12);
         QVERIFY(!n.readNumber()); // "abc" is no number
