@@ -1,28 +1,22 @@
-// The easy-to-miss control semantics, control arrays and the screen-reference lifecycle. Mouse
-// moves over disabled controls are the menu's hover test; timers drive the menu's index loader
-// and the acknowledgments' logo.
+// The easy-to-miss control semantic: a value set from code clicks, once per change. Mouse moves over
+// disabled controls are the menu's hover test; timers drive the menu's index loader and the logo;
+// control arrays and screens made afresh after an unload are what every screen test clicks and
+// reopens.
 #include "platform/build.h"
-#include "platform/controlarray.h"
 #include "platform/form.h"
-#include "platform/screenref.h"
 #include "support/testenv.h"
 
 #include <QTest>
 
 namespace {
 
-int loads = 0;
-
 class ProbeForm : public Form {
 public:
     ProbeForm() {
-        label = makeLabel(this, buttonDesign("Label1", "Label", {1500, 1500, 1500, 750}));
         option = placed(new OptionButton(this), "Option1", {1500, 4500, 1500, 300});
         other = placed(new OptionButton(this), "Option2", {1500, 5250, 1500, 300});
         setClientSize(12000, 9000);
     }
-    void Form_Load() override { ++loads; }
-    Label* label;
     OptionButton* option;
     OptionButton* other;
 };
@@ -54,35 +48,6 @@ private Q_SLOTS:
         for (int v : {1, 1, 0})
             box->setValue(v);
         QCOMPARE(clicks, 4);
-    }
-
-    // Sparse arrays and loaded copies are driven by every screen test (the menu's entries, the code
-    // table); what those never do is ask for an element that is not there.
-    void controlArrayRefusesMissingAndReloadedElements() {
-        TestEnv env;
-        Form f;
-        ControlArray<Label> arr;
-        arr.add(0, makeLabel(&f, buttonDesign("Label10", "D", {360, 2640, 375, 495})));
-        QVERIFY(!arr.exists(1));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, arr(1));
-        QVERIFY(!arr.Load(1).Visible());
-        QVERIFY_THROWS_EXCEPTION(std::logic_error, arr.Load(1));
-    }
-
-    void screenRefCreatesLoadsAndRecreates() {
-        TestEnv env;
-        loads = 0;
-        ScreenRef<ProbeForm> ref;
-        QVERIFY(!ref.isLoaded());
-        QVERIFY(ref.ifLoaded() == nullptr); // asking does not load
-        ref.get().label->setCaption("changed");
-        QCOMPARE(loads, 1);
-        ref.Unload();
-        QVERIFY(!ref.isLoaded());
-        settle();
-        QCOMPARE(ref->label->Caption(), QString("Label")); // a fresh screen, design values again
-        QCOMPARE(loads, 2);
-        QVERIFY(ref.isLoaded());
     }
 };
 
