@@ -161,32 +161,6 @@ private Q_SLOTS:
         QVERIFY(!notes.Picture1->isVisible() && !notes.Timer1->Enabled());
         QCOMPARE(env.sound->played.size(), 1); // the hub's click; the viewers are silent
     }
-
-    // The logo turns through frames 0 to 19 and goes on where it stopped at the next opening; Key
-    // Facts opened over the acknowledgments start afresh, with no logo.
-    void acknowledgmentsAnimateTheLogoAcrossOpenings() {
-        TestEnv env;
-        env.copyBundled("logo");
-        env.copyBundled("wmf/acknowledgments.wmf");
-        Module1.intro0->Label2_Click(19);
-        NotesViewer& notes = *Module1.teacher;
-        QVERIFY(notes.isVisible() && !notes.Label1->isVisible() && !notes.Image1->Picture().isNull());
-        QTRY_VERIFY(notes.Picture1->isVisible() && !notes.Picture1->Picture().isNull());
-        notes.Timer1->setEnabled(false); // the frames driven by hand from here
-        Module1.LogoFrame = 18;
-        notes.Timer1_Timer();
-        notes.Timer1_Timer();
-        QCOMPARE(Module1.LogoFrame, std::optional<int>(0));
-        clickControl(&notes.Label3(1));
-        settle();
-        Module1.intro0->Label2_Click(19);
-        Module1.teacher->Timer1_Timer();
-        QCOMPARE(Module1.LogoFrame, std::optional<int>(1));
-        Module1.moon->Label3_Click(4);
-        settle();
-        QVERIFY(!Module1.teacher->Timer1->Enabled() && !Module1.teacher->Picture1->Visible());
-        QCOMPARE(Module1.teacher->BackColor(), RGB(39, 63, 137));
-    }
 };
 
 QTEST_MAIN(ViewersTest)
