@@ -39,11 +39,11 @@ ActivityScreen& openedFromItsHub(const QString& name) {
 }
 
 // Press on the card's middle, one move to `to`, release there.
-void drag(Form& form, Label& card, QPoint to, Qt::MouseButton button = Qt::LeftButton) {
+void drag(Form& form, Label& card, QPoint to) {
     QWindow* w = form.windowHandle();
-    QTest::mousePress(w, button, Qt::NoModifier, card.geometry().center());
+    QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, card.geometry().center());
     QTest::mouseMove(w, to);
-    QTest::mouseRelease(w, button, Qt::NoModifier, to);
+    QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, to);
 }
 
 void placeAll(ActivityScreen& s, int cards) {
@@ -82,15 +82,8 @@ private Q_SLOTS:
         QCOMPARE(s.Label6->Caption(), screen + " hub");
         QCOMPARE(Module1.ScoreOutOf, cards);
         Module1.ScoreOutOf = cards - 1; // another activity opened meanwhile leaves its own count behind
-        // Set-up: the answer moved from slot to card, the home box under the card, cards on top.
-        const QObjectList& stack = s.children();
-        qsizetype lowestCard = stack.size();
-        for (int i = 0; i < cards; ++i)
-            lowestCard = std::min(lowestCard, stack.indexOf(&s.Label2(i)));
-        for (QWidget* w : s.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            if (QStringList{"Label1", "Label3", "Label4", "Image1"}.contains(w->objectName()) ||
-                w->objectName().startsWith("Line"))
-                QVERIFY2(stack.indexOf(w) < lowestCard, qPrintable(w->objectName()));
+        // Set-up: the answer moved from slot to card, the home box under the card. Were a box drawn
+        // over a card, the press on the card's middle would not reach it.
         for (int i = 0; i < cards; ++i) {
             QVERIFY(s.Label1(i).Caption().isEmpty() && !s.Label2(i).Caption().isEmpty());
             QCOMPARE(s.Label4(i).geometry(), s.Label2(i).geometry());
@@ -101,11 +94,6 @@ private Q_SLOTS:
         }
         QVERIFY(s.Label3(2).Visible());
         QCOMPARE(env.sound->played.count("wav/thud3.wav"), cards);
-        // Hover: none lit over the bare screen, then the button under the pointer.
-        QTest::mouseMove(s.windowHandle(), QPoint(790, 590));
-        QVERIFY(!s.Label3(0).Opaque() && !s.Label3(1).Opaque() && !s.Label3(2).Opaque());
-        QTest::mouseMove(s.windowHandle(), s.Label3(1).geometry().center());
-        QVERIFY(!s.Label3(0).Opaque() && s.Label3(1).Opaque() && !s.Label3(2).Opaque());
         clickControl(&s.Label3(2));
         QCOMPARE(Module1.ScoreOutOf, cards);
         QVERIFY(Module1.Welldone->isVisible() && s.isVisible()); // the activity stays open beneath
@@ -121,68 +109,20 @@ private Q_SLOTS:
             QString("scored %1 out of %2.").arg(score - 1).arg(cards)));
     }
 
-    void zoneBoundaryWithThePointer() {
-        SoundOnEnv env;
-        ActivityScreen& s = shown("moonord");
-        Label& card = s.Label2(0);
-        // Card 0's corner lands at 15 * px - 1717.5: pixel 536 puts it on the left bound of the box
-        // beside "1957" (8040 - 3435 / 2), which does not catch it; one pixel further does.
-        drag(s, card, QPoint(536, 20));
-        QCOMPARE(cornerOf(card), (TwipPoint{6322.5f, 20 * 15 - 427.5f}));
-        QVERIFY(env.sound->played.isEmpty());
-        drag(s, card, QPoint(537, 20));
-        QCOMPARE(cornerOf(card), (TwipPoint{8040, 240}));
-        QCOMPARE(env.sound->played, QStringList{"wav/thud3.wav"});
-    }
-
-    void rightButtonDropsButNeverDrags() {
-        SoundOnEnv env;
-        ActivityScreen& s = shown("moonord");
-        Label& card = s.Label2(0);
-        card.Move(8100, 300); // inside the zone of the box beside "1957", not yet dropped
-        // Had it moved with the pointer, it would have left the zone.
-        drag(s, card, card.geometry().center() + QPoint(-200, 150), Qt::RightButton);
-        QCOMPARE(cornerOf(card), (TwipPoint{8040, 240}));
-        QCOMPARE(env.sound->played, QStringList{"wav/thud3.wav"});
-        // Both buttons held: no drag either.
-        QTest::mousePress(s.windowHandle(), Qt::LeftButton, Qt::NoModifier, card.geometry().center());
-        drag(s, card, QPoint(100, 500), Qt::RightButton);
-        QTest::mouseRelease(s.windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 500));
-        QCOMPARE(cornerOf(card), (TwipPoint{8040, 240}));
-    }
-
-    void twoCardsOnOneSlotCompleteTheBoard() {
-        SoundOnEnv env;
-        ActivityScreen& s = shown("moonlab");
-        placeAll(s, 3);
-        QVERIFY(!s.Label3(2).Visible());
-        // The last card onto slot 0, on top of card 0: four cards on slots, slot 3 empty.
-        drag(s, s.Label2(3), s.Label1(0).geometry().center());
-        QCOMPARE(cornerOf(s.Label2(3)), cornerOf(s.Label2(0)));
-        QVERIFY(s.Label3(2).Visible());
-        // The card on top is the one picked up again.
-        drag(s, s.Label2(0), s.Label1(3).geometry().center());
-        QCOMPARE(cornerOf(s.Label2(0)), cornerOf(s.Label1(0)));
-        QCOMPARE(cornerOf(s.Label2(3)), cornerOf(s.Label1(3)));
-        clickControl(&s.Label3(2));
-        QCOMPARE(Module1.Score, 4);
-    }
-
-    // Then Exit: the score cleared and the screen unloaded.
-    void cardOffTheScreenComesBackOnStartAgainAndTheButtonStays() {
+    // A card dragged off the screen stays there until "Start Again" brings every card home; Exit
+    // clears the score and unloads the screen.
+    void cardOffTheScreenStartAgainAndExit() {
         SoundOnEnv env;
         ActivityScreen& s = shown("caesar2lab");
         placeAll(s, 6);
-        drag(s, s.Label2(2), QPoint(-300, 900)); // no bounds: off the left and bottom edges
+        drag(s, s.Label2(2), QPoint(-300, 900));
         QVERIFY(s.Label2(2).Left() + s.Label2(2).Width() < 0 && s.Label2(2).Top() > 9000);
         QVERIFY(s.Label3(2).Visible());
         Module1.Score = 7;
         clickControl(&s.Label3(1));
         for (int i = 0; i < 6; ++i)
             QCOMPARE(cornerOf(s.Label2(i)), cornerOf(s.Label4(i)));
-        QVERIFY(!s.Label3(2).Visible());
-        QCOMPARE(Module1.Score, 0);
-        QCOMPARE(env.sound->played.last(), QString("wav/click.wav"));
+        QVERIFY(!s.Label3(2).Visible() && Module1.Score == 0);
         Module1.Score = 4;
         clickControl(&s.Label3(0));
         QCOMPARE(Module1.Score, 0);
@@ -199,18 +139,10 @@ private Q_SLOTS:
             if (pictures) env.copyBundled("Images");
             CaesarLabelling& s = *Module1.caesar2lab;
             QCOMPARE(s.Image1->Picture().isNull(), !pictures);
-            for (int i = 0; i < 4; ++i)
-                QCOMPARE(Module1.moonlab->Image1(i).Picture().isNull(), !pictures);
-            QString smalls, capitals;
-            for (int i = 0; i < 26; ++i) {
-                smalls += s.Label7(i).Caption();
-                capitals += s.Label10(i).Caption();
-            }
-            QCOMPARE(smalls, QString("abcdefghijklmnopqrstuvwxyz"));
-            QCOMPARE(capitals, QString("DEFGHIJKLMNOPQRSTUVWXYZABC"));
-            QCOMPARE(s.Label10(25).Left(), 11235.0f); // 60 twips between letters
+            for (int i = 0; i < 26; ++i) // a to z over D to C
+                QCOMPARE(s.Label7(i).Caption() + s.Label10(i).Caption(),
+                         QString(QChar('a' + i)) + QChar('A' + (i + 3) % 26));
             Module1.caesar2lab.Unload();
-            Module1.moonlab.Unload();
             settle();
         }
     }

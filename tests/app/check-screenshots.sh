@@ -1,22 +1,30 @@
 #!/usr/bin/env bash
-# The screenshot program renders every screen in its states without failing, and each picture is
-# a real 800 x 600 screen (the title screen keeps its own size).
+# The screenshot program renders every screen in its states, each picture a real 800 x 600 screen
+# (the title screen keeps its own size). Given a data folder whose Moon quiz is missing, it reports
+# the shots it could not take, writes all the others and ends with status 1. Both runs write into
+# relative folders, which once lost every picture.
 set -u
 src="${TELLWYN_SOURCE:-$(cd "$(dirname "$0")/../.." && pwd)}"
 shots="${TELLWYN_BUILD:-$src/build}/tellwyn-screenshots"
 [ -x "$shots" ] || { echo "no screenshot program at $shots"; exit 1; }
-out=$(mktemp -d)
-trap 'rm -rf "$out"' EXIT
-QT_QPA_PLATFORM=offscreen "$shots" "$out" >/dev/null 2>&1 || { echo "FAIL: the screenshot program failed"; exit 1; }
-passed=0 failed=0
-for png in "$out"/*.png; do
-  size=$(file -b "$png" | grep -o '[0-9]* x [0-9]*')
-  case "$(basename "$png")" in
-    title*) want="364 x 438" ;;
-    *) want="800 x 600" ;;
-  esac
-  if [ "$size" = "$want" ]; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAIL: $(basename "$png") is $size"; fi
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work" || exit 1
+failed=0
+QT_QPA_PLATFORM=offscreen "$shots" whole >/dev/null 2>&1 || { echo "FAIL: the screenshot program failed"; exit 1; }
+for png in whole/*.png; do
+  case "$(basename "$png")" in title*) want="364 x 438" ;; *) want="800 x 600" ;; esac
+  [[ "$(file -b "$png")" == *"$want"* ]] || { echo "FAIL: $png is not $want"; failed=1; }
 done
-[ "$passed" -ge 30 ] || { echo "FAIL: only $passed screenshots"; failed=$((failed + 1)); }
-echo "screenshots: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+whole=$(ls whole/*.png | wc -l)
+[ "$whole" -ge 30 ] || { echo "FAIL: only $whole screenshots"; failed=1; }
+
+cp -r "$src/data" data && rm "data/multiple/The Moon Landings.txt"
+QT_QPA_PLATFORM=offscreen "$shots" damaged data >/dev/null 2>stderr.txt
+status=$?
+damaged=$(ls damaged/*.png 2>/dev/null | wc -l)
+[ "$status" -eq 1 ] || { echo "FAIL: exit status $status with the quiz missing, not 1"; failed=1; }
+grep -q "stopped" stderr.txt || { echo "FAIL: no report of the shots that stopped"; failed=1; }
+[ "$damaged" -ge 25 ] || { echo "FAIL: only $damaged pictures with the quiz missing"; failed=1; }
+echo "screenshots: $whole pictures; with the Moon quiz missing, status $status and $damaged pictures"
+exit $failed

@@ -2,13 +2,13 @@
 # The real program under a real window manager (openbox), as on a pupil's desktop: clicking the
 # backdrop leaves the screen on top with the focus; the window manager's close (Alt+F4) does what
 # each screen's own Exit does; minimising and restoring keeps the screens in order; the program
-# has one entry for the taskbar; Return on the title screen opens the menu.
+# has one entry for the taskbar; Return on the title screen opens the menu, or after the menu's
+# Exit presses "Cancel" and goes back to it.
 set -u
 XVFB_TOOLS="openbox xprop xwininfo import"
 source "$(dirname "$0")/../support/xvfb.sh"
 xvfb_enter "$0" "$@"
 
-BACKDROP="48,133,214"
 # TELLWYN_WM=xfwm4 runs the same check under Xfce's window manager.
 if [ "${TELLWYN_WM:-openbox}" = xfwm4 ]; then
   dbus-run-session -- xfwm4 --compositor=off --sm-client-disable >/dev/null 2>&1 &
@@ -24,17 +24,16 @@ mapped() { xwininfo -id "$1" 2>/dev/null | grep -q "IsViewable"; }
 # The program's windows the window manager manages, bottom to top, mapped or not.
 stacking() { ids _NET_CLIENT_LIST_STACKING; }
 top() { for w in $(stacking); do mapped "$w" && echo "$w"; done | tail -n1; }
-active() { printf '0x%x\n' "$(ids _NET_ACTIVE_WINDOW | head -n1)"; }
 same() { [ $(($1)) -eq $(($2)) ]; }
-pixel() { import -window root -crop "1x1+$1+$2" -depth 8 txt:- | grep -o 'srgb([0-9,]*)' | tr -d 'srgb()'; }
-client() { xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}'; }
-# The window manager's frame around window $1: left, top, width and height.
+# A window's client area (left, top, width, height) and the window manager's frame around it.
+client() {
+  xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+    /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y, w, h}'
+}
 frame() {
   local fl fr ft fb cx cy cw ch
   read -r fl fr ft fb < <(xprop -id "$1" _NET_FRAME_EXTENTS | grep -o '[0-9]*' | tr '\n' ' ')
-  read -r cx cy < <(client "$1")
-  cw=$(xwininfo -id "$1" | awk '/Width:/ {print $NF}')
-  ch=$(xwininfo -id "$1" | awk '/Height:/ {print $NF}')
+  read -r cx cy cw ch < <(client "$1")
   echo "$((cx - fl)) $((cy - ft)) $((cw + fl + fr)) $((ch + ft + fb))"
 }
 listed() {
@@ -42,42 +41,52 @@ listed() {
   for w in $(ids _NET_CLIENT_LIST); do xprop -id "$w" _NET_WM_STATE | grep -q SKIP_TASKBAR || n=$((n + 1)); done
   echo $n
 }
-# Waits until a window other than those given is on top, and prints it.
+# Waits until a window other than the one given is on top, and prints it.
 new_top() {
   local w
   for _ in $(seq 1 50); do
     w=$(top)
-    if [ -n "$w" ] && ! grep -qx "$w" <<<"$*"; then sleep 0.3; top; return 0; fi
+    if [ -n "$w" ] && ! same "$w" "$1"; then sleep 0.3; top; return 0; fi
     sleep 0.1
   done
   return 1
 }
-key() { xdotool key "$1"; sleep 0.5; }
-click() { xdotool mousemove "$1" "$2" click 1; sleep 0.5; }
-# Clicks at x,y of the client area of window $1.
-click_in() { local cx cy; read -r cx cy < <(client "$1"); click $((cx + $2)) $((cy + $3)); }
-# After a click on the backdrop, window $1 is still the one seen on top and has the focus.
+# After a click on the backdrop, the screen in the variable named $1 is still the one seen on top
+# and has the focus.
 backdrop_click() {
-  local what=$1 w=$2 cx cy
-  click 3 3
-  same "$(top)" "$w" || fail "$what: no longer on top after a click on the backdrop"
-  for _ in $(seq 1 20); do same "$(active)" "$w" && break; sleep 0.1; done
-  same "$(active)" "$w" || fail "$what: lost the focus to the backdrop"
-  read -r cx cy < <(client "$w")
-  [ "$(pixel $((cx + 20)) $((cy + 20)))" != "$BACKDROP" ] || fail "$what: the backdrop shows in its place"
+  local w=${!1} cx cy
+  click "3 3"
+  same "$(top)" "$w" || fail "$1: no longer on top after a click on the backdrop"
+  for _ in $(seq 1 20); do same "$(ids _NET_ACTIVE_WINDOW | head -n1)" "$w" && break; sleep 0.1; done
+  same "$(ids _NET_ACTIVE_WINDOW | head -n1)" "$w" || fail "$1: lost the focus to the backdrop"
+  read -r cx cy _ < <(client "$w")
+  [ "$(pixel $((cx + 20)) $((cy + 20)))" != "#3085D6" ] || fail "$1: the backdrop shows in its place"
 }
-ended() {
-  for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$pid" 2>/dev/null && fail "$1 did not end the program"
-  wait "$pid"
-  local status=$?
-  [ "$status" -eq 0 ] || fail "$1 ended the program with status $status"
+# Clicks point $2 of points.sh on screen $1, which a frame may have moved from where bare Xvfb
+# puts it; the screen that comes on top goes into the variable named $3 and a backdrop click must
+# leave it there.
+open() {
+  local cx cy xy=(${!2}) w
+  read -r cx cy _ < <(client "${!1}")
+  click "$((cx + xy[0] - 112)) $((cy + xy[1] - 84))"
+  w=$(new_top "${!1}") || fail "$2 on the $1 opened no screen"
+  printf -v "$3" %s "$w"
+  backdrop_click "$3"
+}
+# Alt+F4 on the screen in the variable named $1: it goes, and the screen that comes on top goes
+# into the variable named $2.
+close() {
+  local w
+  key alt+F4
+  w=$(new_top "${!1}") || fail "Alt+F4 on the $1 showed nothing"
+  mapped "${!1}" && fail "the $1 stayed after Alt+F4"
+  printf -v "$2" %s "$w"
 }
 
 start_program
 sleep 0.5
 title=$(top)
-backdrop_click "title screen" "$title"
+backdrop_click title
 # The title screen keeps its client area and centres its frame.
 read -r x y w h < <(frame "$title")
 [ $((2 * x + w - 1024)) -ge -2 ] && [ $((2 * x + w - 1024)) -le 2 ] && [ $((2 * y + h - 768)) -ge -2 ] &&
@@ -88,31 +97,18 @@ key Return
 menu=$(new_top "$title") || fail "Return on the title screen did not open the menu"
 # The frame, not the client area, is 800 x 600 and centred on the 1024 x 768 display.
 [ "$(frame "$menu")" = "112 84 800 600" ] || fail "the menu's frame is $(frame "$menu"), not 112,84 800x600"
-backdrop_click "menu" "$menu"
-
-click_in "$menu" 338 436                     # The Moon Landings
-hub=$(new_top "$menu") || fail "no topic hub"
-backdrop_click "hub" "$hub"
-click_in "$hub" 114 544                      # Multiple Choice
-quiz=$(new_top "$menu" "$hub") || fail "no quiz"
-backdrop_click "quiz" "$quiz"
+backdrop_click menu
+open menu MENU_MOON hub
+open hub HUB_QUIZ quiz
 [ "$(listed)" -eq 1 ] || fail "$(listed) windows for the taskbar with menu, hub and quiz"
-key alt+F4
-same "$(top)" "$hub" || fail "Alt+F4 on the quiz did not return to the hub"
-mapped "$quiz" && fail "the quiz stayed after Alt+F4"
+close quiz back
+same "$back" "$hub" || fail "Alt+F4 on the quiz did not return to the hub"
+open hub HUB_ORDERING activity
+close activity back
+same "$back" "$hub" || fail "Alt+F4 on the activity did not return to the hub"
+close hub menu                               # the hub's Exit shows the menu
 
-click_in "$hub" 578 544                      # Ordering Activity
-activity=$(new_top "$menu" "$hub") || fail "no ordering activity"
-backdrop_click "activity" "$activity"
-key alt+F4
-same "$(top)" "$hub" || fail "Alt+F4 on the activity did not return to the hub"
-
-key alt+F4                                   # the hub's Exit shows the menu
-menu=$(new_top "$hub") || fail "Alt+F4 on the hub did not show the menu"
-mapped "$hub" && fail "the hub stayed after Alt+F4"
-
-click_in "$menu" 338 436
-hub=$(new_top "$menu") || fail "no topic hub the second time"
+open menu MENU_MOON hub
 # Openbox offers minimising on every screen; xfwm4 offers it on the program's taskbar entry only.
 if [ "${TELLWYN_WM:-openbox}" = xfwm4 ]; then xdotool windowminimize "$(stacking | head -n1)"; else xdotool windowminimize "$hub"; fi
 sleep 1.5
@@ -124,25 +120,19 @@ same "$(top)" "$hub" || fail "restoring did not bring the hub back on top"
 mapped "$menu" || fail "restoring did not bring the menu back"
 [ "$(stacking | grep -n "$menu" | cut -d: -f1)" -lt "$(stacking | grep -n "$hub" | cut -d: -f1)" ] ||
   fail "restoring put the menu above the hub"
-backdrop_click "restored hub" "$hub"
-key alt+F4
-menu=$(new_top "$hub") || fail "no menu after the restored hub's close"
+backdrop_click hub
+close hub menu
 
-click_in "$menu" 626 464                     # Worksheet Catalogue; the menu unloads
-catalogue=$(new_top "$menu") || fail "no catalogue"
-backdrop_click "catalogue" "$catalogue"
-key alt+F4
-menu=$(new_top "$catalogue") || fail "Alt+F4 on the catalogue did not show the menu"
+open menu MENU_CATALOGUE catalogue           # the menu unloads
+close catalogue menu
 kill -0 "$pid" 2>/dev/null || fail "Alt+F4 on the catalogue ended the program"
-
-click_in "$menu" 110 96                      # Teachers' Guide
-guide=$(new_top "$menu") || fail "no teachers' guide"
-key alt+F4
-same "$(top)" "$menu" || fail "Alt+F4 on the guide did not return to the menu"
-
-click_in "$menu" 745 544                     # the menu's Exit shows the title screen
-title=$(new_top "$menu") || fail "the menu's Exit did not show the title screen"
-backdrop_click "title screen over the menu" "$title"
+open menu MENU_GUIDE guide
+close guide back
+same "$back" "$menu" || fail "Alt+F4 on the guide did not return to the menu"
+open menu EXIT title                         # the menu's Exit shows the title screen
+key Return                                   # its "Cancel", which has the focus
+menu=$(new_top "$title") || fail "Cancel on the title screen did not return to the menu"
+open menu EXIT title
 key alt+F4
 ended "Alt+F4 on the title screen after the menu's Exit"
 

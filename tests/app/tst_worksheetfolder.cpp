@@ -15,11 +15,9 @@ class WorksheetFolderTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
-    void choice_data();
     void choice();
     void pathsUnderMultipleGoToTheWorksheetFolder();
-    void installedProgramKeepsWorksheetsInTheUsersFolder();
-    void namedFolderIsRememberedButDataDirStillHoldsEverything();
+    void installedProgramChoosesTheWorksheetFolder();
 
 private:
     QTemporaryDir home_;
@@ -32,31 +30,23 @@ void WorksheetFolderTest::initTestCase() {
     QCoreApplication::setApplicationName("Tellwyn");
 }
 
-void WorksheetFolderTest::choice_data() {
-    QTest::addColumn<QString>("named");
-    QTest::addColumn<bool>("dataNamed");
-    QTest::addColumn<QString>("remembered");
-    QTest::addColumn<bool>("installed");
-    QTest::addColumn<bool>("treeWritable");
-    QTest::addColumn<QString>("expected"); // empty: the data folder's own multiple/
-
-    QTest::newRow("named beats everything") << "/srv/ws" << true << "/old" << true << true << "/srv/ws";
-    QTest::newRow("data dir alone holds all") << "" << true << "/old" << true << true << "";
-    QTest::newRow("remembered beats the tree") << "" << false << "/old" << false << true << "/old";
-    QTest::newRow("writable tree") << "" << false << "" << false << true << "";
-    QTest::newRow("read-only tree") << "" << false << "" << false << false << "/home/u/multiple";
-    QTest::newRow("installed, even writable") << "" << false << "" << true << true << "/home/u/multiple";
-}
-
 void WorksheetFolderTest::choice() {
-    QFETCH(QString, named);
-    QFETCH(bool, dataNamed);
-    QFETCH(QString, remembered);
-    QFETCH(bool, installed);
-    QFETCH(bool, treeWritable);
-    QFETCH(QString, expected);
-    const WorksheetFolderInputs in{named, dataNamed, remembered, installed, treeWritable, "/home/u/multiple"};
-    QCOMPARE(chooseWorksheetFolder(in), expected);
+    const struct {
+        const char* named;
+        bool dataNamed;
+        const char* remembered;
+        bool installed, treeWritable;
+        const char* expected;                                      // empty: the data folder's own multiple/
+    } cases[] = {{"/srv/ws", true, "/old", true, true, "/srv/ws"}, // named beats everything
+                 {"", true, "/old", true, true, ""},               // --data-dir alone holds all
+                 {"", false, "/old", false, true, "/old"},         // remembered beats the tree
+                 {"", false, "", false, true, ""},                 // a writable tree
+                 {"", false, "", false, false, "/home/u/multiple"},
+                 {"", false, "", true, true, "/home/u/multiple"}}; // installed, even writable
+    for (const auto& c : cases)
+        QCOMPARE(chooseWorksheetFolder(
+                     {c.named, c.dataNamed, c.remembered, c.installed, c.treeWritable, "/home/u/multiple"}),
+                 QString(c.expected));
 }
 
 void WorksheetFolderTest::pathsUnderMultipleGoToTheWorksheetFolder() {
@@ -88,9 +78,11 @@ void WorksheetFolderTest::pathsUnderMultipleGoToTheWorksheetFolder() {
     QCOMPARE(worksheetRoot(), env.path("multiple"));
 }
 
-void WorksheetFolderTest::installedProgramKeepsWorksheetsInTheUsersFolder() {
+// Installed: worksheets in the user's folder, never under the prefix; a named folder is remembered,
+// but --data-dir still holds everything.
+void WorksheetFolderTest::installedProgramChoosesTheWorksheetFolder() {
     TestEnv env;
-    QTemporaryDir prefix;
+    QTemporaryDir prefix, shared;
     QDir().mkpath(prefix.filePath("bin"));
     QDir().mkpath(prefix.filePath("share/tellwyn/multiple"));
     QCOMPARE(setUpFolders(CommandLine{}, prefix.filePath("bin")), QString());
@@ -98,19 +90,12 @@ void WorksheetFolderTest::installedProgramKeepsWorksheetsInTheUsersFolder() {
     QCOMPARE(worksheetRoot(), home_.filePath("share/Tellwyn/multiple"));
     QVERIFY(QFile::exists(home_.filePath("share/Tellwyn/multiple/track.txt")));
     QVERIFY(!QFile::exists(prefix.filePath("share/tellwyn/multiple/track.txt")));
-}
 
-void WorksheetFolderTest::namedFolderIsRememberedButDataDirStillHoldsEverything() {
-    TestEnv env;
-    QTemporaryDir prefix, shared;
-    QDir().mkpath(prefix.filePath("bin"));
-    QDir().mkpath(prefix.filePath("share/tellwyn/multiple"));
     CommandLine named;
     named.worksheetsDir = shared.filePath("school");
     QCOMPARE(setUpFolders(named, prefix.filePath("bin")), QString());
     QCOMPARE(setUpFolders(CommandLine{}, prefix.filePath("bin")), QString());
     QCOMPARE(worksheetRoot(), shared.filePath("school"));
-
     CommandLine data;
     data.dataDir = env.path("");
     QCOMPARE(setUpFolders(data, prefix.filePath("bin")), QString());

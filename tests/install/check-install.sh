@@ -25,7 +25,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install"
 chmod -R a-w "$prefix"
 listing() { find "$prefix" -printf '%p %s %m %T@\n' | sort; }
 before=$(listing)
-cp "$src/tests/install/session.sh" "$src/tests/support/xvfb.sh" "$work/"
+cp "$src/tests/install/session.sh" "$src/tests/support/xvfb.sh" "$src/tests/support/points.sh" "$work/"
 # X servers not run by root need the socket folder that a root one would create.
 mkdir -p /tmp/.X11-unix && chmod 1777 /tmp/.X11-unix
 
@@ -46,11 +46,8 @@ as_user 64101 first || status=1
 shared="$work/school/multiple"
 mkdir -p "$shared" && chown "root:$teachers" "$shared" && chmod 2775 "$shared"
 as_user 64102 shared "$shared" North 25 &
-north=$!
 as_user 64103 shared "$shared" South 25 &
-south=$!
-wait $north || status=1
-wait $south || status=1
+for job in $(jobs -p); do wait "$job" || status=1; done
 "$helper" verify "$work/school" 50 || { echo "FAIL: the shared folder after 50 saves"; status=1; }
 
 [ "$(listing)" = "$before" ] || { echo "FAIL: something was written under the prefix"; status=1; }

@@ -1,30 +1,16 @@
 // Prints a certificate and a worksheet on the system's default printer the way a pupil does it,
 // through the results and quiz screens, and lists on standard output what the pages must say.
 // Used by check-cups-print.sh; it is not part of the program.
+#include "../support/doubles.h"
 #include "app/module1.h"
 #include "app/printersetup.h"
-#include "platform/files.h"
 #include "platform/fonts.h"
-#include "platform/services.h"
 #include "quiz/quizscreen.h"
 #include "quiz/resultsscreen.h"
 #include "topics/topichub.h"
 
 #include <QApplication>
 #include <cstdio>
-
-namespace {
-
-class KeptMessages : public MessageBoxes {
-public:
-    MsgResult show(const QString& text, MsgButtons, const QString&) override {
-        texts << text;
-        return MsgResult::OK;
-    }
-    QStringList texts;
-};
-
-} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -36,7 +22,7 @@ int main(int argc, char** argv) {
     setDataFolder(args[1]);
     registerBundledFonts();
     installQuietServices();
-    auto messages = std::make_shared<KeptMessages>();
+    auto messages = std::make_shared<ScriptedMessages>();
     services().messages = messages;
     installPrinter(QString());
 
@@ -46,19 +32,17 @@ int main(int argc, char** argv) {
     Module1.multiple->printWorksheet();
     for (int i = 1; i <= 10; ++i)
         std::printf("%s\n", Module1.QuestionText[i].toUtf8().constData());
-
     // Full marks: the certificate for the pupil.
     Module1.multiple->Unload();
-    Module1.Score = 10;
-    Module1.ScoreOutOf = 10;
+    Module1.Score = Module1.ScoreOutOf = 10;
     Module1.QuizHeading = Module1.SetTitle;
     Module1.Welldone->Text1->setText(args[2]);
     Module1.Welldone->Printpage();
 
-    for (const QString& m : messages->texts)
-        std::fprintf(stderr, "message: %s\n", qPrintable(m));
-    const bool printed = messages->texts ==
-                         QStringList{"Your worksheet is now printing.", "Your certificate is now printing."};
+    const QStringList texts = messages->texts();
     Module1.reset();
-    return printed ? 0 : 1;
+    for (const QString& m : texts)
+        std::fprintf(stderr, "message: %s\n", qPrintable(m));
+    return texts == QStringList{"Your worksheet is now printing.", "Your certificate is now printing."} ? 0
+                                                                                                        : 1;
 }

@@ -5,13 +5,10 @@
 #include "platform/files.h"
 #include "platform/fonts.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QDirIterator>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QMouseEvent>
 #include <QTest>
 
 QString bundledDataFolder() {
@@ -63,8 +60,7 @@ void TestEnv::writeFile(const QString& relativePath, const QByteArray& bytes) {
     const QString p = path(relativePath);
     QDir().mkpath(QFileInfo(p).path());
     QFile f(p);
-    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        f.write(bytes);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(bytes);
 }
 
 QByteArray TestEnv::readFile(const QString& relativePath) const {
@@ -72,16 +68,15 @@ QByteArray TestEnv::readFile(const QString& relativePath) const {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-QString TestEnv::path(const QString& relativePath) const { return dir_.path() + '/' + relativePath; }
-
-void settle(int ms) { processEventsFor(ms); }
-
-void clickControl(QWidget* control) {
-    QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, QPoint(control->width() / 2, control->height() / 2));
+QString TestEnv::path(const QString& relativePath) const {
+    return dir_.path() + '/' + relativePath;
 }
 
-void moveMouseOver(QWidget* widget, QPoint pixel) {
-    QMouseEvent e(QEvent::MouseMove, QPointF(pixel), widget->mapToGlobal(QPointF(pixel)), Qt::NoButton,
-                  Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &e);
+void settle(int ms) {
+    processEventsFor(ms);
+}
+
+void clickControl(QWidget* control) {
+    QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier,
+                      QPoint(control->width() / 2, control->height() / 2));
 }

@@ -7,8 +7,6 @@
 #include <memory>
 
 class QWidget;
-class Label;
-class ControlGeometry;
 
 // A fresh world for one test case: an empty Module1, a temporary data folder (with copies of the
 // bundled files a test asks for), and recording doubles for every service.
@@ -40,5 +38,4 @@ void settle(int ms = 0);
 
 // Drives controls the way a person does: at the pixel that a twip position maps to.
 void clickControl(QWidget* control);
-void moveMouseOver(QWidget* widget, QPoint pixel = QPoint(2, 2));
 QString bundledDataFolder();

@@ -35,6 +35,7 @@ click() {
   xdotool mousemove "${xy[0]}" "${xy[1]}" click 1
   sleep "${2:-0.5}"
 }
+key() { xdotool key --delay 60 "$@"; sleep 0.4; }
 visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1; }
 # Prints the window whose title matches, once it shows (within the seconds given).
 window_for() {
@@ -48,16 +49,30 @@ window_for() {
 }
 wait_for() { window_for "$@" >/dev/null; }
 gone() { for _ in $(seq 1 50); do [ -z "$(visible "$1")" ] && return 0; sleep 0.1; done; return 1; }
+# How many 800 x 600 screens (caption "Tellwyn") are up; waiting until there are as many as given.
+count() { xdotool search --onlyvisible --name '^Tellwyn$' 2>/dev/null | wc -l; }
+screens() { for _ in $(seq 1 50); do [ "$(count)" -eq "$1" ] && return 0; sleep 0.1; done; return 1; }
+# The colour of a pixel of the display, as #RRGGBB.
+pixel() { import -window root -crop "1x1+$1+$2" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -n1; }
 
-# Starts the program on the scratch data and waits for its title screen (caption " ").
+# Starts the program on the scratch data, with any further options, and waits for its title
+# screen (caption " ").
 start_program() {
-  QT_QPA_PLATFORM=xcb "$XVFB_PROGRAM" --data-dir "$XVFB_DATA" &
+  QT_QPA_PLATFORM=xcb "$XVFB_PROGRAM" --data-dir "$XVFB_DATA" "$@" &
   pid=$!
   wait_for '^ $' 20 || fail "the title screen did not appear"
 }
 # Starts the program and opens the menu with the title screen's "OK".
 start_at_menu() {
-  start_program
+  start_program "$@"
   click TITLE_OK 1
   wait_for '^Tellwyn$' 10 || fail "OK did not open the menu"
+}
+# Waits for the program to end, as the given action should have made it, with status 0.
+ended() {
+  for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$pid" 2>/dev/null && fail "$1 did not end the program"
+  wait "$pid"
+  local status=$?
+  [ "$status" -eq 0 ] || fail "$1 ended the program with status $status"
 }
