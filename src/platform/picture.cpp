@@ -3,7 +3,7 @@
 #include "platform/files.h"
 #include "platform/units.h"
 
-#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
@@ -48,18 +48,24 @@ Picture LoadPicture(const QString& relativePath, QString* error) {
     };
     if (relativePath.isEmpty()) return {};
     const QString path = resolveDataPath(relativePath);
-    QString why;
-    const auto read = readRegularFile(path, MaxPictureFileBytes, &why);
-    if (!read) return fail(QStringLiteral("cannot read %1: %2").arg(relativePath, why));
-    const QByteArray& bytes = *read;
     if (QFileInfo(path).suffix().compare("wmf", Qt::CaseInsensitive) == 0) {
-        auto metafile = loadMetafilePicture(bytes, error);
+        QString why;
+        const auto read = readRegularFile(path, MaxPictureFileBytes, &why);
+        if (!read) return fail(QStringLiteral("cannot read %1: %2").arg(relativePath, why));
+        auto metafile = loadMetafilePicture(*read, error);
         return metafile ? Picture(metafile) : Picture();
     }
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
+    // Decoded from the file itself, not from its bytes in memory: for a file Qt loads only the
+    // image plugin that its suffix names, where for a buffer it loads every plugin to ask each
+    // whether it can read it. A suffix that lies is still recognised by the contents.
+    // As for any data file, a named pipe or a device is never opened.
+    const QFileInfo info(path);
+    if (!info.isFile()) return fail(QStringLiteral("cannot read %1: it is not a file").arg(relativePath));
+    if (info.size() > MaxPictureFileBytes) return fail(QStringLiteral("%1 is too large").arg(relativePath));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(QStringLiteral("cannot read %1: it cannot be opened").arg(relativePath));
+    QImageReader reader(&file);
     const QSize size = reader.size();
     if (size.width() > MaxImageSide || size.height() > MaxImageSide)
         return fail(QStringLiteral("%1 is too large").arg(relativePath));
