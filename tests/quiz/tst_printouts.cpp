@@ -38,53 +38,30 @@ void compareTexts(const RecordingPrinter& printer, const QStringList& expected) 
     QCOMPARE(got, expected);
 }
 
-std::shared_ptr<RecordingPrinter> printed(float headingWidthOnScreen = 1000) {
-    auto rec = std::make_shared<RecordingPrinter>();
-    Printer printer(rec);
-    printCertificate(printer, {.heading = "The Moon Landings",
-                               .headingWidthOnScreen = headingWidthOnScreen,
-                               .name = "Amy",
-                               .score = 10,
-                               .outOf = 10});
-    return rec;
-}
-
 } // namespace
 
 class PrintoutsTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void certificateLayout() {
-        const auto rec = printed();
+        const auto rec = std::make_shared<RecordingPrinter>();
+        Printer printer(rec);
+        printCertificate(printer, {.heading = "The Moon Landings",
+                                   .headingWidthOnScreen = 1000,
+                                   .name = "Amy",
+                                   .score = 10,
+                                   .outOf = 10});
         const QString banners = CertificateBanner + CertificateBanner;
         compareTexts(*rec, {text(banners, 0, 575, Blue, 25), text("Tellwyn", 4500, 2300, Red, 36),
                             text("The Moon Landings", 2700, 3956, Blue, 36),
                             text("Excellent Work", 3800, 8096, Navy, 28), text("Amy", 5340, 9384, Navy, 28),
                             text("You have scored 10 out of 10.", 1700, 10672, Navy, 28),
                             text(banners, 0, 14191, Black, 25)});
-        const auto& ops = rec->pages[0].ops;
-        QVERIFY(rec->pages[0].ended);
         QCOMPARE(rec->pages[0].title, QString("Tellwyn certificate"));
-        // 20 lines of text first (the centred empty line after the heading prints nothing), then the
-        // 32 frame lines, then the end of the job.
-        QCOMPARE(ops.size(), size_t(20 + 32 + 1));
-        QCOMPARE(ops[20].kind, PrintOp::Line);
-        QCOMPARE(ops.back().kind, PrintOp::EndDoc);
+        QCOMPARE(rec->pages[0].ops.back().kind, PrintOp::EndDoc);
+        QCOMPARE(opsOf(*rec, PrintOp::Line).size(), size_t(32)); // the frame, within the page
         for (const PrintOp& op : opsOf(*rec, PrintOp::Line))
             QVERIFY(op.width == 2 && op.colour == Black && op.x1 >= 45 && op.x2 <= 11475 && op.y2 <= 15570);
-    }
-
-    void headingSizeRule() {
-        // A quarter of the recording printer's 11520 twips is 2880. The smaller heading and the empty
-        // line after it take 28 pt lines.
-        for (const auto& [width, points, nextBlankAt] :
-             {std::tuple{1000.0f, 36.0, 5612.0f}, {2880.0f, 36.0, 5612.0f}, {2881.0f, 28.0, 5244.0f}}) {
-            const auto texts = opsOf(*printed(width), PrintOp::Text);
-            QCOMPARE(texts[7].points, points);
-            QCOMPARE(texts[7].x1, (11520 - 17 * RecordingPrinter::charWidth(points)) / 2);
-            QCOMPARE(texts[8].y1, nextBlankAt);
-            QCOMPARE(texts[8].points, 36.0);
-        }
     }
 
     void worksheetLayout() {
@@ -109,35 +86,31 @@ private Q_SLOTS:
         }
         compareTexts(*rec, expected);
         QCOMPARE(opsOf(*rec, PrintOp::Text).back().y1, 3312 + 9 * 1104.0f + 828); // the last blank line
-        QCOMPARE(rec->pages[0].ops.back().kind, PrintOp::EndDoc);
-        QCOMPARE(rec->pages.size(), size_t(1));
         QCOMPARE(rec->pages[0].title, QString("Tellwyn worksheet"));
     }
 
+    // Printed from the screen: the rule that needs its width there. (Typed and printed to a PDF is
+    // the keyboard check's, on the real program.)
     void resultsScreenPrintsTheCertificate() {
         TestEnv env;
-        Module1.SoundOn = 1;
         Module1.Score = Module1.ScoreOutOf = 10;
         ResultsScreen& results = *Module1.Welldone;
         results.Show();
         results.Text1->setText("Amy Johnson");
-        // A heading wider than a quarter of the page on the screen prints at 28 pt.
+        // A heading wider than a quarter of the page on the screen prints at 28 pt, not 36.
         Module1.QuizHeading = "The Moon Landings and the Space Race of the Twentieth Century";
         clickControl(&results.Label3(0)); // "Print Certificate"
         QCOMPARE(env.messages->texts(), QStringList{"Your certificate is now printing."});
-        QVERIFY(env.printer->pages[0].ended);
         const auto texts = opsOf(*env.printer, PrintOp::Text);
         QCOMPARE(texts[13].text, QString("Amy Johnson"));
         QCOMPARE(texts[7].text, Module1.QuizHeading);
         QCOMPARE(texts[7].points, 28.0);
-        QVERIFY(env.sound->played.filter("click").isEmpty());
     }
 
     void printFailuresAreToldAndChangeNothing_data() {
         QTest::addColumn<bool>("quiz");
         QTest::addColumn<QString>("failure");
         QTest::newRow("certificate: no printer") << false << "no printer";
-        QTest::newRow("certificate: job will not open") << false << "job will not open";
         QTest::newRow("worksheet: page will not come out") << true << "page will not come out";
     }
     void printFailuresAreToldAndChangeNothing() {
