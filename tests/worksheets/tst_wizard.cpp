@@ -73,11 +73,6 @@ private Q_SLOTS:
             [](WizardFields& f) { f.ticks[4 * 9 + 1] = 0; });
         row("two ticks", "You have ticked more than one correct answer for Question 6",
             [](WizardFields& f) { f.ticks[4 * 5 + 3] = 1; });
-        row("questions in order", "You have not ticked the correct answer for Question 1",
-            [](WizardFields& f) {
-                f.questions[1].clear();
-                f.ticks[0] = 0;
-            });
     }
     void genworkReportsTheFirstProblem() {
         QFETCH(WizardFields, fields);
