@@ -1,7 +1,6 @@
 // Learning from mistakes: a practice round of the missed questions on the quiz screen, the
 // mistakes sheet and the teacher's answer key, driven by mouse clicks as a pupil or teacher does.
 #include "app/module1.h"
-#include "quiz/practiceround.h"
 #include "quiz/quizscreen.h"
 #include "quiz/resultsscreen.h"
 #include "quiz/wronganswersscreen.h"
@@ -82,26 +81,6 @@ private Q_SLOTS:
         // The answers stand in the worksheet's answer column.
         for (const PrintOp& op : page.ops)
             if (op.text.startsWith("Your answer")) QCOMPARE(op.x1, 11520 / 3.0f);
-    }
-
-    void answersComeInANewOrderEachRound() {
-        TestEnv env;
-        MissedQuestion q{3, "Q", {"a", "b", "c", "d"}, "2", 0};
-        // The same random numbers every round would give the same order; the round moves it on.
-        PracticeRound round({q}, *env.random);
-        const auto order = [&round] {
-            return QStringList{round.answerOnButton(1), round.answerOnButton(2), round.answerOnButton(3),
-                               round.answerOnButton(4)};
-        };
-        const QStringList first = order();
-        round.markAndNext(0);
-        round.startAgain();
-        const QStringList second = order();
-        QVERIFY2(first != second, qPrintable(first.join(',')));
-        QCOMPARE(QSet<QString>(second.begin(), second.end()), QSet<QString>({"a", "b", "c", "d"}));
-        // The mark is taken on the answer behind the button, by the quiz's own rule.
-        round.markAndNext(second.indexOf("b") + 1);
-        QCOMPARE(round.summary(), QString("You now have 1 of 1 right."));
     }
 
     // Asked for mid-quiz; the quiz carries on where it was.
