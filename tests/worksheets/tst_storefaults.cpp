@@ -10,7 +10,6 @@
 #include "worksheets/worksheetindex.h"
 #include "worksheets/worksheetstore.h"
 
-#include <QFile>
 #include <QTest>
 #include <csignal>
 #include <sys/resource.h>
@@ -18,11 +17,6 @@
 namespace {
 
 constexpr qint64 Page = 4096;
-
-QByteArray bytesOf(const QString& relative) {
-    QFile f(resolveDataPath(relative));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
-}
 
 // Only `room` pages may be written to any one file: past them the kernel fails the write as a
 // full disk does, and the store must notice it in the same checked writes.
@@ -62,11 +56,10 @@ private Q_SLOTS:
         QFETCH(int, room);
         TestEnv env;
         // An index of two pages, so that it never fits where a worksheet's file just does.
-        QVERIFY(
-            writeTextFileAtomically(resolveDataPath("multiple/track.txt"), worksheetIndexLines(sheets(500))));
-        QVERIFY(writeTextFileAtomically(resolveDataPath("multiple/Sheet 2.txt"),
-                                        questionSetLines(sampleQuestionSet("Sheet 2"))));
-        const QByteArray index = bytesOf("multiple/track.txt"), sheet = bytesOf("multiple/Sheet 2.txt");
+        env.writeFile("multiple/track.txt", indexBytes(sheets(500)));
+        env.writeFile("multiple/Sheet 2.txt", textFileBytes(questionSetLines(sampleQuestionSet("Sheet 2"))));
+        const QByteArray index = env.readFile("multiple/track.txt"),
+                         sheet = env.readFile("multiple/Sheet 2.txt");
         CatalogueScreen& c = *Module1.worksheets;
         (action == "delete" ? c.Check2 : c.Check1)->setValue(1);
         if (action != "delete") c.Label2_Click(2); // into the wizard
@@ -81,8 +74,8 @@ private Q_SLOTS:
         QCOMPARE(env.messages->texts().last(), action == "delete"
                                                    ? "This worksheet seems to be corrupted."
                                                    : "There was a problem saving your worksheet");
-        QCOMPARE(bytesOf("multiple/track.txt"), index);
-        QCOMPARE(bytesOf("multiple/Sheet 2.txt"), sheet);
+        QCOMPARE(env.readFile("multiple/track.txt"), index);
+        QCOMPARE(env.readFile("multiple/Sheet 2.txt"), sheet);
         QVERIFY(loadWorksheetIndex("multiple\\track.txt"));
         QCOMPARE(Module1.WorksheetCount, 500);
     }
