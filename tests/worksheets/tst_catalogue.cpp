@@ -1,9 +1,8 @@
 // The Worksheet Catalogue: its pages, the mode boxes, and what a click on a title does in each
-// mode, including titles whose file is missing or broken. (Editing one and saving it under a new
-// title byte for byte is the worksheets check's, on the real program.)
+// mode, including titles whose file is missing or broken. (Running a worksheet from it is the
+// install and practice checks'; editing one and saving it under a new title byte for byte, the
+// worksheets check's: all on the real program.)
 #include "app/module1.h"
-#include "menu/mainmenu.h"
-#include "platform/picture.h"
 #include "quiz/quizscreen.h"
 #include "support/samples.h"
 #include "support/testenv.h"
@@ -99,23 +98,6 @@ private Q_SLOTS:
         clickControl(c.Check2);
         clickControl(&c.Label2(2));
         QCOMPARE(shownTitles(c), (QStringList{"Sheet 1", "Sheet 3"}));
-    }
-
-    // Run as a quiz under the menu's heading and picture (the menu is loaded for them, not shown).
-    // Opening the catalogue from the menu and running a worksheet are the install and practice checks'.
-    void runsAsAQuizUnderTheMenusTitleAndPicture() {
-        TestEnv env;
-        env.copyBundled("Images/london.jpg");
-        writeWorksheet(env, "Sheet 2");
-        CatalogueScreen& c = openCatalogue(env, sheets(2));
-        clickControl(&c.Label2(2));
-        settle();
-        QuizScreen& quiz = *Module1.multiple;
-        QVERIFY(quiz.isVisible() && env.messages->shown.empty());
-        QCOMPARE(quiz.Label6->Caption(), QString("Sheet 2"));
-        QCOMPARE(quiz.Label5->Caption(), QString("Tellwyn Demo"));
-        QCOMPARE(quiz.Picture1->Picture().sizeTwips(), LoadPicture("Images\\london.jpg").sizeTwips());
-        QVERIFY(!Module1.intro0->isVisible() && c.isVisible());
     }
 };
 
