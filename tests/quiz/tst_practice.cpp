@@ -78,9 +78,6 @@ private Q_SLOTS:
             expected << QString("Question %1    Question text %1?").arg(q) << QString("Your answer: ") + yours
                      << QString("Right answer: A. Answer %1A").arg(q);
         QCOMPARE(printedTexts(page).mid(1), expected);
-        // The answers stand in the worksheet's answer column.
-        for (const PrintOp& op : page.ops)
-            if (op.text.startsWith("Your answer")) QCOMPARE(op.x1, 11520 / 3.0f);
     }
 
     // Asked for mid-quiz; the quiz carries on where it was.
