@@ -54,8 +54,6 @@ private Q_SLOTS:
         // Saving a listed title again leaves an index the store did not write to the byte.
         QTest::newRow("listed by hand")
             << QByteArray("  2\r\nFractions\r\nRivers of Europe") << "Rivers of Europe" << true;
-        QTest::newRow("an index without a count")
-            << QByteArray("not a count\r\nA\r\n") << "Fractions" << false;
     }
     void saveInAFullOrBrokenStore() {
         QFETCH(QByteArray, index);
