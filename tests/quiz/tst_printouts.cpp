@@ -2,10 +2,8 @@
 // fonts, sizes, colours, order), and the screens printing them with their messages and failures.
 #include "app/module1.h"
 #include "quiz/certificatelayout.h"
-#include "quiz/quizscreen.h"
 #include "quiz/resultsscreen.h"
 #include "quiz/worksheetlayout.h"
-#include "support/samples.h"
 #include "support/testenv.h"
 
 #include <QTest>
@@ -38,53 +36,30 @@ void compareTexts(const RecordingPrinter& printer, const QStringList& expected) 
     QCOMPARE(got, expected);
 }
 
-std::shared_ptr<RecordingPrinter> printed(float headingWidthOnScreen = 1000) {
-    auto rec = std::make_shared<RecordingPrinter>();
-    Printer printer(rec);
-    printCertificate(printer, {.heading = "The Moon Landings",
-                               .headingWidthOnScreen = headingWidthOnScreen,
-                               .name = "Amy",
-                               .score = 10,
-                               .outOf = 10});
-    return rec;
-}
-
 } // namespace
 
 class PrintoutsTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void certificateLayout() {
-        const auto rec = printed();
+        const auto rec = std::make_shared<RecordingPrinter>();
+        Printer printer(rec);
+        printCertificate(printer, {.heading = "The Moon Landings",
+                                   .headingWidthOnScreen = 1000,
+                                   .name = "Amy",
+                                   .score = 10,
+                                   .outOf = 10});
         const QString banners = CertificateBanner + CertificateBanner;
         compareTexts(*rec, {text(banners, 0, 575, Blue, 25), text("Tellwyn", 4500, 2300, Red, 36),
                             text("The Moon Landings", 2700, 3956, Blue, 36),
                             text("Excellent Work", 3800, 8096, Navy, 28), text("Amy", 5340, 9384, Navy, 28),
                             text("You have scored 10 out of 10.", 1700, 10672, Navy, 28),
                             text(banners, 0, 14191, Black, 25)});
-        const auto& ops = rec->pages[0].ops;
-        QVERIFY(rec->pages[0].ended);
         QCOMPARE(rec->pages[0].title, QString("Tellwyn certificate"));
-        // 20 lines of text first (the centred empty line after the heading prints nothing), then the
-        // 32 frame lines, then the end of the job.
-        QCOMPARE(ops.size(), size_t(20 + 32 + 1));
-        QCOMPARE(ops[20].kind, PrintOp::Line);
-        QCOMPARE(ops.back().kind, PrintOp::EndDoc);
+        QCOMPARE(rec->pages[0].ops.back().kind, PrintOp::EndDoc);
+        QCOMPARE(opsOf(*rec, PrintOp::Line).size(), size_t(32)); // the frame, within the page
         for (const PrintOp& op : opsOf(*rec, PrintOp::Line))
             QVERIFY(op.width == 2 && op.colour == Black && op.x1 >= 45 && op.x2 <= 11475 && op.y2 <= 15570);
-    }
-
-    void headingSizeRule() {
-        // A quarter of the recording printer's 11520 twips is 2880. The smaller heading and the empty
-        // line after it take 28 pt lines.
-        for (const auto& [width, points, nextBlankAt] :
-             {std::tuple{1000.0f, 36.0, 5612.0f}, {2880.0f, 36.0, 5612.0f}, {2881.0f, 28.0, 5244.0f}}) {
-            const auto texts = opsOf(*printed(width), PrintOp::Text);
-            QCOMPARE(texts[7].points, points);
-            QCOMPARE(texts[7].x1, (11520 - 17 * RecordingPrinter::charWidth(points)) / 2);
-            QCOMPARE(texts[8].y1, nextBlankAt);
-            QCOMPARE(texts[8].points, 36.0);
-        }
     }
 
     void worksheetLayout() {
@@ -108,57 +83,43 @@ private Q_SLOTS:
                      << text("D. d" + n, 7680, y + 552, Black, 12);
         }
         compareTexts(*rec, expected);
-        QCOMPARE(opsOf(*rec, PrintOp::Text).back().y1, 3312 + 9 * 1104.0f + 828); // the last blank line
-        QCOMPARE(rec->pages[0].ops.back().kind, PrintOp::EndDoc);
-        QCOMPARE(rec->pages.size(), size_t(1));
         QCOMPARE(rec->pages[0].title, QString("Tellwyn worksheet"));
     }
 
+    // Printed from the screen: the rule that needs its width there. (Typed and printed to a PDF is
+    // the keyboard check's, on the real program.)
     void resultsScreenPrintsTheCertificate() {
         TestEnv env;
-        Module1.SoundOn = 1;
         Module1.Score = Module1.ScoreOutOf = 10;
         ResultsScreen& results = *Module1.Welldone;
         results.Show();
         results.Text1->setText("Amy Johnson");
-        // A heading wider than a quarter of the page on the screen prints at 28 pt.
+        // A heading wider than a quarter of the page on the screen prints at 28 pt, not 36.
         Module1.QuizHeading = "The Moon Landings and the Space Race of the Twentieth Century";
         clickControl(&results.Label3(0)); // "Print Certificate"
         QCOMPARE(env.messages->texts(), QStringList{"Your certificate is now printing."});
-        QVERIFY(env.printer->pages[0].ended);
         const auto texts = opsOf(*env.printer, PrintOp::Text);
         QCOMPARE(texts[13].text, QString("Amy Johnson"));
         QCOMPARE(texts[7].text, Module1.QuizHeading);
         QCOMPARE(texts[7].points, 28.0);
-        QVERIFY(env.sound->played.filter("click").isEmpty());
     }
 
-    void printFailuresAreToldAndChangeNothing_data() {
-        QTest::addColumn<bool>("quiz");
-        QTest::addColumn<QString>("failure");
-        QTest::newRow("certificate: no printer") << false << "no printer";
-        QTest::newRow("certificate: job will not open") << false << "job will not open";
-        QTest::newRow("worksheet: page will not come out") << true << "page will not come out";
-    }
+    // No printer, or a page that will not come out: one message, the printout's own, never "now
+    // printing"; the screen stays as it was.
     void printFailuresAreToldAndChangeNothing() {
-        QFETCH(bool, quiz);
-        QFETCH(QString, failure);
-        TestEnv env;
-        if (failure == "no printer") services().printer.reset();
-        env.printer->failOnOpen = failure == "job will not open";
-        env.printer->failOnEndDoc = failure == "page will not come out";
-        Module1.Score = Module1.ScoreOutOf = 6;
-        Form& screen = quiz ? static_cast<Form&>(openMoonQuiz(env, "Moon quiz", 1)) : *Module1.Welldone;
-        screen.Show();
-        if (quiz) clickControl(&Module1.multiple->Label3(3)); // then "Worksheet Only"
-        clickControl(quiz ? &Module1.multiple->Label3(4) : &Module1.Welldone->Label3(0));
-        // One message, the printout's own; never "now printing"; the screen stays as it was.
-        QCOMPARE(env.messages->texts(), QStringList{"There was a problem printing to your printer."});
-        QVERIFY(screen.isVisible());
-        QCOMPARE(quiz ? Module1.multiple->Label4->Caption() : Module1.Welldone->Label1->Caption(),
-                 QString(quiz ? "Question 1" : "Excellent work. You have scored 6 out of 6."));
-        for (const RecordedPage& page : env.printer->pages)
-            QVERIFY(!page.ended);
+        for (bool noPrinter : {true, false}) {
+            TestEnv env;
+            if (noPrinter) services().printer.reset();
+            env.printer->failOnEndDoc = !noPrinter;
+            Module1.Score = Module1.ScoreOutOf = 6;
+            ResultsScreen& results = *Module1.Welldone;
+            results.Show();
+            clickControl(&results.Label3(0));
+            QCOMPARE(env.messages->texts(), QStringList{"There was a problem printing to your printer."});
+            QCOMPARE(results.Label1->Caption(), QString("Excellent work. You have scored 6 out of 6."));
+            for (const RecordedPage& page : env.printer->pages)
+                QVERIFY(!page.ended);
+        }
     }
 };
 
