@@ -1,5 +1,5 @@
 // The program used without a mouse: real key presses sent where a keyboard sends them, to the
-// control that has the focus, and fingers on a touch screen for the cards. What a screen reader
+// control that has the focus, and a finger tapping on a touch screen for the cards. What a screen reader
 // reads is tests/app/check-atspi-menu.sh.
 #include "activities/labellingscreens.h"
 #include "activities/orderingscreens.h"
@@ -8,7 +8,6 @@
 #include "platform/focus.h"
 #include "platform/ring.h"
 #include "quiz/quizscreen.h"
-#include "quiz/resultsscreen.h"
 #include "support/samples.h"
 #include "support/testenv.h"
 
@@ -123,18 +122,14 @@ private Q_SLOTS:
             QCOMPARE(env.sound->played, QStringList{"wav/thud3.wav"});
             QCOMPARE(s.Label3(2).Visible(), card == 4);
         }
-        QVERIFY(tabTo(&s.Label3(2)));
-        key(Qt::Key_Return);
-        QCOMPARE(Module1.Score, 5);
-        QVERIFY(Module1.Welldone.isLoaded() && Module1.Welldone->isVisible());
+        QCOMPARE(s.board().score(), 5);
         // With nothing held, Esc is the screen's Exit.
-        Module1.Welldone.Unload();
         QTest::keyClick(&s, Qt::Key_Escape);
         settle();
         QVERIFY(!Module1.moonord.isLoaded());
     }
 
-    void tapTapPlacesACardAndFingersStillDrag() {
+    void tapTapPlacesACard() {
         TestEnv env;
         Module1.SoundOn = 1;
         MoonLabelling& s = *Module1.moonlab;
@@ -154,16 +149,6 @@ private Q_SLOTS:
         QVERIFY(onItsSlot(s, 0, 0));
         QCOMPARE(env.sound->played, QStringList{"wav/thud3.wav"});
         QCOMPARE(s.placing->heldCard(), -1);
-        // A finger dragged from a card carries it as the mouse does.
-        const QPoint from = s.Label2(1).geometry().center();
-        const QPoint to =
-            s.Label1(1).geometry().topLeft() + QPoint(s.Label2(1).width() / 2, s.Label2(1).height() / 2);
-        QTest::touchEvent(w, finger).press(0, from);
-        QTest::touchEvent(w, finger).move(0, (from + to) / 2);
-        QTest::touchEvent(w, finger).move(0, to);
-        QTest::touchEvent(w, finger).release(0, to);
-        settle();
-        QVERIFY(onItsSlot(s, 1, 1));
     }
 };
 
