@@ -62,8 +62,9 @@ void WorksheetFolderTest::pathsUnderMultipleGoToTheWorksheetFolder() {
     QCOMPARE(resolveDataPath("MULTIPLE/Kings.txt"), ws.filePath("Kings.txt"));
     QCOMPARE(resolveDataPath("multiple"), ws.path());
     QCOMPARE(resolveDataPath("multiple\\The Moon Landings.txt"), env.path("multiple/The Moon Landings.txt"));
-    QCOMPARE(resolveDataPath("images\\london.jpg"), env.path("Images/london.jpg"));
-    QCOMPARE(resolveDataPath("multiple/../Images/london.jpg"), QString());
+    QCOMPARE(resolveDataPath("images\\LONDON.JPG"), env.path("Images/london.jpg"));
+    for (const char* outside : {"multiple/../Images/london.jpg", "../etc/passwd", "/etc/passwd", ""})
+        QCOMPARE(resolveDataPath(outside), QString()); // nothing outside the data folder
 
     // The first use of a new folder gives it an empty index; a second leaves what is there.
     setWorksheetFolder(ws.filePath("new/deeper"));

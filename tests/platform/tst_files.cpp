@@ -1,5 +1,6 @@
-// Paths as the screens write them, the code page, the comma-delimited field reader and what the
-// readers meet in damaged data folders: nothing there may hang the program or exhaust its memory.
+// The code page, the comma-delimited field reader and what the readers meet in damaged data
+// folders: nothing there may hang the program or exhaust its memory. Paths as the screens write
+// them are resolved in tst_worksheetfolder.
 #include "app/module1.h"
 #include "platform/fieldreader.h"
 #include "platform/files.h"
@@ -17,23 +18,6 @@
 class FilesTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void resolver() {
-        TestEnv env;
-        env.writeFile("multiple/track.txt", " 0 \r\n");
-        env.writeFile("Images/x.jpg", "x");
-        // Either separator and any case; a file that does not exist yet keeps the case it was asked
-        // for, below a folder that does; nothing outside the data folder.
-        const std::pair<const char*, const char*> paths[] = {
-            {"multiple\\track.txt", "multiple/track.txt"},
-            {"IMAGES/X.JPG", "Images/x.jpg"},
-            {"Multiple/New Sheet.txt", "multiple/New Sheet.txt"},
-            {"../etc/passwd", nullptr},
-            {"/etc/passwd", nullptr},
-            {"", nullptr}};
-        for (const auto& [asked, found] : paths)
-            QCOMPARE(resolveDataPath(asked), found ? env.path(found) : QString());
-    }
-
     void fieldReader() {
         const std::pair<const char*, const char*> texts[] = {
             // the fields joined by "|"
