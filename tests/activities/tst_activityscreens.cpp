@@ -43,8 +43,8 @@ private Q_SLOTS:
         QCOMPARE(s.Label6->Caption(), QString("Moon hub"));
         Module1.moonlab->Show();
         QCOMPARE(Module1.ScoreOutOf, 4); // what the timeline once went by
-        for (int i = 0; i < 5; ++i) { // cards 0 and 1 each on the other's slot
-            const int slot = i < 2 ? 1 - i : i;
+        for (int i = 0; i < 5; ++i) {
+            const int slot = i < 2 ? 1 - i : i; // cards 0 and 1 each on the other's slot
             drag(s, s.Label2(i), s.Label1(slot).geometry().center());
             QCOMPARE(cornerOf(s.Label2(i)), cornerOf(s.Label1(slot)));
         }
