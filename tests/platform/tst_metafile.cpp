@@ -32,32 +32,21 @@ private Q_SLOTS:
     void brokenFiles_data() {
         QTest::addColumn<QByteArray>("bytes");
         // A bitmap header of 40 bytes: size, width, height, planes, depth, then zeros.
-        auto bitmap = [](int fn, const QByteArray& params, std::initializer_list<int> info,
-                         QByteArray pixels = {}) {
-            return oneRecord(fn, params + words(info) + QByteArray(24, '\0') + pixels);
+        auto bitmap = [](int fn, const QByteArray& params, std::initializer_list<int> info) {
+            return oneRecord(fn, params + words(info) + QByteArray(24, '\0'));
         };
         const QByteArray stretch = words({0x20, 0xCC, 0, 1, 1, 0, 0, 10, 10, 0, 0});
         const QByteArray dibBitBlt = words({0x20, 0xCC, 0, 0, 1, 1, 0, 0});
         QTest::newRow("not a metafile") << QByteArray("GIF89a this is a picture of something else entirely");
         QTest::newRow("bad header type") << WmfWriter().finish().replace(22, 1, "\x07");
-        QTest::newRow("bad header size") << WmfWriter().finish().replace(24, 1, "\x0C");
         QTest::newRow("empty bounding box") << WmfWriter(0, 0).finish();
-        QTest::newRow("no units per inch") << WmfWriter(1000, 1000, 0).finish();
         QTest::newRow("zero-size record") << WmfWriter().head(0, 0x041B).finish();
         QTest::newRow("record size that overflows") << WmfWriter().head(0xFFFFFFFF, 0x0324).finish();
         QTest::newRow("polygon count beyond its record") << oneRecord(0x0324, words({30000, 0, 0, 10, 10}));
-        QTest::newRow("polygon with a negative count") << oneRecord(0x0324, words({-5, 0, 0}));
-        QTest::newRow("poly-polygon counts beyond the points")
-            << oneRecord(0x0538, words({2, 3, 65535, 0, 0, 1, 1, 2, 2}));
         QTest::newRow("rectangle without its corners") << oneRecord(0x041B, words({1, 2}));
-        QTest::newRow("font cut short") << oneRecord(0x02FB, words({-100, 0, 0}));
         QTest::newRow("text longer than its record") << oneRecord(0x0A32, words({10, 10, 32000, 0}) + "abc");
-        QTest::newRow("clipped text without its rectangle") << oneRecord(0x0A32, words({10, 10, 2, 4}));
         QTest::newRow("bitmap larger than its pixels")
             << bitmap(0x0F43, stretch, {40, 0, 0x4000, 0, 0x4000, 0, 1, 32});
-        QTest::newRow("bitmap of absurd width") << bitmap(0x0F43, stretch, {40, 0, 0, 0x7FFF, 1, 0, 1, 24});
-        QTest::newRow("bitmap of a depth that does not exist")
-            << bitmap(0x0940, dibBitBlt, {40, 0, 1, 0, 1, 0, 1, 7}, "xxxx");
         QTest::newRow("palette beyond its record") << bitmap(0x0940, dibBitBlt, {40, 0, 1, 0, 1, 0, 1, 8});
     }
     void brokenFiles() {

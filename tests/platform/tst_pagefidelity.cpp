@@ -100,10 +100,6 @@ private Q_SLOTS:
         const QImage ours = render([&](QPainter& p) { picture.draw(p, page); }, background);
         const QImage theirs = render([&](QPainter& p) { svg.render(&p, page); }, background);
         const Difference d = compare(ours, theirs);
-        if (d.mean >= MeanTolerance || d.bigBlocks >= BlockTolerance) {
-            ours.save(QDir::tempPath() + "/fidelity-ours-" + scheme + '-' + name + ".png");
-            theirs.save(QDir::tempPath() + "/fidelity-svg-" + scheme + '-' + name + ".png");
-        }
         QVERIFY2(d.mean < MeanTolerance, qPrintable(QString::number(d.mean)));
         QVERIFY2(d.bigBlocks < BlockTolerance, qPrintable(QString::number(d.bigBlocks)));
     }

@@ -1,5 +1,7 @@
-// The printer: real pages through QPrinter into PDF files, read back with pdftotext. Where printed
-// text lands is pinned by the printout tests; a failed job and the next one by the viewers'.
+// The printer: real pages through QPrinter into PDF files. Where printed text lands is pinned by
+// the printout tests; a failed job and the next one by the viewers'. That the text comes out as
+// text is read back with pdftotext from the real program's PDF folder by check-xvfb-keyboard.sh,
+// and from a CUPS queue by check-cups-print.sh.
 #include "platform/files.h"
 #include "platform/fonts.h"
 #include "platform/qtprinter.h"
@@ -7,19 +9,10 @@
 
 #include <QDir>
 #include <QPrinterInfo>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-
-QString pdfText(const QString& file) {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
-    if (!p.waitForFinished(30000)) return {};
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
 
 QStringList pdfsIn(const QString& folder) {
     return QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
@@ -31,8 +24,7 @@ class PrinterTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() { registerBundledFonts(); }
-    // One file per page, text kept as text (a page picture's too), measured at the printer's
-    // resolution; an abandoned job leaves no file.
+    // One file per page, text measured at the printer's resolution; an abandoned job leaves no file.
     void pdfJobs() {
         TestEnv env;
         setDataFolder(bundledDataFolder());
@@ -56,14 +48,7 @@ private Q_SLOTS:
         printer.Print("never printed");
         QCOMPARE(pdfsIn(dir.path() + "/out").size(), 3);
         printer.abandon();
-        const QStringList files = pdfsIn(dir.path() + "/out");
-        QCOMPARE(files.size(), 2);
-        if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("pdftotext is not installed");
-        const QString text =
-            pdfText(dir.filePath("out/" + files[0])) + pdfText(dir.filePath("out/" + files[1]));
-        QVERIFY2(text.contains("First page of Tellwyn") &&
-                     text.contains("Teachers' Guide: Welcome to Tellwyn"),
-                 qPrintable(text));
+        QCOMPARE(pdfsIn(dir.path() + "/out").size(), 2);
     }
 
     void printerThatCannotOpenIsAFailure() {

@@ -39,20 +39,17 @@ TestEnv::~TestEnv() {
 
 void TestEnv::copyBundled(const QString& relativePath) {
     const QString from = bundledDataFolder() + '/' + relativePath;
-    const QString to = path(relativePath);
+    QStringList files{from};
     if (QFileInfo(from).isDir()) {
-        QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString src = it.next();
-            const QString dst = to + '/' + QDir(from).relativeFilePath(src);
-            QDir().mkpath(QFileInfo(dst).path());
-            QFile::remove(dst);
-            QFile::copy(src, dst);
-        }
-    } else {
-        QDir().mkpath(QFileInfo(to).path());
-        QFile::remove(to);
-        QFile::copy(from, to);
+        files.clear();
+        for (QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
+            files << it.next();
+    }
+    for (const QString& src : files) {
+        const QString dst = path(relativePath) + src.mid(from.size());
+        QDir().mkpath(QFileInfo(dst).path());
+        QFile::remove(dst);
+        QFile::copy(src, dst);
     }
 }
 

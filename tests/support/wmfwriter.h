@@ -30,6 +30,5 @@ struct WmfWriter {
         head(3 + params.size() / 2, fn).bytes += params;
         return *this;
     }
-    WmfWriter& record(int fn, std::initializer_list<int> ws) { return raw(fn, words(ws)); }
-    QByteArray finish(bool withEnd = true) { return withEnd ? record(0, {}).bytes : bytes; }
+    QByteArray finish() { return raw(0, {}).bytes; } // with the end record
 };
