@@ -26,13 +26,17 @@ QString atLine(int line, const QString& text) {
 }
 
 // What a teacher's editor wrote: UTF-8 when the bytes are valid UTF-8, else the program's own code
-// page. A byte order mark is not text.
+// page. A byte order mark is not text. A file in the code page, as the program writes and exports
+// them, can happen to be valid UTF-8 as well ("ß" before a closing quote is); without a mark, a UTF-8
+// reading whose characters the code page cannot hold is taken as the code page instead, so that a
+// worksheet exported from the program comes back as it went out.
 QStringList linesOf(const QByteArray& bytes) {
     QByteArray b = bytes;
-    if (b.startsWith("\xEF\xBB\xBF")) b.remove(0, 3);
+    const bool marked = b.startsWith("\xEF\xBB\xBF");
+    if (marked) b.remove(0, 3);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(b);
-    if (utf8.hasError()) text = decodeWindows1252(b);
+    if (utf8.hasError() || (!marked && !encodeWindows1252(text))) text = decodeWindows1252(b);
     QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\n|\r")));
     // The end of the last line is not a line of its own.
     if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
@@ -154,6 +158,24 @@ void checkSet(const SourcedSet& s, bool handTyped, QStringList& problems) {
         problems << atLine(lineOfWizardProblem(s, *p), *p + '.');
 }
 
+// A title stands first in the worksheet's file, where a byte order mark in front of it (from a file
+// pasted into another) would be taken for the file's own mark on the way back in, and dropped then.
+// So it is dropped now, with the blanks around it that the reader skips anyway.
+QString withoutLeadingMarks(const QString& title) {
+    static const QString marks[] = {QStringLiteral(" "), QStringLiteral("\u00EF\u00BB\u00BF"),
+                                    QStringLiteral("\uFEFF")};
+    QStringView rest(title);
+    for (bool more = true; more;) {
+        more = false;
+        for (const QString& mark : marks)
+            if (rest.startsWith(mark)) {
+                rest = rest.mid(mark.size());
+                more = true;
+            }
+    }
+    return rest.toString();
+}
+
 int lineNumberOf(const QString& problem) {
     static const QRegularExpression number(QStringLiteral("^Line (\\d+):"));
     const auto m = number.match(problem);
@@ -166,8 +188,9 @@ ImportedWorksheet readWorksheetFile(const QByteArray& bytes, const QString& file
     ImportedWorksheet result;
     const QStringList lines = linesOf(bytes);
     const bool aiken = looksLikeAiken(lines);
-    const SourcedSet s =
+    SourcedSet s =
         aiken ? readAiken(lines, fileBaseName, result.problems) : readLayout(lines, result.problems);
+    s.set.title = withoutLeadingMarks(s.set.title);
     if (result.problems.isEmpty()) checkSet(s, aiken, result.problems);
     std::stable_sort(result.problems.begin(), result.problems.end(),
                      [](const QString& a, const QString& b) { return lineNumberOf(a) < lineNumberOf(b); });
