@@ -1,5 +1,7 @@
 #include "app/commandline.h"
 
+#include "app/displayscale.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -9,7 +11,7 @@ CommandLine parseCommandLine(const QStringList& args) {
         const QString& a = args[i];
         auto value = [&](QString& into) {
             if (i + 1 >= args.size() || args[i + 1].startsWith("--")) {
-                c.error = QStringLiteral("%1 needs a folder").arg(a);
+                c.error = QStringLiteral("%1 needs a value").arg(a);
                 return;
             }
             into = args[++i];
@@ -26,11 +28,20 @@ CommandLine parseCommandLine(const QStringList& args) {
             value(c.printToPdfDir);
         else if (a.startsWith("--print-to-pdf="))
             c.printToPdfDir = a.mid(15);
+        else if (a == "--scale")
+            value(c.scale);
+        else if (a.startsWith("--scale="))
+            c.scale = a.mid(8);
         else if (a == "--quit-after-first-paint")
             c.quitAfterFirstPaint = true;
         else if (a.startsWith('-') && a != "-")
             c.error = QStringLiteral("unknown option %1").arg(a);
         // Anything else (Qt's own -platform and the like) is left to Qt.
+        bool scaleOk = true;
+        if (c.error.isEmpty() && !c.scale.isEmpty())
+            parseDisplayScale(c.scale, &scaleOk);
+        if (!scaleOk)
+            c.error = QStringLiteral("--scale takes auto or a size from 1 to 4 in steps of 0.25, not %1").arg(c.scale);
         if (!c.error.isEmpty())
             break;
     }
@@ -47,6 +58,10 @@ QString usageText() {
         "                        teachers' worksheets in DIR/multiple\n"
         "  --print-to-pdf DIR    write each printed page as a PDF file into DIR instead of\n"
         "                        sending it to the default printer\n"
+        "  --scale auto|N        draw the screens N times their designed 800 x 600 size\n"
+        "                        (1, 1.25, 1.5 ... 4); auto, the default, picks the largest\n"
+        "                        size that fits the display. Without this option the size\n"
+        "                        chosen on the main menu (\"Screen size\") is used.\n"
         "  --version             print the version and leave\n"
         "  --help                print this text and leave\n");
 }

@@ -10,6 +10,7 @@ struct CommandLine {
     bool version = false;
     QString dataDir;       // empty: find the bundled data folder
     QString printToPdfDir; // empty: print on the system's default printer
+    QString scale;         // --scale: "auto" or a factor; empty: the remembered choice
     bool quitAfterFirstPaint = false; // start-up benchmark: leave once the title screen is painted
     QString error;         // set when the arguments could not be understood
 };

@@ -1,4 +1,5 @@
 #include "app/commandline.h"
+#include "app/displayscale.h"
 #include "app/module1.h"
 #include "app/printersetup.h"
 #include "app/titlescreen.h"
@@ -63,7 +64,11 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tellwyn"));
     QApplication::setApplicationVersion(QStringLiteral(TELLWYN_VERSION));
+    QApplication::setOrganizationName(QStringLiteral("Tellwyn"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // Before the first window: every screen, message box and the backdrop is drawn at this size.
+    applyDisplayScale(resolveDisplayScale(cmd.scale.isEmpty() ? rememberedDisplayScale()
+                                                              : parseDisplayScale(cmd.scale)));
     // Screens come and go; the program ends by its own Exit, or when no screen is left.
     QApplication::setQuitOnLastWindowClosed(false);
 
