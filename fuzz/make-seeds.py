@@ -37,7 +37,20 @@ def dib(width, height, bits, pixels, palette=b""):
     return struct.pack("<IiiHHIIiiII", 40, width, height, 1, bits, 0, 0, 0, 0, 0, 0) + palette + pixels
 
 
+def page(*records):
+    """A page-sized picture (the size the viewers show), as the page pictures are."""
+    return placeable(10485, 11955, 1440) + header() + b"".join(records) + rec(0)
+
+
 FONT = words(-120, 0, 0, 0, 700, 0x0101, 0, 0) + b"Liberation Sans\0"
+
+
+def font_text(height, width=0, escapement=0):
+    """A font selected and one line of text in it."""
+    font = words(height, width, escapement, escapement, 400, 0, 0, 0) + b"Liberation Sans\0"
+    return rec(0x02FB, font), rec(0x012D, words(0)), rec(0x0521, words(10) + b"Tellwyn ok" + words(1, 0))
+
+
 SEEDS = {
     "shapes.wmf": wmf(
         rec(0x020C, words(1000, 1000)), rec(0x020B, words(0, 0)), rec(0x0103, words(8)),
@@ -79,6 +92,16 @@ SEEDS = {
     "oversized-bitmap.wmf": wmf(rec(0x0F43, words(0x20, 0xCC, 0, 1, 1, 0, 0, 10, 10, 0, 0) +
                                     struct.pack("<IiiHH", 40, 0x4000, 0x4000, 1, 32) + b"\0" * 24)),
     "bad-magic.wmf": b"\xd7\xcd\xc6\x9b" + wmf()[4:],
+    # Text under a mapping that stretches one axis thousands of times more than the other: glyphs
+    # thousands of pixels wide and about one high (on screen, on paper), tall and thin, sheared, or
+    # huge. The first three brought the glyph cache down.
+    "distorted-text.wmf": page(rec(0x0103, words(8)), rec(0x020C, words(3000, 2)), *font_text(-4)),
+    "distorted-text-paper.wmf": wmf(rec(0x0103, words(8)), rec(0x020C, words(3000, 2)), *font_text(-12)),
+    "distorted-text-wide-font.wmf": page(*font_text(1, width=32767)),
+    "distorted-text-tall.wmf": page(rec(0x0103, words(8)), rec(0x020C, words(2, 3000)), *font_text(-4)),
+    "distorted-text-sheared.wmf": page(rec(0x0103, words(8)), rec(0x020C, words(3000, 2)),
+                                       *font_text(-4, escapement=450)),
+    "distorted-text-huge.wmf": page(rec(0x020C, words(1, 1)), *font_text(-120)),
     "no-placeable.wmf": header() + rec(0x020B, words(0, 0)) + rec(0x020C, words(200, 100)) +
                         rec(0x041B, words(50, 50, 0, 0)) + rec(0),
 }

@@ -5,13 +5,15 @@ set -euo pipefail
 
 run_packages=(
   build-essential cmake ninja-build ccache
-  qt6-base-dev qt6-base-private-dev libxcb1-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev qt6-qpa-plugins
+  qt6-base-dev qt6-base-private-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev qt6-qpa-plugins pkg-config libxcb1-dev
   fonts-liberation fonts-wine fonts-dejavu-core
 )
 test_packages=(
-  xvfb xauth xdotool imagemagick poppler-utils file sox libwmf-bin
+  xvfb xauth xdotool x11-utils openbox imagemagick poppler-utils file sox libwmf-bin
   cups cups-client cups-bsd printer-driver-cups-pdf
   clang libclang-rt-14-dev python3
+  desktop-file-utils appstream lintian dpkg-dev
+  at-spi2-core python3-pyatspi dbus-x11
 )
 
 wanted=("${run_packages[@]}")

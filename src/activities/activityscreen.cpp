@@ -2,11 +2,13 @@
 
 #include "app/module1.h"
 #include "platform/build.h"
+#include "platform/focus.h"
 #include "sound/playsound.h"
 
 #include <algorithm>
 
-ActivityScreen::ActivityScreen() {
+ActivityScreen::ActivityScreen() : placing(new KeyboardPlacing(*this)) {
+    Keyboard::setScreenKeys(this, [this](QKeyEvent& k, QWidget* focus) { return placing->key(k, focus); });
     // Handlers first: elements added later are wired as they arrive.
     Label2.onMouseMove([this](int i, int b, int s, Twips x, Twips y) { Label2_MouseMove(i, b, s, x, y); });
     Label2.onMouseUp([this](int i, int b, int s, Twips x, Twips y) { Label2_MouseUp(i, b, s, x, y); });
@@ -28,6 +30,7 @@ void ActivityScreen::addSlot(int index, const QString& caption, TwipRect rect, d
                                        .opaque = true,
                                        .border = true,
                                        .align = align}));
+    placing->watchBox(&Label1(index));
 }
 
 void ActivityScreen::addCard(int index, TwipRect rect, double points) {
@@ -38,6 +41,7 @@ void ActivityScreen::addCard(int index, TwipRect rect, double points) {
                                        .opaque = true,
                                        .border = true,
                                        .align = Align::Center}));
+    placing->watchCard(&Label2(index));
 }
 
 void ActivityScreen::addHome(int index) {
@@ -47,6 +51,7 @@ void ActivityScreen::addHome(int index) {
                                        .rect = {0, 0, 495, 495},
                                        .font = tahoma(8.25),
                                        .border = true}));
+    placing->watchBox(&Label4(index));
 }
 
 Label* ActivityScreen::addTitle(const QString& caption, TwipRect rect) {
@@ -57,9 +62,14 @@ Label* ActivityScreen::addTitle(const QString& caption, TwipRect rect) {
                             .align = Align::Center});
 }
 
+void ActivityScreen::setCardCount(int n) {
+    cards_ = n;
+    Module1.ScoreOutOf = n;
+}
+
 int ActivityScreen::cardCount() const {
     const int n = std::min({Label1.count(), Label2.count(), Label4.count()});
-    return std::clamp(Module1.ScoreOutOf, 0, n);
+    return std::clamp(cards_, 0, n);
 }
 
 void ActivityScreen::setupCards() {
@@ -142,8 +152,7 @@ void ActivityScreen::Label3_Click(int Index) {
         break;
     case 2:
         Module1.Score = board().score();
-        // Normally a no-op; after another screen has changed the count, the results still read
-        // a score out of the cards that were counted.
+        // Another activity open beside this one may have set its own count since this one loaded.
         Module1.ScoreOutOf = N;
         showResults();
         break;

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "activities/dragboard.h"
+#include "activities/keyboardplacing.h"
 #include "platform/controlarray.h"
 #include "platform/form.h"
 
 // What the four drag-and-drop screens share: slots, cards, home boxes and the three buttons, and
 // every handler. A screen adds its own content and layout and says where the cards' set-up stands
-// in its load. The card count is read from Module1.ScoreOutOf, which each screen's load sets.
+// in its load. Each screen keeps its own card count, set by its load; another activity open at the
+// same time (through the taskbar) cannot change it through ScoreOutOf.
 class ActivityScreen : public Form {
 public:
     ControlArray<Label> Label1; // slots: where card i belongs
@@ -24,6 +26,8 @@ public:
     // The cards, slots and home boxes as positions, over the current card count.
     DragBoard board() const;
 
+    KeyboardPlacing* placing; // cards placed by keyboard and by tapping
+
 protected:
     ActivityScreen();
 
@@ -37,11 +41,13 @@ protected:
     // under the cards.
     void setupCards();
 
-    // The card count the handlers work over; never more than the cards there are, whatever another
-    // screen has left in ScoreOutOf.
+    // Sets this screen's card count, and ScoreOutOf as the load step always has.
+    void setCardCount(int n);
+    // The card count the handlers work over; never more than the cards there are.
     int cardCount() const;
 
 private:
+    int cards_ = 0;
     // The results screen takes everything it needs from Module1.Score and Module1.ScoreOutOf.
     void showResults();
 };

@@ -8,6 +8,7 @@
 
 MoonLabelling::MoonLabelling() {
     setObjectName(QStringLiteral("moonlab"));
+    setAccessibleName(QStringLiteral("Labelling Activity: The Moon Landings"));
     const struct {
         const char* text;
         TwipRect slot;
@@ -49,7 +50,7 @@ MoonLabelling::MoonLabelling() {
 void MoonLabelling::Form_Load() {
     SetupScreen(*this);
     setBackColor(Colours::ScreenBlue);
-    Module1.ScoreOutOf = 4;
+    setCardCount(4);
     // A picture that cannot be read stays empty; the activity does not need it to work.
     Image1(0).setPicture(LoadPicture("Images\\saturnv2.jpg"));
     Image1(1).setPicture(LoadPicture("Images\\service.jpg"));
@@ -62,6 +63,7 @@ void MoonLabelling::Form_Load() {
 
 CaesarLabelling::CaesarLabelling() {
     setObjectName(QStringLiteral("caesar2lab"));
+    setAccessibleName(QStringLiteral("Labelling Activity: Julius Caesar"));
     const struct {
         const char* text;
         TwipRect slot;
@@ -118,7 +120,7 @@ CaesarLabelling::CaesarLabelling() {
                               .caption = "Drag the labels into the correct boxes.",
                               .rect = {120, 7920, 2625, 585},
                               .font = tahoma(11.25, true),
-                              .fore = RGB(128, 255, 255),
+                              .fore = Colours::PaleCyan,
                               .align = Align::Center});
     Label11 = makeLabel(
         this, {.name = "Label11",
@@ -142,7 +144,7 @@ CaesarLabelling::CaesarLabelling() {
 
 void CaesarLabelling::Form_Load() {
     SetupScreen(*this);
-    Module1.ScoreOutOf = 6;
+    setCardCount(6);
     setupCards();
     // The code table: each letter 60 twips to the right of the one before, every capital three
     // letters on from the small letter above it.

@@ -37,14 +37,14 @@ OrderingScreen::OrderingScreen(const Design& d) : events_(static_cast<int>(d.eve
                               .caption = "Put these events in the correct order along the timeline. ",
                               .rect = {720, 1320, 4800, 3465},
                               .font = timesNewRoman(36),
-                              .fore = RGB(0, 255, 0),
+                              .fore = Colours::Green,
                               .align = Align::Center});
     Label6 = addTitle("Label6", {120, 120, 4425, 705});
 }
 
 void OrderingScreen::Form_Load() {
     SetupScreen(*this);
-    Module1.ScoreOutOf = events_;
+    setCardCount(events_);
     setupCards();
 }
 
@@ -73,6 +73,7 @@ MoonOrdering::MoonOrdering()
                       .lineTop = 360,
                       .lineBottom = 5160}) {
     setObjectName(QStringLiteral("moonord"));
+    setAccessibleName(QStringLiteral("Ordering Activity: The Moon Landings"));
     stackFrontToBack({&Label2(4), &Label2(3), &Label2(2), &Label2(1), &Label2(0),
                       Line2[4], Line2[3], Line2[2], Line2[1], Line2[0],
                       &Label5(4), &Label5(3), &Label5(2), &Label5(1), &Label5(0), Line1,
@@ -106,6 +107,7 @@ CaesarOrdering::CaesarOrdering()
                       .lineTop = 120,
                       .lineBottom = 5640}) {
     setObjectName(QStringLiteral("caesarord"));
+    setAccessibleName(QStringLiteral("Ordering Activity: Julius Caesar"));
     stackFrontToBack({&Label2(5), &Label2(4), &Label2(3), &Label2(2), &Label2(1), &Label2(0),
                       &Label1(5), &Label4(5), &Label5(5),
                       Line2[5], Line2[4], Line2[3], Line2[2], Line2[1], Line2[0],

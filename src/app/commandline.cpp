@@ -5,6 +5,25 @@
 #include <QDir>
 #include <QFileInfo>
 
+namespace {
+
+// Qt's own options, with one or two dashes, the valued ones also as -option=value. Qt takes
+// them out of the arguments itself when the application starts.
+bool isQtOption(const QString& arg, bool& takesValue) {
+    static const QStringList valued = {
+        "platform",    "platformpluginpath", "platformtheme", "plugin",  "qwindowgeometry",
+        "qwindowicon", "qwindowtitle",       "session",       "display", "geometry",
+        "style",       "stylesheet",         "name",          "title",   "qmljsdebugger"};
+    static const QStringList flags = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+    QString name = arg.mid(arg.startsWith("--") ? 2 : 1);
+    const bool inlineValue = name.contains('=');
+    name = name.section('=', 0, 0);
+    takesValue = valued.contains(name) && !inlineValue;
+    return valued.contains(name) || (flags.contains(name) && !inlineValue);
+}
+
+} // namespace
+
 CommandLine parseCommandLine(const QStringList& args) {
     CommandLine c;
     for (qsizetype i = 1; i < args.size(); ++i) {
@@ -24,6 +43,10 @@ CommandLine parseCommandLine(const QStringList& args) {
             value(c.dataDir);
         else if (a.startsWith("--data-dir="))
             c.dataDir = a.mid(11);
+        else if (a == "--worksheets-dir")
+            value(c.worksheetsDir);
+        else if (a.startsWith("--worksheets-dir="))
+            c.worksheetsDir = a.mid(17);
         else if (a == "--print-to-pdf")
             value(c.printToPdfDir);
         else if (a.startsWith("--print-to-pdf="))
@@ -32,19 +55,24 @@ CommandLine parseCommandLine(const QStringList& args) {
             value(c.scale);
         else if (a.startsWith("--scale="))
             c.scale = a.mid(8);
-        else if (a == "--quit-after-first-paint")
+        else if (a == "--import") {
+            while (i + 1 < args.size() && !args[i + 1].startsWith("--"))
+                c.importFiles << args[++i];
+            if (c.importFiles.isEmpty()) c.error = QStringLiteral("--import needs a file");
+        } else if (a == "--quit-after-first-paint")
             c.quitAfterFirstPaint = true;
-        else if (a.startsWith('-') && a != "-")
+        else if (bool valued = false; isQtOption(a, valued)) {
+            c.qtStyle = c.qtStyle || a.section('=', 0, 0).endsWith("style");
+            i += valued ? 1 : 0;
+        } else if (a.startsWith('-') && a != "-")
             c.error = QStringLiteral("unknown option %1").arg(a);
-        // Anything else (Qt's own -platform and the like) is left to Qt.
-        bool scaleOk = true;
-        if (c.error.isEmpty() && !c.scale.isEmpty())
-            parseDisplayScale(c.scale, &scaleOk);
-        if (!scaleOk)
-            c.error = QStringLiteral("--scale takes auto or a size from 1 to 4 in steps of 0.25, not %1").arg(c.scale);
-        if (!c.error.isEmpty())
-            break;
+        if (!c.error.isEmpty()) break;
     }
+    bool scaleOk = true;
+    if (c.error.isEmpty() && !c.scale.isEmpty()) parseDisplayScale(c.scale, &scaleOk);
+    if (!scaleOk)
+        c.error =
+            QStringLiteral("--scale takes auto or a size from 1 to 4 in steps of 0.25, not %1").arg(c.scale);
     return c;
 }
 
@@ -56,14 +84,22 @@ QString usageText() {
         "Options:\n"
         "  --data-dir DIR        read pictures, sounds and question sets from DIR, and keep\n"
         "                        teachers' worksheets in DIR/multiple\n"
+        "  --worksheets-dir DIR  keep teachers' worksheets in DIR (a shared network folder,\n"
+        "                        say), now and on later starts\n"
         "  --print-to-pdf DIR    write each printed page as a PDF file into DIR instead of\n"
         "                        sending it to the default printer\n"
+        "  --import FILE...      import worksheet files into the worksheet folder, print each\n"
+        "                        imported title and leave, without opening a window\n"
         "  --scale auto|N        draw the screens N times their designed 800 x 600 size\n"
         "                        (1, 1.25, 1.5 ... 4); auto, the default, picks the largest\n"
         "                        size that fits the display. Without this option the size\n"
         "                        chosen on the main menu (\"Screen size\") is used.\n"
         "  --version             print the version and leave\n"
         "  --help                print this text and leave\n");
+}
+
+QString installedDataFolder(const QString& executableDir) {
+    return QDir(executableDir + QStringLiteral("/" TELLWYN_DATA_FROM_BIN)).absolutePath();
 }
 
 std::optional<QString> findDataFolder(const QString& requested, const QString& executableDir) {
@@ -73,9 +109,9 @@ std::optional<QString> findDataFolder(const QString& requested, const QString& e
         return QFileInfo(dir).isDir() ? std::optional(dir) : std::nullopt;
     }
     for (const QString& candidate :
-         {executableDir + "/data", executableDir + "/../data", QStringLiteral(TELLWYN_SOURCE_DATA_DIR)}) {
-        if (looksRight(candidate))
-            return QDir(candidate).absolutePath();
+         {executableDir + "/data", executableDir + "/../data", installedDataFolder(executableDir),
+          QStringLiteral(TELLWYN_SOURCE_DATA_DIR)}) {
+        if (looksRight(candidate)) return QDir(candidate).absolutePath();
     }
     return std::nullopt;
 }

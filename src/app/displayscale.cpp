@@ -1,63 +1,31 @@
 #include "app/displayscale.h"
 
+#include "platform/windowrules.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
-#include <QWindow>
 #include <cmath>
 
 // Qt scales a whole program by one factor when QT_SCALE_FACTOR is set before start-up; this is the
 // same factor set from inside, once the program knows its display.
 #include <QtGui/private/qhighdpiscaling_p.h>
 
-#if __has_include(<xcb/xcb.h>)
-#include <xcb/xcb.h>
-#define TELLWYN_HAVE_XCB 1
-#endif
-
 namespace {
 
 constexpr double DesignWidth = 800;
 constexpr double DesignHeight = 600;
-const char* const SettingKey = "display/scale";
+const QString SettingKey = QStringLiteral("display/scale");
 
 // Room for a window manager's title bar and borders, which it draws unscaled outside our windows.
 // Measured under xfwm4 and openbox on Debian 12 (about 30 px of title and borders of 1-4 px).
 constexpr QSizeF TypicalFrame{12, 36};
 
-#ifdef TELLWYN_HAVE_XCB
-// True when a window manager that follows the EWMH conventions runs on the X display.
-bool x11WindowManagerRuns() {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
-    if (!c)
-        return false;
-    const char name[] = "_NET_SUPPORTING_WM_CHECK";
-    xcb_intern_atom_reply_t* atom =
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, sizeof name - 1, name), nullptr);
-    if (!atom)
-        return false;
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-    xcb_get_property_reply_t* prop = xcb_get_property_reply(
-        c, xcb_get_property(c, 0, root, atom->atom, XCB_ATOM_WINDOW, 0, 1), nullptr);
-    const bool runs = prop && xcb_get_property_value_length(prop) > 0;
-    free(prop);
-    free(atom);
-    return runs;
+QSettings userSettings() {
+    return QSettings(QStringLiteral("Tellwyn"), QStringLiteral("Tellwyn"));
 }
-#endif
 
-// The frame a window manager will add around our screens, before any window exists to measure.
-QSizeF expectedFrame() {
-    const QString platform = QGuiApplication::platformName();
-    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
-        return {};
-#ifdef TELLWYN_HAVE_XCB
-    if (platform == QLatin1String("xcb"))
-        return x11WindowManagerRuns() ? TypicalFrame : QSizeF();
-#endif
-    return TypicalFrame;
-}
+double appliedScale = 1.0;
 
 } // namespace
 
@@ -69,18 +37,14 @@ double fittingDisplayScale(const QSizeF& available, const QSizeF& frame) {
 }
 
 std::optional<double> parseDisplayScale(const QString& text, bool* ok) {
-    if (ok)
-        *ok = true;
+    if (ok) *ok = true;
     const QString t = text.trimmed();
-    if (t.isEmpty() || t.compare(QLatin1String("auto"), Qt::CaseInsensitive) == 0)
-        return std::nullopt;
+    if (t.isEmpty() || t.compare(QLatin1String("auto"), Qt::CaseInsensitive) == 0) return std::nullopt;
     bool number = false;
     const double v = t.toDouble(&number);
     const double steps = v / DisplayScaleStep;
-    if (number && v >= MinDisplayScale && v <= MaxDisplayScale && steps == std::round(steps))
-        return v;
-    if (ok)
-        *ok = false;
+    if (number && v >= MinDisplayScale && v <= MaxDisplayScale && steps == std::round(steps)) return v;
+    if (ok) *ok = false;
     return std::nullopt;
 }
 
@@ -89,48 +53,45 @@ QString displayScaleText(std::optional<double> scale) {
 }
 
 std::optional<double> rememberedDisplayScale() {
-    return parseDisplayScale(QSettings().value(SettingKey).toString());
+    return parseDisplayScale(userSettings().value(SettingKey).toString());
 }
 
 void rememberDisplayScale(std::optional<double> scale) {
-    QSettings settings;
-    settings.setValue(SettingKey, displayScaleText(scale));
+    userSettings().setValue(SettingKey, displayScaleText(scale));
 }
 
 double resolveDisplayScale(std::optional<double> choice) {
-    if (choice)
-        return *choice;
+    if (choice) return *choice;
+    // The display and its window manager stay for the program's life; the menu asks again.
+    static std::optional<double> fitting;
+    if (fitting) return *fitting;
     const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return MinDisplayScale;
+    if (!screen) return MinDisplayScale;
     // Sizes in device-independent pixels of the desktop: a desktop that already doubles its pixels
     // (device pixel ratio 2) reports half its size, so nothing is scaled twice. Our own factor, if
     // already applied, is taken back out; the frame is drawn in device pixels.
     const double ours = currentDisplayScale();
     const double desktop = QHighDpiScaling::factor(screen) / ours;
-    return fittingDisplayScale(QSizeF(screen->availableGeometry().size()) * ours, expectedFrame() / desktop);
-}
-
-namespace {
-double appliedScale = 1.0;
+    const QSizeF frame = WindowRules::windowManagerFrames() ? TypicalFrame / desktop : QSizeF();
+    fitting = fittingDisplayScale(QSizeF(screen->availableGeometry().size()) * ours, frame);
+    return *fitting;
 }
 
 void applyDisplayScale(double scale) {
     // Someone who sets Qt's own factor by hand keeps it.
-    if (scale == appliedScale || qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
-        return;
+    if (scale == appliedScale || qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) return;
     appliedScale = scale;
     QHighDpiScaling::setGlobalFactor(scale);
 }
 
-double currentDisplayScale() { return appliedScale; }
+double currentDisplayScale() {
+    return appliedScale;
+}
 
 std::optional<double> nextDisplayScaleChoice(std::optional<double> choice, double largestFitting) {
-    if (!choice)
-        return MinDisplayScale;
+    if (!choice) return MinDisplayScale;
     const double next = *choice + DisplayScaleStep;
-    if (next > std::max(largestFitting, MinDisplayScale))
-        return std::nullopt;
+    if (next > std::max(largestFitting, MinDisplayScale)) return std::nullopt;
     return next;
 }
 
@@ -138,7 +99,6 @@ QString displayScaleCaption(std::optional<double> choice, double running, double
     const double wanted = choice.value_or(fitting);
     QString caption = choice ? QStringLiteral("Screen size: %1x").arg(*choice)
                              : QStringLiteral("Screen size: automatic (%1x)").arg(fitting);
-    if (wanted != running)
-        caption += QStringLiteral(", from next start");
+    if (wanted != running) caption += QStringLiteral(", from next start");
     return caption;
 }

@@ -1,9 +1,10 @@
 #include "app/commandline.h"
 #include "app/displayscale.h"
+#include "app/importcommand.h"
 #include "app/module1.h"
 #include "app/printersetup.h"
 #include "app/titlescreen.h"
-#include "platform/files.h"
+#include "app/worksheetfolder.h"
 #include "platform/fonts.h"
 #include "platform/realservices.h"
 
@@ -26,8 +27,7 @@ public:
     bool eventFilter(QObject* watched, QEvent* e) override {
         if (e->type() == QEvent::Paint && step_) {
             auto* w = qobject_cast<QWidget*>(watched);
-            if (w && w->window() == screen_)
-                QTimer::singleShot(0, qApp, std::exchange(step_, nullptr));
+            if (w && w->window() == screen_) QTimer::singleShot(0, qApp, std::exchange(step_, nullptr));
         }
         return QObject::eventFilter(watched, e);
     }
@@ -60,33 +60,31 @@ int main(int argc, char** argv) {
         std::printf("Tellwyn %s\n", TELLWYN_VERSION);
         return 0;
     }
+    if (!cmd.importFiles.isEmpty()) return runImportCommand(cmd, argc, argv);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tellwyn"));
     QApplication::setApplicationVersion(QStringLiteral(TELLWYN_VERSION));
-    QApplication::setOrganizationName(QStringLiteral("Tellwyn"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QGuiApplication::setDesktopFileName(QStringLiteral(TELLWYN_APP_ID));
+    if (!cmd.qtStyle) QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // Before the first window: every screen, message box and the backdrop is drawn at this size.
-    applyDisplayScale(resolveDisplayScale(cmd.scale.isEmpty() ? rememberedDisplayScale()
-                                                              : parseDisplayScale(cmd.scale)));
+    applyDisplayScale(
+        resolveDisplayScale(cmd.scale.isEmpty() ? rememberedDisplayScale() : parseDisplayScale(cmd.scale)));
     // Screens come and go; the program ends by its own Exit, or when no screen is left.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    const auto data = findDataFolder(cmd.dataDir, QCoreApplication::applicationDirPath());
-    if (!data) {
-        std::fprintf(stderr, "tellwyn: no data folder found%s%s\n", cmd.dataDir.isEmpty() ? "" : " at ",
-                     qPrintable(cmd.dataDir));
+    if (const QString problem = setUpFolders(cmd, QCoreApplication::applicationDirPath());
+        !problem.isEmpty()) {
+        std::fprintf(stderr, "tellwyn: %s\n", qPrintable(problem));
         return 1;
     }
-    setDataFolder(*data);
     installRealServices();
     installPrinter(cmd.printToPdfDir);
 
     Form::afterUnload = [] {
         // Only the backdrop left: nothing for anyone to click, so the program ends.
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* f = dynamic_cast<Form*>(w); f && !f->isUnloaded() && f->isVisible() &&
-                                                   f->objectName() != QLatin1String("Grey"))
+            if (auto* f = dynamic_cast<Form*>(w); f && !f->isUnloaded() && f->isVisible() && !f->isBackdrop())
                 return;
         QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
     };
@@ -95,8 +93,10 @@ int main(int argc, char** argv) {
     AfterFirstPaint afterPaint(&*Module1.Titlefrm, [quit = cmd.quitAfterFirstPaint] {
         if (quit)
             QCoreApplication::exit(0);
-        else
+        else {
             registerBundledFonts();
+            installProgramIcon();
+        }
     });
     app.installEventFilter(&afterPaint);
     Module1.Titlefrm->Show();

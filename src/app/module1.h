@@ -1,10 +1,7 @@
 #pragma once
 
+#include "app/sharedstate.h"
 #include "platform/screenref.h"
-
-#include <QString>
-#include <array>
-#include <optional>
 
 // The screens, each defined in its own folder; a reference needs the full class only where used.
 class MainMenu;
@@ -24,28 +21,9 @@ class CaesarOrdering;
 class MoonLabelling;
 class CaesarLabelling;
 
-// The program's shared state: plain globals of the process, empty at start, never saved.
-// A value that may still be empty is an optional; an empty one equals no number.
-struct Module1State {
-    std::optional<int> SoundOn;               // 1 sounds on, 0 off; empty until the menu loads
-    int WorksheetCount = 0;                   // titles listed in the worksheet index
-    std::array<QString, 1001> WorksheetTitles; // entries 1..WorksheetCount used
-    QString SelectedWorksheet;                // the title the catalogue is about to delete
-    int CataloguePage = 0;                    // zero-based page of the catalogue
-    QString SetTitle;                         // title of the loaded question set
-    std::array<QString, 11> QuestionText;     // entries 1..10
-    std::array<QString, 11> AnswerA, AnswerB, AnswerC, AnswerD;
-    std::array<QString, 11> CorrectAnswer;    // "1".."4"
-    int QuestionNumber = 0;                   // question on show, 11 after the last
-    std::array<int, 11> QuestionMarks{};      // 1 answered right, else 0
-    int Score = 0;
-    int ScoreOutOf = 0;                       // also an open activity's card count
-    QString QuizHeading;
-    int PageNumber = 0;
-    int PageCount = 0;
-    QString PageBase;
-    std::optional<int> LogoFrame;             // 0..19, shared across openings
-
+// The program's shared state: the plain variables, and beside them one global reference per
+// screen.
+struct Module1State : SharedState {
     ScreenRef<MainMenu> intro0;
     ScreenRef<TitleScreen> Titlefrm;
     ScreenRef<GreyForm> Grey;

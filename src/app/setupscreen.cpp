@@ -15,7 +15,7 @@ void SetupScreen(Form& screen) {
     screen.setCaption(QStringLiteral("Tellwyn"));
     // Looked up by name: only some screens have one.
     if (auto* picture = screen.findChild<PictureBox*>(QStringLiteral("Picture1")))
-        picture->setBackColor(RGB(49, 135, 214));
+        picture->setBackColor(Colours::LogoBlue);
     screen.setOuterSize(12000, 9000);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     if (const auto& display = services().display) {

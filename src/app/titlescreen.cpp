@@ -11,8 +11,8 @@
 #include <stdexcept>
 
 namespace {
-const QColor TitleBlue = RGB(0, 0, 255);
-const QColor FaceGrey = RGB(192, 192, 192);
+const QColor TitleBlue = Colours::Blue;
+const QColor FaceGrey = Colours::Silver;
 } // namespace
 
 TitleScreen::TitleScreen() {
@@ -51,21 +51,22 @@ TitleScreen::TitleScreen() {
                                 .caption = "\u00A9 2026 Lumenda Learning. All rights reserved.",
                                 .rect = {0, 6420, 5415, 255},
                                 .font = arial(8.25),
-                                .fore = RGB(0, 128, 0),
+                                .fore = Colours::DarkGreen,
                                 .align = Align::Center});
 
     // Labels take no focus; of the design's tab order only the buttons and the picture remain.
     Picture1->setFocusPolicy(Qt::TabFocus);
     setTabOrder(Command1, Command2);
     setTabOrder(Command2, Picture1);
+    // The screen opens ready for Return: "OK" (or "Cancel") has the focus.
+    Command1->setFocus();
     Command1->Click = [this] { Command1_Click(); };
     Command2->Click = [this] { Command2_Click(); };
 }
 
 void TitleScreen::centreOnDisplay() {
     const auto& display = services().display;
-    if (!display)
-        throw std::runtime_error("no display");
+    if (!display) throw std::runtime_error("no display");
     const QSizeF d = display->sizeTwips();
     setTop(static_cast<Twips>(d.height() / 2 - Height() / 2));
     setLeft(static_cast<Twips>(d.width() / 2 - Width() / 2));
@@ -74,6 +75,7 @@ void TitleScreen::centreOnDisplay() {
 void TitleScreen::Form_Load() {
     try {
         centreOnDisplay();
+        centred_ = true;
         Module1.Grey->Show();
         Picture1->setPicture(LoadPicture("images\\lunarmodulesm.jpg"));
     } catch (...) {
@@ -81,6 +83,11 @@ void TitleScreen::Form_Load() {
         SetupScreen(*this);
         Picture1->setPicture(LoadPicture("images\\lunarmodulesm.jpg"));
     }
+}
+
+void TitleScreen::frameArrived() {
+    // Centred by its client area until now; the window manager's frame belongs to its height.
+    if (centred_) centreOnDisplay();
 }
 
 void TitleScreen::Command1_Click() {
@@ -91,6 +98,5 @@ void TitleScreen::Command1_Click() {
 
 void TitleScreen::Command2_Click() {
     PlayClick();
-    if (const auto& end = services().programEnd)
-        end->end(0);
+    if (const auto& end = services().programEnd) end->end(0);
 }

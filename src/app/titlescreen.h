@@ -22,6 +22,10 @@ public:
     void Command1_Click();
     void Command2_Click();
 
+protected:
+    void frameArrived() override;
+
 private:
     void centreOnDisplay();
+    bool centred_ = false;
 };

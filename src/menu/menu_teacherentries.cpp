@@ -14,7 +14,7 @@ void MainMenu::openAcknowledgments() {
     viewer.Image1->setPicture(LoadPicture("wmf\\acknowledgments.wmf"));
     viewer.Picture2->setPicture(LoadPicture("logo\\lumenda2.bmp"));
     viewer.Image2->setPicture(LoadPicture("wmf2\\acknowledgments.wmf"));
-    viewer.setBackColor(RGB(49, 130, 212));
+    viewer.setBackColor(Colours::CreditsBlue);
     viewer.Timer1->setEnabled(true);
     viewer.Show();
 }
@@ -22,8 +22,7 @@ void MainMenu::openAcknowledgments() {
 void MainMenu::openTeachersGuide() {
     Module1.guide.Unload();
     GuideViewer& viewer = *Module1.guide;
-    viewer.Image1->setPicture(LoadPicture("wmf\\guide1.wmf"));
-    viewer.Image2->setPicture(LoadPicture("wmf2\\guide1.wmf"));
+    viewer.showPictures("wmf\\guide1.wmf", "wmf2\\guide1.wmf");
     Module1.PageNumber = 1;
     viewer.Show();
 }

@@ -1,5 +1,7 @@
 #include "platform/controls.h"
 
+#include "platform/focus.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -41,6 +43,8 @@ void setPaletteColour(QWidget* w, QPalette::ColorRole role, const QColor& c) {
 
 // ---- ControlGeometry --------------------------------------------------------------------------
 
+ControlGeometry::ControlGeometry(QWidget* self) : self_(self) { Keyboard::install(); }
+
 void ControlGeometry::deliver(const MouseHandler& h, QMouseEvent* e, bool release) {
     if (!h)
         return;
@@ -54,9 +58,12 @@ void ControlGeometry::handleMouse(QMouseEvent* e) {
     e->accept();
     switch (e->type()) {
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
         pressed_ = true;
         deliver(MouseDown, e, true);
+        break;
+    case QEvent::MouseButtonDblClick:
+        // The second press of a double-click: the first already clicked, and pupils double-click
+        // buttons. Its release still puts down whatever is being dragged.
         break;
     case QEvent::MouseMove:
         deliver(MouseMove, e, false);
@@ -162,6 +169,11 @@ template <class Button> void ToggleControl<Button>::mouseReleaseEvent(QMouseEven
     e->accept();
 }
 
+template <class Button> void ToggleControl<Button>::mouseDoubleClickEvent(QMouseEvent* e) {
+    // Taken as a press, Qt's default, it would toggle the box a second time.
+    e->accept();
+}
+
 template class ToggleControl<QRadioButton>;
 template class ToggleControl<QCheckBox>;
 
@@ -217,6 +229,18 @@ CommandButton::CommandButton(QWidget* parent) : QPushButton(parent), ControlGeom
 }
 
 void CommandButton::setBackColor(const QColor& c) { setPaletteColour(this, QPalette::Button, c); }
+
+void CommandButton::mouseDoubleClickEvent(QMouseEvent* e) { e->accept(); }
+
+void CommandButton::keyPressEvent(QKeyEvent* e) {
+    // Space presses a focused button already; Return and Enter do too, as on the old platform.
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        e->accept();
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(e);
+}
 
 void CommandButton::mouseMoveEvent(QMouseEvent* e) {
     QPushButton::mouseMoveEvent(e);

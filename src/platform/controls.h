@@ -27,7 +27,8 @@ enum class Align { Left, Right, Center };
 // Twip geometry shared by every control that is a widget.
 class ControlGeometry {
 public:
-    explicit ControlGeometry(QWidget* self) : self_(self) {}
+    // Every control brings the program's keyboard and assistive technology handling with it.
+    explicit ControlGeometry(QWidget* self);
     virtual ~ControlGeometry() = default;
 
     Twips Left() const { return r_.left; }
@@ -122,6 +123,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
 };
 
 // Option button: all option buttons with the same parent form one exclusive group. Selecting one
@@ -166,6 +168,9 @@ public:
 
 protected:
     void mouseMoveEvent(QMouseEvent* e) override;
+    // A double-click is one click.
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 };
 
 // Picture box: a background colour and a picture drawn at its own size from the top-left corner,

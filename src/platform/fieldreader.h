@@ -12,12 +12,15 @@ public:
     explicit FieldReader(QString text) : text_(std::move(text)) {}
 
     std::optional<QString> readField();
+    // The rest of the line as one field: as readField, but a comma is part of the text.
+    std::optional<QString> readLine();
     // A field read as a whole number; blanks around it are ignored. Nothing on end of text or when
     // the field is not a number.
     std::optional<long long> readNumber();
     bool atEnd() const { return pos_ >= text_.size(); }
 
 private:
+    std::optional<QString> read(bool commaEnds);
     void skipLineEnd();
 
     QString text_;

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <optional>
 
+#include "platform/windows1252.h"
+
 // The data folder is the program's working folder: every path the screens write is relative to it.
 void setDataFolder(const QString& absolutePath);
 QString dataFolder();
@@ -15,12 +17,11 @@ QString dataFolder();
 // resolves to nothing.
 QString resolveDataPath(const QString& relative);
 
-// Windows-1252, the single-byte code page of every text file the program reads or writes.
-QString decodeWindows1252(const QByteArray& bytes);
-// Returns nothing when the text holds a character the code page cannot hold.
-std::optional<QByteArray> encodeWindows1252(const QString& text);
-// The first character of the text that Windows-1252 cannot hold, if any.
-std::optional<QChar> firstCharNotInWindows1252(const QString& text);
+// Reads a whole file when it is a regular file of at most maxBytes. A named pipe or a device in a
+// data folder would block the open for ever or never end, so nothing but a regular file is opened,
+// and no more than the limit is read. Nothing, with the reason where asked, otherwise.
+std::optional<QByteArray> readRegularFile(const QString& absolutePath, qint64 maxBytes,
+                                          QString* problem = nullptr);
 
 // Writes lines with CR LF ends in Windows-1252, replacing the file atomically: a reader sees the
 // old file or the new one, never half of either. Returns false (and leaves the old file) on any

@@ -14,16 +14,14 @@ QFont screenFont(const QString& family, double points, bool bold) {
 
 void registerBundledFonts() {
     static bool done = false;
-    if (done)
-        return;
+    if (done) return;
     done = true;
-    bool haveTahoma = false;
-    for (const char* path : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"}) {
-        if (QFile::exists(path) && QFontDatabase::addApplicationFont(path) >= 0)
-            haveTahoma = true;
-    }
-    if (!haveTahoma)
-        QFont::insertSubstitutions("Tahoma", {"DejaVu Sans", "Liberation Sans"});
+    // Only the regular face: Wine's bold Tahoma has strokes hardly heavier than the regular one,
+    // so bold captions looked regular. Without a bold file Qt emboldens the regular face, which
+    // reads clearly bold and still fits the captions' boxes.
+    const char* path = "/usr/share/wine/fonts/tahoma.ttf";
+    const bool haveTahoma = QFile::exists(path) && QFontDatabase::addApplicationFont(path) >= 0;
+    if (!haveTahoma) QFont::insertSubstitutions("Tahoma", {"DejaVu Sans", "Liberation Sans"});
     QFont::insertSubstitutions("Times New Roman", {"Liberation Serif", "DejaVu Serif"});
     QFont::insertSubstitutions("Arial", {"Liberation Sans", "DejaVu Sans"});
 }

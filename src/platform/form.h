@@ -2,11 +2,16 @@
 
 #include "platform/controls.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 
 // A screen: a top-level window with its controls. Form_Load runs when its screen reference first
 // creates it; Unload hides it and lets it be destroyed, and the next use creates a fresh one.
+//
+// On a desktop the screens behave as one program: each screen shown is owned by the screen (or
+// the backdrop) beneath it, so it stays above it and minimises with it, and only the bottom
+// window has a taskbar entry. The window manager's close runs the screen's own Exit.
 class Form : public QWidget {
 public:
     explicit Form(QWidget* parent = nullptr);
@@ -28,6 +33,8 @@ public:
     Twips Height() const;
     void setLeft(Twips v);
     void setTop(Twips v);
+    // Fixes the outer size. The window manager's frame is known only once the window is shown;
+    // until then the client area takes the whole size, and it shrinks when the frame arrives.
     void setOuterSize(Twips width, Twips height);
     // Fixes the client area, for screens that keep their own size.
     void setClientSize(Twips width, Twips height);
@@ -36,15 +43,41 @@ public:
     void Show();
     void Unload();
     bool isUnloaded() const { return unloaded_; }
+    bool isBackdrop() const { return backdrop_; }
+    Form* owner() const { return owner_; }
+
+    // The window manager asked to close the screen (title-bar button, Alt+F4). By default the
+    // screen's own "Exit" is pressed, after asking whether typed text may be lost; a screen
+    // without one stays open.
+    virtual void closeRequested();
+
+    // The screen shown last and still on show, the backdrop only when nothing else is.
+    static Form* topScreen();
 
     // Called after any screen unloads; the program uses it to end when no screen is left.
     static inline std::function<void()> afterUnload;
 
 protected:
+    // The one window that lies behind all screens: it keeps below every other window, passes the
+    // focus and a close on to the screen on top, and is the program's entry in the taskbar.
+    void becomeBackdrop();
+    // Runs once when the window manager's frame first becomes known, for a screen that placed
+    // itself by its outer size.
+    virtual void frameArrived() {}
+
+    bool event(QEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
+    void fitFrame();
+    bool pressExit(const QList<QWidget*>& children);
+    void leaveStack();
+
     bool unloaded_ = false;
-    QPoint wanted_;
+    bool backdrop_ = false;
+    bool frameSeen_ = false;
+    QSize outer_;
+    QPointer<Form> owner_;
 };

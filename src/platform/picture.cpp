@@ -4,7 +4,6 @@
 #include "platform/units.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
@@ -41,9 +40,9 @@ std::pair<QString, int> sharpestVariant(const QString& relativePath) {
     if (suffix.compare("wmf", Qt::CaseInsensitive) != 0 && !suffix.isEmpty() && qGuiApp) {
         const QString stem = relativePath.chopped(suffix.size() + 1);
         for (int ratio = std::min(3, qCeil(qGuiApp->devicePixelRatio() - 0.25)); ratio > 1; --ratio) {
-            const QString path = resolveDataPath(QStringLiteral("%1@%2x.%3").arg(stem).arg(ratio).arg(suffix));
-            if (!path.isEmpty() && QFileInfo::exists(path))
-                return {path, ratio};
+            const QString path =
+                resolveDataPath(QStringLiteral("%1@%2x.%3").arg(stem).arg(ratio).arg(suffix));
+            if (!path.isEmpty() && QFileInfo::exists(path)) return {path, ratio};
         }
     }
     return {resolveDataPath(relativePath), 1};
@@ -52,31 +51,25 @@ std::pair<QString, int> sharpestVariant(const QString& relativePath) {
 } // namespace
 
 void Picture::draw(QPainter& painter, const QRectF& target) const {
-    if (d_)
-        d_->draw(painter, target);
+    if (d_) d_->draw(painter, target);
 }
 
 Picture pictureFromImage(const QImage& image) {
-    if (image.isNull())
-        return {};
+    if (image.isNull()) return {};
     return Picture(std::make_shared<RasterPicture>(image));
 }
 
 Picture LoadPicture(const QString& relativePath, QString* error) {
     auto fail = [&](const QString& why) {
-        if (error)
-            *error = why;
+        if (error) *error = why;
         return Picture();
     };
-    if (relativePath.isEmpty())
-        return {};
+    if (relativePath.isEmpty()) return {};
     const auto [path, pixelRatio] = sharpestVariant(relativePath);
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("cannot open %1").arg(relativePath));
-    if (file.size() > MaxPictureFileBytes)
-        return fail(QStringLiteral("%1 is too large").arg(relativePath));
-    const QByteArray bytes = file.readAll();
+    QString why;
+    const auto read = readRegularFile(path, MaxPictureFileBytes, &why);
+    if (!read) return fail(QStringLiteral("cannot read %1: %2").arg(relativePath, why));
+    const QByteArray& bytes = *read;
     if (QFileInfo(path).suffix().compare("wmf", Qt::CaseInsensitive) == 0) {
         auto metafile = loadMetafilePicture(bytes, error);
         return metafile ? Picture(metafile) : Picture();
@@ -89,8 +82,7 @@ Picture LoadPicture(const QString& relativePath, QString* error) {
     if (size.width() > MaxImageSide || size.height() > MaxImageSide)
         return fail(QStringLiteral("%1 is too large").arg(relativePath));
     QImage image = reader.read();
-    if (image.isNull())
-        return fail(QStringLiteral("%1: %2").arg(relativePath, reader.errorString()));
+    if (image.isNull()) return fail(QStringLiteral("%1: %2").arg(relativePath, reader.errorString()));
     image.setDevicePixelRatio(pixelRatio);
     return pictureFromImage(image);
 }

@@ -1,14 +1,16 @@
 #include "platform/realservices.h"
 
+#include "platform/files.h"
 #include "platform/services.h"
 #include "platform/units.h"
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QIcon>
+#include <QLibrary>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
-#include <QLibrary>
 #include <QTimer>
 
 namespace {
@@ -19,17 +21,21 @@ class PluginSoundDevice : public SoundDevice {
 public:
     void play(const QString& absolutePath) override {
         load();
-        if (device_)
-            device_->play(absolutePath);
+        if (device_) device_->play(absolutePath);
     }
     void load() {
-        if (tried_)
-            return;
+        if (tried_) return;
         tried_ = true;
-        QLibrary library(QCoreApplication::applicationDirPath() + QStringLiteral("/tellwyn-sound"));
-        using Factory = SoundDevice* (*)();
-        if (auto create = reinterpret_cast<Factory>(library.resolve("tellwynCreateSoundDevice")))
-            device_.reset(create());
+        // Beside the program in a build folder; in the library folder once installed.
+        const QString bin = QCoreApplication::applicationDirPath();
+        for (const QString& dir : {bin, bin + QStringLiteral("/" TELLWYN_PLUGIN_FROM_BIN)}) {
+            QLibrary library(dir + QStringLiteral("/tellwyn-sound"));
+            using Factory = SoundDevice* (*)();
+            if (auto create = reinterpret_cast<Factory>(library.resolve("tellwynCreateSoundDevice"))) {
+                device_.reset(create());
+                return;
+            }
+        }
         // Without the plugin (or an audio device) the program is silent, as with a missing file.
     }
 
@@ -41,10 +47,10 @@ private:
 class DialogMessageBoxes : public MessageBoxes {
 public:
     MsgResult show(const QString& text, MsgButtons buttons, const QString& title) override {
-        QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton, QApplication::activeWindow());
+        QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton,
+                        QApplication::activeWindow());
         QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-        if (buttons == MsgButtons::OKCancel)
-            box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+        if (buttons == MsgButtons::OKCancel) box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
         box.setDefaultButton(ok);
         box.exec();
         return box.clickedButton() == ok ? MsgResult::OK : MsgResult::Cancel;
@@ -81,4 +87,10 @@ void installRealServices() {
     s.programEnd = std::make_shared<EventLoopEnd>();
     s.display = std::make_shared<ScreenDisplay>();
     s.random->randomize();
+}
+
+void installProgramIcon() {
+    // The publisher's logo marks every window and the program's taskbar entry.
+    const QIcon icon(resolveDataPath(QStringLiteral("logo\\lume0000.gif")));
+    if (!icon.isNull()) QApplication::setWindowIcon(icon);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/colours.h"
+
 #include <QColor>
 #include <QPoint>
 #include <QRect>
@@ -22,12 +24,3 @@ struct TwipRect {
 };
 
 inline QColor RGB(int r, int g, int b) { return QColor(r, g, b); }
-
-// Colours the screens share.
-namespace Colours {
-inline const QColor Yellow{255, 255, 0};
-inline const QColor Black{0, 0, 0};
-inline const QColor White{255, 255, 255};
-inline const QColor Navy{0, 0, 128};
-inline const QColor ScreenBlue{39, 63, 137};
-} // namespace Colours

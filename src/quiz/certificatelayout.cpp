@@ -1,5 +1,6 @@
 #include "quiz/certificatelayout.h"
 
+#include "platform/colours.h"
 #include "platform/numbertext.h"
 #include "platform/printer.h"
 
@@ -7,8 +8,6 @@ const QString CertificateBanner =
     QStringLiteral("   Well Done      Well Done     Well Done     Well Done    ");
 
 namespace {
-
-const QColor Blue(0, 0, 255), Red(255, 0, 0), Navy(0, 0, 128), Black(0, 0, 0);
 
 void style(Printer& printer, const QColor& colour, double points) {
     printer.ForeColor = colour;
@@ -27,10 +26,10 @@ void blankLines(Printer& printer, int count) {
 
 // Four separate lines, in the order top, left, right, bottom.
 void rectangle(Printer& printer, Twips left, Twips top, Twips right, Twips bottom) {
-    printer.Line(left, top, right, top, Black);
-    printer.Line(left, top, left, bottom, Black);
-    printer.Line(right, top, right, bottom, Black);
-    printer.Line(left, bottom, right, bottom, Black);
+    printer.Line(left, top, right, top, Colours::Black);
+    printer.Line(left, top, left, bottom, Colours::Black);
+    printer.Line(right, top, right, bottom, Colours::Black);
+    printer.Line(left, bottom, right, bottom, Colours::Black);
 }
 
 } // namespace
@@ -40,24 +39,24 @@ void printCertificate(Printer& printer, const CertificateInput& in) {
     printer.FontName = QStringLiteral("Times New Roman");
     const QString banners = CertificateBanner + CertificateBanner;
 
-    style(printer, Blue, 25);
+    style(printer, Colours::Blue, 25);
     printer.CurrentX = printer.ScaleWidth() / 8;
     blankLines(printer, 1);
     printer.Print(banners, false);
     blankLines(printer, 1);
     blankLines(printer, 2);
 
-    style(printer, Red, 36);
+    style(printer, Colours::Red, 36);
     centred(printer, in.productName);
     blankLines(printer, 1);
 
-    style(printer, Blue, in.headingWidthOnScreen > printer.ScaleWidth() / 4 ? 28 : 36);
+    style(printer, Colours::Blue, in.headingWidthOnScreen > printer.ScaleWidth() / 4 ? 28 : 36);
     centred(printer, in.heading);
     centred(printer, QString());
     printer.FontSize = 36;
     blankLines(printer, 3);
 
-    style(printer, Navy, 28);
+    style(printer, Colours::Navy, 28);
     centred(printer, QStringLiteral("Excellent Work"));
     blankLines(printer, 1);
     centred(printer, in.name);
@@ -68,9 +67,9 @@ void printCertificate(Printer& printer, const CertificateInput& in) {
     printer.FontSize = 36;
     blankLines(printer, 2);
 
-    style(printer, Blue, 25);
+    style(printer, Colours::Blue, 25);
     blankLines(printer, 1);
-    style(printer, Black, 25);
+    style(printer, Colours::Black, 25);
     printer.Print(banners, false);
 
     printer.DrawWidth = 2;

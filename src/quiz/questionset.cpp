@@ -1,6 +1,6 @@
 #include "quiz/questionset.h"
 
-#include "app/module1.h"
+#include "app/sharedstate.h"
 #include "platform/inputfile.h"
 
 QString escapeCommas(const QString& typed) {
@@ -15,15 +15,13 @@ QString restoreCommas(const QString& stored) {
 
 std::optional<QuestionSet> readQuestionSet(InputFile& in, QString* problem) {
     auto fail = [&](const QString& why) -> std::optional<QuestionSet> {
-        if (problem)
-            *problem = why;
+        if (problem) *problem = why;
         return std::nullopt;
     };
     QuestionSet set;
     auto typed = [&](QString& into) {
         const auto f = in.readField();
-        if (f)
-            into = restoreCommas(*f);
+        if (f) into = restoreCommas(*f);
         return f.has_value();
     };
     if (!typed(set.title) || !in.readField())
@@ -56,29 +54,24 @@ QStringList questionSetLines(const QuestionSet& set) {
 }
 
 void storeInModule1(const QuestionSet& set) {
-    Module1.SetTitle = set.title;
+    Shared.SetTitle = set.title;
     for (int i = 1; i <= 10; ++i) {
         const Question& q = set.questions[i - 1];
-        Module1.QuestionText[i] = q.text;
-        Module1.AnswerA[i] = q.answers[0];
-        Module1.AnswerB[i] = q.answers[1];
-        Module1.AnswerC[i] = q.answers[2];
-        Module1.AnswerD[i] = q.answers[3];
-        Module1.CorrectAnswer[i] = q.correct;
+        Shared.QuestionText[i] = q.text;
+        Shared.AnswerA[i] = q.answers[0];
+        Shared.AnswerB[i] = q.answers[1];
+        Shared.AnswerC[i] = q.answers[2];
+        Shared.AnswerD[i] = q.answers[3];
+        Shared.CorrectAnswer[i] = q.correct;
     }
 }
 
 bool LoadQuestionSet(const QString& relativePath, QString* problem) {
     InputFile in;
-    if (!in.open(relativePath)) {
-        if (problem)
-            *problem = QStringLiteral("the file cannot be opened");
-        return false;
-    }
+    if (!in.open(relativePath, problem)) return false;
     const auto set = readQuestionSet(in, problem);
     in.close();
-    if (!set)
-        return false;
+    if (!set) return false;
     storeInModule1(*set);
     return true;
 }

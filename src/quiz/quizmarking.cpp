@@ -13,9 +13,9 @@ int markAnswer(const QString& correctDigit, int tickedOption) {
     return c != 0 && c == tickedOption ? 1 : 0;
 }
 
-QuizTally tallyMarks(const std::array<int, 11>& marks) {
+QuizTally tallyMarks(const std::array<int, QuestionsPerSet + 1>& marks) {
     QuizTally t;
-    for (int i = 1; i <= 10; ++i) {
+    for (int i = 1; i <= QuestionsPerSet; ++i) {
         t.score += marks[i];
         if (marks[i] == 0) t.wrongQuestions << i;
     }

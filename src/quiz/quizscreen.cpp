@@ -3,20 +3,39 @@
 #include "app/module1.h"
 #include "app/setupscreen.h"
 #include "platform/build.h"
+#include "platform/focus.h"
 #include "platform/numbertext.h"
+#include "quiz/questionsperset.h"
+#include "platform/ring.h"
 #include "quiz/quizmarking.h"
 #include "quiz/resultsscreen.h"
 #include "quiz/wronganswersscreen.h"
 #include "sound/playsound.h"
 
+#include <QKeyEvent>
+#include <tuple>
+
 namespace {
 bool isQuestion(int n) {
-    return n >= 1 && n <= 10;
+    return n >= 1 && n <= QuestionsPerSet;
+}
+
+const QColor TickRingColour(255, 140, 0);
+// Wide enough to show round the focus ring when both frame the same answer.
+constexpr int TickRingThickness = 8;
+
+// 1 to 4 for the keys A to D and 1 to 4, else 0.
+int answerForKey(const QKeyEvent& k) {
+    if (k.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return 0;
+    if (k.key() >= Qt::Key_A && k.key() <= Qt::Key_D) return k.key() - Qt::Key_A + 1;
+    if (k.key() >= Qt::Key_1 && k.key() <= Qt::Key_4) return k.key() - Qt::Key_1 + 1;
+    return 0;
 }
 } // namespace
 
 QuizScreen::QuizScreen() {
     setObjectName(QStringLiteral("multiple"));
+    setAccessibleName(QStringLiteral("Multiple Choice"));
     setClientSize(11790, 8400);
     Label1 = makeLabel(this, {.name = "Label1",
                               .caption = "Multiple Choice",
@@ -27,13 +46,13 @@ QuizScreen::QuizScreen() {
                               .caption = "Label5",
                               .rect = {120, 1200, 6465, 585},
                               .font = timesNewRoman(24),
-                              .fore = RGB(0, 255, 0),
+                              .fore = Colours::Green,
                               .align = Align::Center});
     Label6 = makeLabel(this, {.name = "Label6",
                               .caption = "Label6",
                               .rect = {120, 1920, 6465, 705},
                               .font = timesNewRoman(24),
-                              .fore = RGB(128, 128, 255),
+                              .fore = Colours::Periwinkle,
                               .align = Align::Center});
     Label3.add(3, makeLabel(this, buttonDesign("Label3", "Print Worksheet", {7920, 1920, 3045, 495})));
     Label4 = makeLabel(this, {.name = "Label4",
@@ -54,25 +73,36 @@ QuizScreen::QuizScreen() {
     }
     Option1.add(5, placed(new OptionButton(this), "Option1", {6840, 240, 495, 375}));
     Option1(5).setChecked(true);
+    // Out of sight behind the picture: it holds the focus between questions but Tab passes it by.
+    Keyboard::setTakesFocus(&Option1(5), false);
     LabelDesign previous = buttonDesign("Label3", "<< Previous Question", {2040, 7920, 3765, 495});
     previous.visible = false;
     Label3.add(0, makeLabel(this, previous));
     Label3.add(1, makeLabel(this, buttonDesign("Label3", "Next Question >>", {6000, 7920, 3765, 495})));
     Label3.add(2, makeLabel(this, buttonDesign("Label3", "Exit", {10560, 7920, 1245, 495})));
+    // The printing choice, under "Print Worksheet" where the screen is otherwise empty.
+    for (const auto& [index, caption, top] :
+         {std::tuple{4, "Worksheet Only", 2520.0f}, std::tuple{5, "With Answer Key", 3060.0f}}) {
+        LabelDesign choice = buttonDesign("Label3", caption, {7920, top, 3045, 495});
+        choice.visible = false;
+        Label3.add(index, makeLabel(this, choice));
+    }
     // Created last so that it covers the no-answer button.
     Picture1 = placed(new PictureBox(this), "Picture1", {6840, 240, 855, 615});
 
     Label3.onClick([this](int i) { Label3_Click(i); });
     Label3.onMouseMove([this](int i, int, int, Twips, Twips) { Label3(i).setOpaque(true); });
     Option1.onClick([this](int i) { Option1_Click(i); });
+    tickRing = new RingMarker(this, TickRingColour, TickRingThickness);
+    Keyboard::setScreenKeys(this, [this](QKeyEvent& k, QWidget* focus) { return answerKey(k, focus); });
 }
 
 void QuizScreen::Form_Load() {
     SetupScreen(*this);
     Module1.Score = 0;
-    Module1.ScoreOutOf = 10;
+    Module1.ScoreOutOf = QuestionsPerSet;
     Module1.QuestionNumber = 1;
-    for (int i = 1; i <= 10; ++i)
+    for (int i = 1; i <= QuestionsPerSet; ++i)
         Module1.QuestionMarks[i] = 0;
     Option1(5).Move(Picture1->Left() + 240, Picture1->Top() + 240);
     for (int i = 1; i <= 4; ++i)
@@ -86,6 +116,10 @@ void QuizScreen::Form_MouseMove(int, int, Twips, Twips) {
 }
 
 void QuizScreen::showquest() {
+    if (practice) {
+        showPracticeQuestion();
+        return;
+    }
     const int n = Module1.QuestionNumber;
     if (!isQuestion(n)) return;
     Option1(5).setValue(true);
@@ -100,9 +134,15 @@ void QuizScreen::showquest() {
     if (n == 1) Label3(0).setVisible(false);
     if (n == 10) Label3(1).setCaption(QStringLiteral("Check Score >>"));
     if (Option1(5).Visible()) Option1(5).setFocus();
+    ringTickedAnswer();
 }
 
 void QuizScreen::Label3_Click(int Index) {
+    if (practice) {
+        practiceClick(Index);
+        PlayClick();
+        return;
+    }
     switch (Index) {
     case 0:
         // The question being left is not marked: it is marked again when the pupil moves on.
@@ -124,7 +164,13 @@ void QuizScreen::Label3_Click(int Index) {
         Unload();
         break;
     case 3:
-        printWorksheet();
+        // Asks first: the worksheet alone, or with the teacher's answer key.
+        showPrintChoice(!Label3(4).Visible());
+        break;
+    case 4:
+    case 5:
+        showPrintChoice(false);
+        printWorksheet(Index == 5);
         break;
     default:
         break;
@@ -135,6 +181,29 @@ void QuizScreen::Label3_Click(int Index) {
 // Nothing is recorded on a tick; only the sound answers it.
 void QuizScreen::Option1_Click(int) {
     PlaySound(QStringLiteral("wav\\typekey.wav"));
+    ringTickedAnswer();
+}
+
+void QuizScreen::ringTickedAnswer() {
+    const int ticked = tickedAnswer();
+    tickRing->frame(ticked ? &Option1(ticked) : nullptr);
+}
+
+bool QuizScreen::answerKey(QKeyEvent& k, QWidget* focus) {
+    if (const int answer = answerForKey(k); answer && Option1(answer).Visible()) {
+        Keyboard::focusFromKeyboard(&Option1(answer));
+        Keyboard::press(&Option1(answer));
+        return true;
+    }
+    const bool enter = k.key() == Qt::Key_Return || k.key() == Qt::Key_Enter;
+    for (int i = 1; enter && i <= 4; ++i) {
+        if (focus != &Option1(i)) continue;
+        // Enter chooses the answer it is on, as a click on it would, and goes on.
+        if (!Option1(i).Value()) Keyboard::press(&Option1(i));
+        Keyboard::press(&Label3(1));
+        return true;
+    }
+    return false;
 }
 
 int QuizScreen::tickedAnswer() const {
@@ -145,7 +214,27 @@ int QuizScreen::tickedAnswer() const {
 
 void QuizScreen::markQuestionOnScreen() {
     const int n = Module1.QuestionNumber;
-    Module1.QuestionMarks[n] = markAnswer(Module1.CorrectAnswer[n], tickedAnswer());
+    ticked_[n] = tickedAnswer();
+    Module1.QuestionMarks[n] = markAnswer(Module1.CorrectAnswer[n], ticked_[n]);
+}
+
+void QuizScreen::showPrintChoice(bool shown) {
+    Label3(4).setVisible(shown);
+    Label3(5).setVisible(shown);
+    if (shown) Label3(4).setFocus();
+}
+
+std::vector<MissedQuestion> QuizScreen::missedQuestions() const {
+    std::vector<MissedQuestion> missed;
+    for (int i = 1; i <= 10; ++i)
+        if (Module1.QuestionMarks[i] == 0)
+            missed.push_back(
+                {i,
+                 Module1.QuestionText[i],
+                 {Module1.AnswerA[i], Module1.AnswerB[i], Module1.AnswerC[i], Module1.AnswerD[i]},
+                 Module1.CorrectAnswer[i],
+                 ticked_[i]});
+    return missed;
 }
 
 void QuizScreen::checkScore() {
@@ -163,6 +252,8 @@ void QuizScreen::checkScore() {
     }
     Module1.QuizHeading = Label5->Caption();
     Module1.Wrong->Label6->setCaption(Label6->Caption());
+    Module1.Wrong->missed = missedQuestions();
+    Module1.Wrong->quizPicture = Picture1->Picture();
     ResultsScreen& results = *Module1.Welldone;
     results.Label6->setVisible(false);
     results.Label5->setVisible(true);

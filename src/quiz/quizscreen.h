@@ -2,6 +2,13 @@
 
 #include "platform/controlarray.h"
 #include "platform/form.h"
+#include "quiz/practiceround.h"
+
+#include <memory>
+#include <vector>
+
+class QKeyEvent;
+class RingMarker;
 
 // Runs the loaded question set one question at a time and marks each answer when the pupil moves
 // on. The opener loads the set, sets Picture1 and Label5, then shows the screen.
@@ -19,18 +26,39 @@ public:
     Label* Label2; // the question
     // 1..4 the answers A..D; 5 the no-answer button, kept out of sight behind Picture1.
     ControlArray<OptionButton> Option1;
-    // 0 "<< Previous Question", 1 "Next Question >>" / "Check Score >>", 2 "Exit", 3 "Print Worksheet"
+    // 0 "<< Previous Question", 1 "Next Question >>" / "Check Score >>", 2 "Exit", 3 "Print Worksheet",
+    // 4 "Worksheet Only" and 5 "With Answer Key", the choice that "Print Worksheet" offers
     ControlArray<Label> Label3;
+
+    // Seen from the back of a classroom, where the small dot of a ticked answer is not.
+    RingMarker* tickRing;
 
     void showquest();
     void Label3_Click(int Index);
     void Option1_Click(int Index);
 
-    // Prints the loaded set as a paper worksheet; reports its own failures.
-    void printWorksheet();
+    // Prints the loaded set as a paper worksheet, and with a key as a second page the answer key;
+    // reports its own failures.
+    void printWorksheet(bool withAnswerKey = false);
+
+    // Runs a practice round of missed questions on this screen in place of the set; nothing of it
+    // reaches the score (quizpractice.cpp).
+    void startPractice(std::vector<MissedQuestion> missed);
+    std::unique_ptr<PracticeRound> practice;
 
 private:
     int tickedAnswer() const;
+    void ringTickedAnswer();
+    // A to D or 1 to 4 tick that answer; Enter on an answer goes on as "Next Question >>" does.
+    bool answerKey(QKeyEvent& key, QWidget* focus);
+
     void markQuestionOnScreen();
     void checkScore();
+    std::vector<MissedQuestion> missedQuestions() const;
+    void showPrintChoice(bool shown);
+    void showPracticeQuestion();
+    void showPracticeEnd();
+    void practiceClick(int Index);
+
+    std::array<int, 11> ticked_{}; // the answer ticked when each question was marked, 0 for none
 };

@@ -15,6 +15,7 @@ const QString WrongAnswersHint =
 
 ResultsScreen::ResultsScreen() {
     setObjectName(QStringLiteral("Welldone"));
+    setAccessibleName(QStringLiteral("Results"));
     setClientSize(11910, 8520);
     Label4 = makeLabel(this, {.name = "Label4",
                               .caption = "Well Done!",

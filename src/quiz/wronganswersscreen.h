@@ -2,6 +2,10 @@
 
 #include "platform/controlarray.h"
 #include "platform/form.h"
+#include "platform/picture.h"
+#include "quiz/practiceround.h"
+
+#include <vector>
 
 // The questions of the last quiz that were answered wrongly, under the set's title. The quiz
 // fills it without showing it; the results screen shows it.
@@ -14,7 +18,15 @@ public:
     Label* Label4;
     ControlArray<Label> Label2; // 0..9, one wrong question each, top to bottom
     Label* Label5;
-    ControlArray<Label> Label3; // 1 "Exit"
+    ControlArray<Label> Label3; // 1 "Exit", 2 "Practise Again", 3 "Print Mistakes"
+
+    // Handed over by the quiz with the texts: what a practice round and the mistakes sheet need.
+    std::vector<MissedQuestion> missed;
+    Picture quizPicture;
 
     void Label3_Click(int Index);
+    // Runs the missed questions again on the quiz screen (practice.cpp).
+    void practise();
+    // Prints the missed questions with the pupil's and the right answers (mistakessheet.cpp).
+    void printMistakes();
 };

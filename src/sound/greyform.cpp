@@ -8,8 +8,7 @@
 
 void SoundControl::Play(const QString& relativePath) {
     const auto& device = services().sound;
-    if (!device)
-        return;
+    if (!device) return;
     try {
         device->play(resolveDataPath(relativePath));
     } catch (...) {
@@ -18,7 +17,7 @@ void SoundControl::Play(const QString& relativePath) {
 }
 
 GreyForm::GreyForm() {
-    setWindowFlag(Qt::FramelessWindowHint);
+    becomeBackdrop();
     setObjectName(QStringLiteral("Grey"));
     // A plain colour as large as the display: painting it once ourselves is much cheaper than
     // letting the window system clear the whole backing store first, and it is the first thing
@@ -33,10 +32,13 @@ void GreyForm::paintEvent(QPaintEvent* e) {
 }
 
 void GreyForm::Form_Load() {
-    setBackColor(RGB(48, 133, 214));
+    setBackColor(Colours::SoundFormBlue);
     // A backdrop behind every screen: as large as the display.
     if (const auto& display = services().display) {
         const QSizeF d = display->sizeTwips();
-        setGeometry(0, 0, twipsToPixels(static_cast<Twips>(d.width())), twipsToPixels(static_cast<Twips>(d.height())));
+        move(0, 0);
+        // Fixed, so that a window manager offers no way to resize it on its own.
+        setFixedSize(twipsToPixels(static_cast<Twips>(d.width())),
+                     twipsToPixels(static_cast<Twips>(d.height())));
     }
 }

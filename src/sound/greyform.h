@@ -10,7 +10,8 @@ public:
     void Play(const QString& relativePath);
 };
 
-// The borderless backdrop in the program's blue that carries the sound control.
+// The borderless backdrop in the program's blue that carries the sound control; it lies behind
+// every screen and is the program's one entry in the taskbar.
 class GreyForm : public Form {
 public:
     GreyForm();

@@ -11,8 +11,7 @@ void openNotes(const QString& base, const QString& screenPage, const QString& pr
     Module1.PageCount = 1;
     Module1.PageBase = base;
     NotesViewer& viewer = *Module1.teacher;
-    viewer.Image1->setPicture(LoadPicture(screenPage));
-    viewer.Image2->setPicture(LoadPicture(printPage));
+    viewer.showPictures(screenPage, printPage);
     viewer.Show();
 }
 

@@ -39,3 +39,13 @@ void printPagePicture(Printer& printer, const Picture& page) {
     printer.PaintPicture(page, 1000, 1000);
     printer.EndDoc();
 }
+
+QString printPageOnShow(const Picture& page) {
+    if (page.isNull()) return UnreadablePageMessage;
+    try {
+        printPagePicture(SystemPrinter(), page);
+    } catch (const PrintError&) {
+        return PrintProblemMessage;
+    }
+    return {};
+}

@@ -29,4 +29,11 @@ QString logoFramePicture(int frame); // "logo\lume0007.gif"
 // blank sheet: it is a failure like any other (PrintError).
 void printPagePicture(Printer& printer, const Picture& page);
 
+// Prints the page on show on the system printer and gives what the reader must be told: nothing
+// when it printed, that the page could not be read when its picture is missing or damaged (the
+// printer is not at fault then, and is not asked), else the printer's problem.
+QString printPageOnShow(const Picture& page);
+
 inline const QString PrintProblemMessage = QStringLiteral("There was a problem printing to your printer.");
+inline const QString UnreadablePageMessage =
+    QStringLiteral("This page could not be read from its file, so it was not printed.");

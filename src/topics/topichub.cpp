@@ -64,5 +64,11 @@ void TopicHub::Label3_Click(int Index) {
     PlayClick();
 }
 
-MoonHub::MoonHub() : TopicHub(moonTopic(), {0, 0, 12000, 9570}) { setObjectName(QStringLiteral("moon")); }
-CaesarHub::CaesarHub() : TopicHub(caesarTopic(), {0, 0, 11835, 8115}) { setObjectName(QStringLiteral("caesar")); }
+MoonHub::MoonHub() : TopicHub(moonTopic(), {0, 0, 12000, 9570}) {
+    setObjectName(QStringLiteral("moon"));
+    setAccessibleName(QStringLiteral("The Moon Landings"));
+}
+CaesarHub::CaesarHub() : TopicHub(caesarTopic(), {0, 0, 11835, 8115}) {
+    setObjectName(QStringLiteral("caesar"));
+    setAccessibleName(QStringLiteral("Julius Caesar"));
+}

@@ -1,8 +1,10 @@
 #include "topics/topicinfo.h"
 
+#include "platform/colours.h"
+
 const TopicInfo& moonTopic() {
     static const TopicInfo t{"The Moon Landings",
-                             QColor(39, 63, 137),
+                             Colours::ScreenBlue,
                              "Images\\lunarmodule.jpg",
                              "multiple\\The Moon Landings.txt",
                              "images\\lunarmodulesm.jpg",
@@ -17,7 +19,7 @@ const TopicInfo& moonTopic() {
 
 const TopicInfo& caesarTopic() {
     static const TopicInfo t{"Julius Caesar",
-                             QColor(126, 110, 59),
+                             Colours::Bronze,
                              "Images\\vercingetorix.jpg",
                              "multiple\\Julius Caesar.txt",
                              "images\\caesarsm.jpg",

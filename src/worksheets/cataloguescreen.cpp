@@ -43,6 +43,7 @@ CheckBox* modeBox(QWidget* parent, const QString& name, const QString& caption, 
 
 CatalogueScreen::CatalogueScreen() {
     setObjectName(QStringLiteral("worksheets"));
+    setAccessibleName(QStringLiteral("Worksheet Catalogue"));
     Label1 = makeLabel(this, {.name = "Label1",
                               .caption = "Worksheets Catalogue",
                               .rect = {0, 0, 12000, 780},
@@ -59,6 +60,9 @@ CatalogueScreen::CatalogueScreen() {
     LabelDesign next = buttonDesign("Label3", "Next Page >>", {6000, 7920, 3195, 495});
     next.visible = false;
     Label3.add(1, makeLabel(this, next));
+    // In the gap between "Next Page >>" and "Exit".
+    Label3.add(2, makeLabel(this, buttonDesign("Label3", "Files", {9300, 7920, 1140, 495})));
+    setAcceptDrops(true);
     Label4 = makeLabel(this, {.name = "Label4",
                               .caption = "Page 1",
                               .rect = {120, 7920, 1995, 495},
@@ -112,6 +116,11 @@ void CatalogueScreen::Check2_Click() {
 }
 
 void CatalogueScreen::Label3_Click(int Index) {
+    if (Index == 2) {
+        filesButton();
+        PlayClick();
+        return;
+    }
     if (Index == 0)
         Module1.CataloguePage -= 1;
     else
@@ -188,13 +197,13 @@ void CatalogueScreen::refillAfterDelete() {
 
 void CatalogueScreen::editworksheet() {
     WizardScreen& wizard = *Module1.wizard;
-    wizard.Text1->setText(Module1.SetTitle);
+    setWholeText(*wizard.Text1, Module1.SetTitle);
     for (int i = 0; i < 10; ++i) {
-        wizard.Text2(i).setText(Module1.QuestionText[i + 1]);
-        wizard.Text3(4 * i).setText(Module1.AnswerA[i + 1]);
-        wizard.Text3(4 * i + 1).setText(Module1.AnswerB[i + 1]);
-        wizard.Text3(4 * i + 2).setText(Module1.AnswerC[i + 1]);
-        wizard.Text3(4 * i + 3).setText(Module1.AnswerD[i + 1]);
+        setWholeText(wizard.Text2(i), Module1.QuestionText[i + 1]);
+        setWholeText(wizard.Text3(4 * i), Module1.AnswerA[i + 1]);
+        setWholeText(wizard.Text3(4 * i + 1), Module1.AnswerB[i + 1]);
+        setWholeText(wizard.Text3(4 * i + 2), Module1.AnswerC[i + 1]);
+        setWholeText(wizard.Text3(4 * i + 3), Module1.AnswerD[i + 1]);
         // The loader has made sure each right answer is a digit from 1 to 4.
         const int v = Module1.CorrectAnswer[i + 1].toInt();
         if (v >= 1 && v <= 4) wizard.Check1(4 * i + v - 1).setValue(1);

@@ -15,7 +15,7 @@ public:
     CheckBox* Check1;           // "Edit Worksheet"
     CheckBox* Check2;           // "Delete Worksheet"
     ControlArray<Label> Label2; // 0 Exit, 1..24 the title slots, down the left column then the right
-    ControlArray<Label> Label3; // 0 previous page, 1 next page
+    ControlArray<Label> Label3; // 0 previous page, 1 next page, 2 "Files" (import and export)
     Label* Label4;              // page number
 
     void Label2_Click(int Index);
@@ -28,7 +28,17 @@ public:
     void editworksheet();
     void runAsQuiz();
 
+    // Worksheets in and out (cataloguefiles.cpp): the "Files" button, and files dropped on the screen.
+    void filesButton();
+    void importWorksheets(const QStringList& paths);
+    void exportOneWorksheet();
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
+
 private:
     void deleteWorksheet(const QString& title);
     void refillAfterDelete();
+    bool importWorksheet(const QString& path);
 };

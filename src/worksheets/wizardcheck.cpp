@@ -5,6 +5,18 @@ namespace {
 QString withNumber(const char* text, int n) {
     return QString::fromLatin1(text) + ' ' + QString::number(n);
 }
+// The fields longer than their boxes allow, named as the author sees them.
+QStringList tooLongFields(const WizardFields& f) {
+    QStringList names;
+    if (f.title.size() > TitleLength) names << QStringLiteral("the Worksheet Title");
+    for (int i = 0; i < 10; ++i) {
+        if (f.questions[i].size() > QuestionLength) names << QStringLiteral("Question %1").arg(i + 1);
+        for (int k = 0; k < 4; ++k)
+            if (f.answers[4 * i + k].size() > AnswerLength)
+                names << QStringLiteral("Answer %1 of Question %2").arg(QChar('A' + k)).arg(i + 1);
+    }
+    return names;
+}
 } // namespace
 
 std::optional<QString> genworkProblem(const WizardFields& f) {
@@ -21,6 +33,13 @@ std::optional<QString> genworkProblem(const WizardFields& f) {
         if (ticks == 0) return withNumber("You have not ticked the correct answer for Question", n);
         if (ticks > 1) return withNumber("You have ticked more than one correct answer for Question", n);
     }
+    if (const QStringList names = tooLongFields(f); !names.isEmpty())
+        return QStringLiteral("These texts are longer than the wizard allows (a title %1 characters, a "
+                              "question %2, an answer %3): %4. Please shorten them before saving.")
+            .arg(TitleLength)
+            .arg(QuestionLength)
+            .arg(AnswerLength)
+            .arg(names.join(QStringLiteral(", ")));
     return std::nullopt;
 }
 

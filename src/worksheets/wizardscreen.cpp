@@ -2,6 +2,7 @@
 
 #include "app/setupscreen.h"
 #include "platform/build.h"
+#include "platform/focus.h"
 #include "platform/services.h"
 #include "sound/playsound.h"
 #include "worksheets/worksheetstore.h"
@@ -12,10 +13,6 @@
 namespace {
 
 const QColor TickBoxBlue = RGB(0, 78, 152);
-
-constexpr int TitleLength = 25;
-constexpr int QuestionLength = 60;
-constexpr int AnswerLength = 30;
 
 // Offsets of one answer within its question's block, A to D.
 struct AnswerPlace {
@@ -43,6 +40,7 @@ TextBox* textBox(QWidget* parent, const QString& name, TwipRect rect, const QFon
 
 WizardScreen::WizardScreen() {
     setObjectName(QStringLiteral("wizard"));
+    setAccessibleName(QStringLiteral("Multiple Choice Wizard"));
     Label1.add(0, makeLabel(this, {.name = "Label1",
                                    .caption = "Multiple Choice Wizard",
                                    .rect = {0, 0, 4320, 540},
@@ -99,19 +97,16 @@ void WizardScreen::buildQuestionBlock(int i) {
 }
 
 void WizardScreen::setTabOrder() {
-    // Title, then each question followed by its answers, then every tick box.
-    QWidget* previous = Text1;
-    auto chain = [&previous](QWidget* next) {
-        QWidget::setTabOrder(previous, next);
-        previous = next;
-    };
+    // Title, then each question followed by its answers, each answer with its tick box, then the
+    // two buttons: the order in which a teacher writes a worksheet.
+    QList<QWidget*> order{Text1};
     for (int i = 0; i < 10; ++i) {
-        chain(&Text2(i));
+        order << &Text2(i);
         for (int k = 0; k < 4; ++k)
-            chain(&Text3(4 * i + k));
+            order << &Text3(4 * i + k) << &Check1(4 * i + k);
     }
-    for (int j = 0; j < 40; ++j)
-        chain(&Check1(j));
+    order << &Label3(1) << &Label3(0);
+    Keyboard::setFocusOrder(this, order);
 }
 
 void WizardScreen::Form_Load() {
@@ -152,6 +147,16 @@ void WizardScreen::Text3_KeyPress(int Index, int KeyAscii) {
         Text3(Index + 1).setFocus();
     else if (Index < 39)
         Text2((Index + 1) / 4).setFocus();
+}
+
+void setWholeText(TextBox& box, const QString& text) {
+    // The box's limit holds for typing only: a text made elsewhere is kept whole, and the save
+    // names it as too long rather than writing it cut.
+    const bool tooLong = text.size() > box.maxLength();
+    if (tooLong) box.setMaxLength(static_cast<int>(text.size()));
+    box.setText(text);
+    // Shown from its start, as the teacher reads it, rather than scrolled to its end.
+    if (tooLong) box.setCursorPosition(0);
 }
 
 WizardFields WizardScreen::fields() const {

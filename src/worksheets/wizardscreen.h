@@ -37,3 +37,6 @@ private:
     void buildQuestionBlock(int i);
     void setTabOrder();
 };
+
+// Fills a box of the wizard without cutting the text to the box's limit.
+void setWholeText(TextBox& box, const QString& text);

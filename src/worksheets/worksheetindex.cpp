@@ -1,20 +1,19 @@
 #include "worksheets/worksheetindex.h"
 
-#include "app/module1.h"
+#include "app/sharedstate.h"
 #include "platform/inputfile.h"
 
 std::optional<WorksheetIndex> readWorksheetIndex(const QString& relativePath, long long limit) {
     InputFile file;
-    if (!file.open(relativePath))
-        return std::nullopt;
+    if (!file.open(relativePath)) return std::nullopt;
     const auto count = file.readNumber();
-    if (!count)
-        return std::nullopt;
+    if (!count) return std::nullopt;
     WorksheetIndex index;
     index.complete = *count >= 0 && *count <= limit;
     const long long wanted = std::min<long long>(std::max<long long>(*count, 0), limit);
     for (long long i = 1; i <= wanted; ++i) {
-        const auto title = file.readField();
+        // A whole line: the older program wrote titles unquoted, commas and all.
+        const auto title = file.readLine();
         if (!title) {
             index.complete = false;
             break;
@@ -27,10 +26,9 @@ std::optional<WorksheetIndex> readWorksheetIndex(const QString& relativePath, lo
 
 bool loadWorksheetIndex(const QString& relativePath) {
     const auto index = readWorksheetIndex(relativePath);
-    if (!index)
-        return false;
-    Module1.WorksheetCount = static_cast<int>(index->titles.size());
+    if (!index) return false;
+    Shared.WorksheetCount = static_cast<int>(index->titles.size());
     for (int i = 0; i < index->titles.size(); ++i)
-        Module1.WorksheetTitles[i + 1] = index->titles[i];
+        Shared.WorksheetTitles[i + 1] = index->titles[i];
     return index->complete;
 }

@@ -12,8 +12,9 @@ struct WorksheetIndex {
     bool complete = false; // false: the file ended or broke before its count was reached
 };
 
-// Reads an index with comma-delimited input: the count, then as many titles as it says (at most
-// `limit`). Nothing when the file cannot be opened or holds no count. The store reads without the
+// Reads an index: the count, then as many titles as it says (at most `limit`), one a line. A title
+// is its whole line, commas included, without leading blanks; a quoted one is the text inside
+// its quotes. Nothing when the file cannot be opened or holds no count. The store reads without the
 // limit before it rewrites the file, so that titles past the 1000th of a file written elsewhere
 // are kept rather than dropped.
 std::optional<WorksheetIndex> readWorksheetIndex(const QString& relativePath,

@@ -1,6 +1,6 @@
 #include "worksheets/worksheetstore.h"
 
-#include "app/module1.h"
+#include "app/sharedstate.h"
 #include "platform/files.h"
 #include "worksheets/worksheetindex.h"
 
@@ -41,6 +41,8 @@ std::optional<QString> fieldRefusal(const QString& field, const QString& text) {
     return std::nullopt;
 }
 
+} // namespace
+
 std::optional<QString> titleRefusal(const QString& title) {
     const QString field = QStringLiteral("The Worksheet Title");
     if (auto r = fieldRefusal(field, title)) return r;
@@ -75,6 +77,8 @@ std::optional<QString> typedTextRefusal(const QString& field, const QString& tex
     return std::nullopt;
 }
 
+namespace {
+
 // multiple/, created when missing, as an absolute path; empty when it cannot be had.
 QString worksheetFolder() {
     const QString folder = resolveDataPath(QStringLiteral("multiple"));
@@ -106,9 +110,9 @@ std::optional<QStringList> readIndexForRewrite() {
 
 void copyIntoModule1(const QStringList& titles) {
     const int n = static_cast<int>(std::min<qsizetype>(titles.size(), MaxWorksheets));
-    Module1.WorksheetCount = n;
+    Shared.WorksheetCount = n;
     for (int i = 0; i < n; ++i)
-        Module1.WorksheetTitles[i + 1] = titles[i];
+        Shared.WorksheetTitles[i + 1] = titles[i];
 }
 
 bool writeIndex(const QStringList& titles) {
@@ -137,7 +141,10 @@ std::optional<QString> worksheetRefusal(const QuestionSet& set) {
 
 QStringList worksheetIndexLines(const QStringList& titles) {
     QStringList lines{QStringLiteral(" %1 ").arg(titles.size())};
-    lines += titles;
+    // A title kept from a hand-quoted line may begin with a blank, which a bare line would lose
+    // on reading; it keeps its quotes. (The wizard refuses such titles, so only these are quoted.)
+    for (const QString& t : titles)
+        lines << (t.startsWith(' ') || t.startsWith('\t') ? '"' + t + '"' : t);
     return lines;
 }
 
@@ -168,7 +175,7 @@ bool saveWorksheet(const QuestionSet& set) {
     if (!writeTextFileAtomically(file, questionSetLines(set))) return false;
     if (listing == TrackResult::Added) {
         if (!writeIndex(*titles)) return false;
-        if (titles->size() <= MaxWorksheets) Module1.WorksheetTitles[titles->size()] = set.title;
+        if (titles->size() <= MaxWorksheets) Shared.WorksheetTitles[titles->size()] = set.title;
     }
     return true;
 }
@@ -187,4 +194,14 @@ bool delworksheet(const QString& title) {
     }
     copyIntoModule1(*titles);
     return true;
+}
+
+bool ensureWorksheetIndex() {
+    const QString folder = worksheetFolder();
+    if (folder.isEmpty()) return false;
+    if (QFileInfo::exists(resolveDataPath(WorksheetIndexFile))) return true;
+    // Under the lock: another machine sharing the folder may be writing its first title just now.
+    IndexLock lock(folder);
+    if (!lock.held()) return false;
+    return QFileInfo::exists(resolveDataPath(WorksheetIndexFile)) || writeIndex({});
 }

@@ -20,7 +20,12 @@ QString worksheetFile(const QString& title);
 // exactly as typed and must not reach outside multiple/ or onto the program's own files.
 std::optional<QString> worksheetRefusal(const QuestionSet& set);
 
-// The index file's lines: the count with a blank either side, then one title a line.
+// The same for the title alone, and for one typed text (a question or an answer) named `field`.
+std::optional<QString> titleRefusal(const QString& title);
+std::optional<QString> typedTextRefusal(const QString& field, const QString& text);
+
+// The index file's lines: the count with a blank either side, then one title a line, each as it
+// reads back.
 QStringList worksheetIndexLines(const QStringList& titles);
 
 enum class TrackResult { AlreadyListed, Added, Full };
@@ -37,3 +42,7 @@ bool saveWorksheet(const QuestionSet& set);
 // untouched. False when the index cannot be read or written. Leaves WorksheetCount and
 // WorksheetTitles matching the file.
 bool delworksheet(const QString& title);
+
+// Creates the worksheet folder with an empty index (count 0) where there is none yet. False when
+// neither can be had.
+bool ensureWorksheetIndex();

@@ -76,8 +76,7 @@ void DisplayScaleTest::choicesWrittenByHand() {
     QCOMPARE(parsed, ok);
     const CommandLine c = parseCommandLine({"tellwyn", "--scale", text});
     QCOMPARE(c.error.isEmpty(), ok);
-    if (ok)
-        QCOMPARE(parseCommandLine({"tellwyn", "--scale=" + text}).scale, text);
+    if (ok) QCOMPARE(parseCommandLine({"tellwyn", "--scale=" + text}).scale, text);
 }
 
 void DisplayScaleTest::menuStepsThroughTheSizesAndRemembersThem() {
@@ -97,7 +96,6 @@ void DisplayScaleTest::menuStepsThroughTheSizesAndRemembersThem() {
     QCOMPARE(captions[1], QStringLiteral("Screen size: 1x, from next start"));
     QCOMPARE(captions.first(), captions.last());
     QVERIFY(captions.first().startsWith("Screen size: automatic"));
-    QCOMPARE(env.sound->played.count("wav/click.wav"), 0); // sound stays off until the menu loads
 }
 
 void DisplayScaleTest::dropsLandWhereTheyLandUnscaled() {

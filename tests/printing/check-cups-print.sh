@@ -15,7 +15,7 @@ done
 [ -x /usr/lib/cups/backend/cups-pdf ] || skip "cups-pdf is not installed"
 ppd=$(ls /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd /usr/share/ppd/cups-pdf/*.ppd 2>/dev/null | head -n 1)
 [ -n "$ppd" ] || skip "no cups-pdf PPD"
-ninja -C "$build" tellwyn-print-samples >/dev/null
+cmake --build "$build" --target tellwyn-print-samples >/dev/null
 
 queue=TellwynPDF
 name="Ada Lovelace $$"

@@ -1,6 +1,11 @@
 #include "support/samples.h"
 
+#include "app/module1.h"
 #include "platform/files.h"
+#include "quiz/quizscreen.h"
+#include "support/testenv.h"
+#include "topics/topichub.h"
+#include "worksheets/worksheetstore.h"
 
 QuestionSet sampleQuestionSet(const QString& title, int allRight) {
     QuestionSet s;
@@ -16,4 +21,27 @@ QuestionSet sampleQuestionSet(const QString& title, int allRight) {
 
 QByteArray textFileBytes(const QStringList& lines) {
     return encodeWindows1252(lines.join("\r\n") + "\r\n").value_or(QByteArray());
+}
+
+QStringList sheets(int n) {
+    QStringList titles;
+    for (int i = 1; i <= n; ++i)
+        titles << QStringLiteral("Sheet %1").arg(i);
+    return titles;
+}
+
+QByteArray indexBytes(const QStringList& titles) {
+    return textFileBytes(worksheetIndexLines(titles));
+}
+
+void writeWorksheet(TestEnv& env, const QString& title) {
+    env.writeFile(worksheetFile(title), textFileBytes(questionSetLines(sampleQuestionSet(title))));
+}
+
+QuizScreen& openMoonQuiz(TestEnv& env, const QString& title, int allRight) {
+    env.writeFile("multiple/The Moon Landings.txt",
+                  textFileBytes(questionSetLines(sampleQuestionSet(title, allRight))));
+    Module1.moon->Show();
+    clickControl(&Module1.moon->Label3(0));
+    return *Module1.multiple;
 }

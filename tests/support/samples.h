@@ -5,7 +5,10 @@
 #include <QByteArray>
 #include <QStringList>
 
-// Test material shared by the suites that need question sets on disk.
+class QuizScreen;
+class TestEnv;
+
+// Test material shared by the suites that need question sets and worksheets on disk.
 
 // Ten questions "Question text N?" with answers "Answer NA" to "Answer ND". The right answers run
 // A, B, C, D, A, ... (question q's is (q - 1) % 4 + 1), or are all `allRight` when it is 1 to 4.
@@ -13,3 +16,12 @@ QuestionSet sampleQuestionSet(const QString& title, int allRight = 0);
 
 // Lines as the program writes text files: Windows-1252, each ended by CR LF.
 QByteArray textFileBytes(const QStringList& lines);
+
+// "Sheet 1" to "Sheet n", and a worksheet index listing titles as the store writes it.
+QStringList sheets(int n);
+QByteArray indexBytes(const QStringList& titles);
+// Writes the sample set as a worksheet under its title.
+void writeWorksheet(TestEnv& env, const QString& title);
+
+// The Moon topic's quiz over the sample set, opened from its hub as a pupil opens it.
+QuizScreen& openMoonQuiz(TestEnv& env, const QString& title = "Moon quiz", int allRight = 0);

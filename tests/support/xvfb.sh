@@ -26,7 +26,15 @@ xvfb_enter() {
   exit $status
 }
 
+source "$(dirname "${BASH_SOURCE[0]}")/points.sh"
 fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null; exit 1; }
+# Clicks a named point of points.sh (or "x y"), then waits (half a second unless told).
+click() {
+  local xy=($1)
+  [[ $1 =~ ^[A-Z0-9_]+$ ]] && xy=(${!1})
+  xdotool mousemove "${xy[0]}" "${xy[1]}" click 1
+  sleep "${2:-0.5}"
+}
 visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1; }
 # Prints the window whose title matches, once it shows (within the seconds given).
 window_for() {
@@ -39,10 +47,19 @@ window_for() {
   return 1
 }
 wait_for() { window_for "$@" >/dev/null; }
+gone() { for _ in $(seq 1 50); do [ -z "$(visible "$1")" ] && return 0; sleep 0.1; done; return 1; }
 
-# Starts the program on the scratch data and waits for its title screen (caption " ").
+# Starts the program on the scratch data and waits for its title screen (caption " "). At the
+# designed size unless the script sets XVFB_SCALE (auto: the size the program picks itself), so
+# the points below hold.
 start_program() {
-  QT_QPA_PLATFORM=xcb "$XVFB_PROGRAM" --data-dir "$XVFB_DATA" &
+  QT_QPA_PLATFORM=xcb "$XVFB_PROGRAM" --data-dir "$XVFB_DATA" --scale "${XVFB_SCALE:-1}" &
   pid=$!
   wait_for '^ $' 20 || fail "the title screen did not appear"
+}
+# Starts the program and opens the menu with the title screen's "OK".
+start_at_menu() {
+  start_program
+  click TITLE_OK 1
+  wait_for '^Tellwyn$' 10 || fail "OK did not open the menu"
 }

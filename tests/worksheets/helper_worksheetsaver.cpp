@@ -6,7 +6,6 @@
 //                                                                (count of them), and every file loads
 #include "app/module1.h"
 #include "platform/files.h"
-#include "quiz/questionset.h"
 #include "worksheets/worksheetindex.h"
 #include "worksheets/worksheetstore.h"
 
@@ -22,59 +21,28 @@ QuestionSet worksheet(const QString& title, int version) {
     for (int i = 0; i < 10; ++i) {
         set.questions[i].text =
             QStringLiteral("%1, version %2, question %3?").arg(title).arg(version).arg(i + 1);
-        for (int k = 0; k < 4; ++k)
-            set.questions[i].answers[k] = QStringLiteral("Answer %1 of %2").arg(QChar('A' + k)).arg(version);
+        set.questions[i].answers = {"A", "B", "C", QString::number(version)};
         set.questions[i].correct = QString::number((i + version) % 4 + 1);
     }
     return set;
 }
 
-int save(const QString& prefix, int count) {
-    int failed = 0;
-    for (int i = 1; i <= count; ++i) {
-        if (!saveWorksheet(worksheet(QStringLiteral("%1 %2").arg(prefix).arg(i), i))) {
-            std::fprintf(stderr, "could not save %s %d\n", qPrintable(prefix), i);
-            ++failed;
-        }
-    }
-    return failed ? 1 : 0;
-}
-
-int churn(const QString& prefix) {
-    for (int round = 0;; ++round) {
-        const QString title = QStringLiteral("%1 %2").arg(prefix).arg(round % 40);
-        if (round % 7 == 6)
-            delworksheet(title);
-        else
-            saveWorksheet(worksheet(title, round));
-    }
-}
-
 int verify(int expected) {
     const auto index = readWorksheetIndex(WorksheetIndexFile, 1 << 30);
-    if (!index || !index->complete) {
-        std::fprintf(stderr, "the index does not load\n");
-        return 1;
-    }
+    if (!index || !index->complete) return std::fprintf(stderr, "the index does not load\n"), 1;
     int bad = 0;
     QSet<QString> seen;
     for (const QString& title : index->titles) {
-        if (seen.contains(title)) {
-            std::fprintf(stderr, "listed twice: %s\n", qPrintable(title));
-            ++bad;
-        }
-        seen.insert(title);
         QString problem;
-        if (!LoadQuestionSet(worksheetFile(title), &problem) || Module1.SetTitle != title) {
-            std::fprintf(stderr, "listed but does not load: %s (%s)\n", qPrintable(title),
-                         qPrintable(problem));
-            ++bad;
-        }
+        if (seen.contains(title)) ++bad, std::fprintf(stderr, "listed twice: %s\n", qPrintable(title));
+        seen.insert(title);
+        if (!LoadQuestionSet(worksheetFile(title), &problem) || Module1.SetTitle != title)
+            ++bad, std::fprintf(stderr, "listed but does not load: %s (%s)\n", qPrintable(title),
+                                qPrintable(problem));
     }
-    if (expected >= 0 && index->titles.size() != expected) {
-        std::fprintf(stderr, "the index lists %d titles, not %d\n", int(index->titles.size()), expected);
-        ++bad;
-    }
+    if (expected >= 0 && index->titles.size() != expected)
+        ++bad,
+            std::fprintf(stderr, "the index lists %d titles, not %d\n", int(index->titles.size()), expected);
     std::printf("%d titles listed\n", int(index->titles.size()));
     return bad ? 1 : 0;
 }
@@ -84,15 +52,21 @@ int verify(int expected) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() < 3) {
-        std::fputs("usage: helper_worksheetsaver save|churn|verify <data folder> ...\n", stderr);
-        return 2;
+    const QString mode = args.value(1);
+    setDataFolder(args.value(2));
+    if (mode == "save" && args.size() == 5) {
+        int failed = 0;
+        for (int i = 1; i <= args[4].toInt(); ++i)
+            if (!saveWorksheet(worksheet(QStringLiteral("%1 %2").arg(args[3]).arg(i), i)))
+                ++failed, std::fprintf(stderr, "could not save %s %d\n", qPrintable(args[3]), i);
+        return failed ? 1 : 0;
     }
-    setDataFolder(args[2]);
-    const QString mode = args[1];
-    if (mode == "save" && args.size() == 5) return save(args[3], args[4].toInt());
-    if (mode == "churn" && args.size() == 4) return churn(args[3]);
-    if (mode == "verify") return verify(args.size() > 3 ? args[3].toInt() : -1);
+    if (mode == "churn" && args.size() == 4)
+        for (int round = 0;; ++round) {
+            const QString title = QStringLiteral("%1 %2").arg(args[3]).arg(round % 40);
+            round % 7 == 6 ? void(delworksheet(title)) : void(saveWorksheet(worksheet(title, round)));
+        }
+    if (mode == "verify" && args.size() >= 3) return verify(args.size() > 3 ? args[3].toInt() : -1);
     std::fputs("usage: helper_worksheetsaver save|churn|verify <data folder> ...\n", stderr);
     return 2;
 }

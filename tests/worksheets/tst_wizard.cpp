@@ -63,196 +63,160 @@ QStringList filesIn(TestEnv& env) {
 class WizardTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void numberingAndQuestionHeadingsThatFit();
-    void opensWithTheTitleFocusedAndTabsInOrder();
-    void aCharacterPastTheLimitCannotBeTyped_data();
-    void aCharacterPastTheLimitCannotBeTyped();
-    void genworkReportsTheFirstProblem_data();
-    void genworkReportsTheFirstProblem();
-    void typedWorksheetWithEnterAfterEachFieldIsSaved();
-    void tickBoxesOnlyToggle();
-    void refusedSaveWritesNothingAndClicksAfterTheMessage_data();
-    void refusedSaveWritesNothingAndClicksAfterTheMessage();
-    void menuOpensItBlankAndExitDiscardsTheFields();
-};
-
-void WizardTest::numberingAndQuestionHeadingsThatFit() {
-    TestEnv env;
-    WizardScreen& w = *Module1.wizard;
-    // Question 8 is in the right column, third row.
-    QCOMPARE(w.Text3(4 * 7 + 2).twipRect().left, 720.0f + 5880);
-    QCOMPARE(w.Text3(4 * 7 + 2).twipRect().top, 1560.0f + 2 * 1440);
-    QCOMPARE(w.Label1(11).Caption(), QString("Question 10"));
-    // Where the screen font runs wide, the number must not wrap out of sight.
-    for (int i = 2; i <= 11; ++i)
-        QVERIFY(QFontMetrics(w.Label1(i).font()).horizontalAdvance(w.Label1(i).Caption()) <
-                w.Label1(i).width());
-}
-
-void WizardTest::opensWithTheTitleFocusedAndTabsInOrder() {
-    TestEnv env;
-    WizardScreen& w = shownWizard(env);
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.Text1));
-    QList<QWidget*> order;
-    for (int i = 0; i < 10; ++i) {
-        order << &w.Text2(i);
-        for (int k = 0; k < 4; ++k)
-            order << &w.Text3(4 * i + k);
+    void layoutFocusTabOrderAndLimits() {
+        TestEnv env;
+        WizardScreen& w = shownWizard(env);
+        // Question 8 is in the right column, third row.
+        QCOMPARE(w.Text3(4 * 7 + 2).twipRect().left, 720.0f + 5880);
+        QCOMPARE(w.Text3(4 * 7 + 2).twipRect().top, 1560.0f + 2 * 1440);
+        QCOMPARE(w.Label1(11).Caption(), QString("Question 10"));
+        // Where the screen font runs wide, the number must not wrap out of sight.
+        for (int i = 2; i <= 11; ++i)
+            QVERIFY(QFontMetrics(w.Label1(i).font()).horizontalAdvance(w.Label1(i).Caption()) <
+                    w.Label1(i).width());
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.Text1));
+        QList<QWidget*> order;
+        for (int i = 0; i < 10; ++i) {
+            order << &w.Text2(i);
+            for (int k = 0; k < 4; ++k)
+                order << &w.Text3(4 * i + k) << &w.Check1(4 * i + k);
+        }
+        order << &w.Label3(1) << &w.Label3(0);
+        for (QWidget* next : order << w.Text1) { // and round again
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+        // A character past a box's limit cannot be typed: title 25, question 60, answer 30.
+        for (const auto& [box, limit] : {std::pair{w.Text1, 25}, {&w.Text2(7), 60}, {&w.Text3(30), 30}}) {
+            box->setFocus();
+            QTest::keyClicks(box, QString(limit, 'x') + "yz");
+            QCOMPARE(box->Text(), QString(limit, 'x'));
+        }
     }
-    for (int j = 0; j < 40; ++j)
-        order << &w.Check1(j);
-    for (QWidget* next : order << w.Text1) { // and round again
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), next);
+
+    void genworkReportsTheFirstProblem_data() {
+        QTest::addColumn<WizardFields>("fields");
+        QTest::addColumn<QString>("message");
+        const auto row = [](const char* name, const QString& message, auto change) {
+            WizardFields f = completeFields();
+            change(f);
+            QTest::newRow(name) << f << message;
+        };
+        QTest::newRow("everything empty")
+            << WizardFields{} << "You have not chosen a title for your worksheet";
+        row("complete", QString(), [](WizardFields&) {});
+        row("a blank is a title", QString(), [](WizardFields& f) { f.title = " "; });
+        row("a blank answer counts", QString(), [](WizardFields& f) { f.answers[39] = " "; });
+        row("question 4 empty", "You have not completed Question 4",
+            [](WizardFields& f) { f.questions[3].clear(); });
+        row("answer C empty beats two ticks", "You have not completed Question 3", [](WizardFields& f) {
+            f.answers[4 * 2 + 2].clear();
+            f.ticks[4 * 2] = f.ticks[4 * 2 + 1] = 1;
+        });
+        row("question 10 without a tick", "You have not ticked the correct answer for Question 10",
+            [](WizardFields& f) { f.ticks[4 * 9 + 1] = 0; });
+        row("two ticks", "You have ticked more than one correct answer for Question 6",
+            [](WizardFields& f) { f.ticks[4 * 5 + 3] = 1; });
+        row("questions in order", "You have not ticked the correct answer for Question 1",
+            [](WizardFields& f) {
+                f.questions[1].clear();
+                f.ticks[0] = 0;
+            });
     }
-}
+    void genworkReportsTheFirstProblem() {
+        QFETCH(WizardFields, fields);
+        QFETCH(QString, message);
+        QCOMPARE(genworkProblem(fields).value_or(QString()), message);
+    }
 
-void WizardTest::aCharacterPastTheLimitCannotBeTyped_data() {
-    QTest::addColumn<int>("limit");
-    QTest::newRow("title") << 25;
-    QTest::newRow("question") << 60;
-    QTest::newRow("answer") << 30;
-}
+    void typedWorksheetWithEnterAfterEachFieldIsSaved() {
+        TestEnv env;
+        WizardScreen& w = shownWizard(env);
+        // Type everything, Enter after each field, as a teacher does: a field out of its order would
+        // leave another empty or put text where the file does not expect it.
+        const auto type = [](const QString& text) {
+            QTest::keyClicks(QApplication::focusWidget(), text);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        };
+        type("Rome and Romans");
+        for (int i = 0; i < 10; ++i) {
+            type(QStringLiteral("Question %1, about Rome?").arg(i + 1));
+            for (int k = 0; k < 4; ++k)
+                type(QStringLiteral("Answer %1").arg(QChar('A' + k)));
+        }
+        QCOMPARE(QApplication::focusWidget(), &w.Text3(39)); // Enter in the last field stays there
+        // Ticks last: a clicked box takes the focus, and a blank typed into it would toggle it. A box
+        // clicked twice is clear again (else question 2 would have two ticks), and ticks are silent.
+        clickControl(&w.Check1(4));
+        clickControl(&w.Check1(4));
+        for (int i = 0; i < 10; ++i)
+            clickControl(&w.Check1(4 * i + (i + 1) % 4));
+        clickControl(&w.Label3(1));
+        QCOMPARE(env.messages->texts(), QStringList{"Your worksheet has been saved."});
+        QCOMPARE(env.sound->played, QStringList{"wav/click.wav"});
+        QCOMPARE(env.readFile("multiple/track.txt"), QByteArray(" 1 \r\nRome and Romans\r\n"));
+        QVERIFY(LoadQuestionSet(worksheetFile("Rome and Romans")));
+        QCOMPARE(Module1.QuestionText[10], QString("Question 10, about Rome?"));
+        QCOMPARE(Module1.AnswerC[3], QString("Answer C"));
+        QCOMPARE(Module1.CorrectAnswer[1], QString("2"));
+        QCOMPARE(Module1.CorrectAnswer[4], QString("1"));
+        // The wizard stays with its fields.
+        QCOMPARE(w.Text1->Text(), QString("Rome and Romans"));
+    }
 
-void WizardTest::aCharacterPastTheLimitCannotBeTyped() {
-    QFETCH(int, limit);
-    TestEnv env;
-    WizardScreen& w = shownWizard(env);
-    const QString field = QTest::currentDataTag();
-    TextBox* box = field == "title" ? w.Text1 : field == "question" ? &w.Text2(7) : &w.Text3(30);
-    box->setFocus();
-    QTest::keyClicks(box, QString(limit, 'x') + "yz");
-    QCOMPARE(box->Text(), QString(limit, 'x'));
-}
-
-void WizardTest::genworkReportsTheFirstProblem_data() {
-    QTest::addColumn<WizardFields>("fields");
-    QTest::addColumn<QString>("message");
-    const auto row = [](const char* name, const QString& message, auto change) {
+    void refusedSaveWritesNothingAndClicksAfterTheMessage_data() {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QByteArray>("index");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("a title reaching outside")
+            << "../Rome" << QByteArray()
+            << "The Worksheet Title cannot contain the character \"/\". Please choose another title.";
+        QByteArray full = " 1000 \r\n";
+        for (int i = 1; i <= 1000; ++i)
+            full += "Sheet " + QByteArray::number(i) + "\r\n";
+        QTest::newRow("a 1001st worksheet")
+            << "Fractions" << full << "There was a problem saving your worksheet";
+    }
+    void refusedSaveWritesNothingAndClicksAfterTheMessage() {
+        QFETCH(QString, title);
+        QFETCH(QByteArray, index);
+        QFETCH(QString, message);
+        TestEnv env;
+        auto noting = std::make_shared<MessagesNotingSounds>();
+        noting->sound = env.sound;
+        services().messages = noting;
+        if (!index.isEmpty()) env.writeFile("multiple/track.txt", index);
         WizardFields f = completeFields();
-        change(f);
-        QTest::newRow(name) << f << message;
-    };
-    QTest::newRow("everything empty") << WizardFields{} << "You have not chosen a title for your worksheet";
-    row("complete", QString(), [](WizardFields&) {});
-    row("a blank is a title", QString(), [](WizardFields& f) { f.title = " "; });
-    row("a blank answer counts", QString(), [](WizardFields& f) { f.answers[39] = " "; });
-    row("question 4 empty", "You have not completed Question 4",
-        [](WizardFields& f) { f.questions[3].clear(); });
-    row("answer C empty beats two ticks", "You have not completed Question 3", [](WizardFields& f) {
-        f.answers[4 * 2 + 2].clear();
-        f.ticks[4 * 2] = f.ticks[4 * 2 + 1] = 1;
-    });
-    row("question 10 without a tick", "You have not ticked the correct answer for Question 10",
-        [](WizardFields& f) { f.ticks[4 * 9 + 1] = 0; });
-    row("two ticks", "You have ticked more than one correct answer for Question 6",
-        [](WizardFields& f) { f.ticks[4 * 5 + 3] = 1; });
-    row("questions in order", "You have not ticked the correct answer for Question 1", [](WizardFields& f) {
-        f.questions[1].clear();
-        f.ticks[0] = 0;
-    });
-}
-
-void WizardTest::genworkReportsTheFirstProblem() {
-    QFETCH(WizardFields, fields);
-    QFETCH(QString, message);
-    QCOMPARE(genworkProblem(fields).value_or(QString()), message);
-}
-
-void WizardTest::typedWorksheetWithEnterAfterEachFieldIsSaved() {
-    TestEnv env;
-    WizardScreen& w = shownWizard(env);
-    // Type everything, Enter after each field, as a teacher does: a field out of its order would
-    // leave another empty or put text where the file does not expect it.
-    const auto type = [](const QString& text) {
-        QTest::keyClicks(QApplication::focusWidget(), text);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    };
-    type("Rome and Romans");
-    for (int i = 0; i < 10; ++i) {
-        type(QStringLiteral("Question %1, about Rome?").arg(i + 1));
-        for (int k = 0; k < 4; ++k)
-            type(QStringLiteral("Answer %1").arg(QChar('A' + k)));
+        f.title = title;
+        WizardScreen& w = shownWizard(env, f);
+        clickControl(&w.Label3(1));
+        QCOMPARE(noting->texts(), QStringList{message});
+        QCOMPARE(noting->soundsBefore, std::vector<int>{0});
+        QCOMPARE(env.sound->played, QStringList{"wav/click.wav"});
+        QCOMPARE(filesIn(env), index.isEmpty() ? QStringList() : QStringList{"track.txt"});
+        QCOMPARE(env.readFile("multiple/track.txt"), index);
+        QCOMPARE(QDir(env.path("")).entryList(QDir::Files), QStringList());
+        QCOMPARE(w.Text1->Text(), title); // the fields stay for the author to mend
     }
-    QCOMPARE(QApplication::focusWidget(), &w.Text3(39)); // Enter in the last field stays there
-    // Ticks last: a clicked box takes the focus, and a blank typed into it would toggle it.
-    for (int i = 0; i < 10; ++i)
-        clickControl(&w.Check1(4 * i + (i + 1) % 4));
-    clickControl(&w.Label3(1));
-    QCOMPARE(env.messages->texts(), QStringList{"Your worksheet has been saved."});
-    QCOMPARE(env.sound->played, QStringList{"wav/click.wav"});
-    QCOMPARE(env.readFile("multiple/track.txt"), QByteArray(" 1 \r\nRome and Romans\r\n"));
-    QVERIFY(LoadQuestionSet(worksheetFile("Rome and Romans")));
-    QCOMPARE(Module1.QuestionText[10], QString("Question 10, about Rome?"));
-    QCOMPARE(Module1.AnswerC[3], QString("Answer C"));
-    QCOMPARE(Module1.CorrectAnswer[1], QString("2"));
-    QCOMPARE(Module1.CorrectAnswer[4], QString("1"));
-    // The wizard stays with its fields.
-    QCOMPARE(w.Text1->Text(), QString("Rome and Romans"));
-}
 
-void WizardTest::tickBoxesOnlyToggle() {
-    TestEnv env;
-    WizardScreen& w = shownWizard(env);
-    for (int j : {4, 5, 4})
-        clickControl(&w.Check1(j));
-    QCOMPARE(w.Check1(4).Value(), 0);
-    QCOMPARE(w.Check1(5).Value(), 1);
-    QVERIFY(env.sound->played.isEmpty());
-}
-
-void WizardTest::refusedSaveWritesNothingAndClicksAfterTheMessage_data() {
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QByteArray>("index");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("a title reaching outside")
-        << "../Rome" << QByteArray()
-        << "The Worksheet Title cannot contain the character \"/\". Please choose another title.";
-    QByteArray full = " 1000 \r\n";
-    for (int i = 1; i <= 1000; ++i)
-        full += "Sheet " + QByteArray::number(i) + "\r\n";
-    QTest::newRow("a 1001st worksheet") << "Fractions" << full << "There was a problem saving your worksheet";
-}
-
-void WizardTest::refusedSaveWritesNothingAndClicksAfterTheMessage() {
-    QFETCH(QString, title);
-    QFETCH(QByteArray, index);
-    QFETCH(QString, message);
-    TestEnv env;
-    auto noting = std::make_shared<MessagesNotingSounds>();
-    noting->sound = env.sound;
-    services().messages = noting;
-    if (!index.isEmpty()) env.writeFile("multiple/track.txt", index);
-    WizardFields f = completeFields();
-    f.title = title;
-    WizardScreen& w = shownWizard(env, f);
-    clickControl(&w.Label3(1));
-    QCOMPARE(noting->texts(), QStringList{message});
-    QCOMPARE(noting->soundsBefore, std::vector<int>{0});
-    QCOMPARE(env.sound->played, QStringList{"wav/click.wav"});
-    QCOMPARE(filesIn(env), index.isEmpty() ? QStringList() : QStringList{"track.txt"});
-    QCOMPARE(env.readFile("multiple/track.txt"), index);
-    QCOMPARE(QDir(env.path("")).entryList(QDir::Files), QStringList());
-    QCOMPARE(w.Text1->Text(), title); // the fields stay for the author to mend
-}
-
-void WizardTest::menuOpensItBlankAndExitDiscardsTheFields() {
-    TestEnv env;
-    MainMenu& menu = *Module1.intro0;
-    menu.Show();
-    clickControl(&menu.Label2(17));
-    settle();
-    QVERIFY(Module1.wizard.isLoaded() && Module1.wizard->isVisible());
-    QVERIFY(menu.isVisible());
-    QTest::keyClicks(Module1.wizard->Text1, "Fractions");
-    clickControl(&Module1.wizard->Label3(0));
-    settle();
-    QVERIFY(!Module1.wizard.isLoaded());
-    QVERIFY(env.messages->shown.empty());
-    QCOMPARE(env.sound->played, (QStringList{"wav/click.wav", "wav/click.wav"}));
-    QCOMPARE(filesIn(env), QStringList());
-    QVERIFY(Module1.wizard->Text1->Text().isEmpty());
-}
+    void menuOpensItBlankAndExitDiscardsTheFields() {
+        TestEnv env;
+        MainMenu& menu = *Module1.intro0;
+        menu.Show();
+        clickControl(&menu.Label2(17));
+        settle();
+        QVERIFY(Module1.wizard.isLoaded() && Module1.wizard->isVisible());
+        QVERIFY(menu.isVisible());
+        QTest::keyClicks(Module1.wizard->Text1, "Fractions");
+        clickControl(&Module1.wizard->Label3(0));
+        settle();
+        QVERIFY(!Module1.wizard.isLoaded());
+        QVERIFY(env.messages->shown.empty());
+        QCOMPARE(env.sound->played, (QStringList{"wav/click.wav", "wav/click.wav"}));
+        QCOMPARE(filesIn(env), QStringList());
+        QVERIFY(Module1.wizard->Text1->Text().isEmpty());
+    }
+};
 
 QTEST_MAIN(WizardTest)
 #include "tst_wizard.moc"

@@ -28,6 +28,18 @@ void runMoonQuiz(ShotContext& ctx, int right) {
     ctx.settle(60);
 }
 
+// Ticks the button showing the practice question's right answer (or, with `wrong`, another one).
+void answerPractice(QuizScreen& quiz, bool wrong) {
+    const MissedQuestion& q = quiz.practice->current();
+    const QString right = q.answers[q.correct.toInt() - 1];
+    for (int i = 1; i <= 4; ++i)
+        if ((quiz.Option1(i).Caption() == right) != wrong) {
+            quiz.Option1(i).click();
+            break;
+        }
+    quiz.Label3(1).Click();
+}
+
 void closeResults(ShotContext& ctx) {
     Module1.Wrong.Unload();
     Module1.Welldone.Unload();
@@ -50,6 +62,8 @@ static RegisterShots quiz("quiz", [](ShotContext& ctx) {
         quiz.Label3(1).Click();
     quiz.Option1(2).click();
     ctx.save(quiz, "quiz-question-10");
+    quiz.Label3(3).Click();
+    ctx.save(quiz, "quiz-print-choice");
     quiz.Unload();
     ctx.settle();
 
@@ -63,6 +77,27 @@ static RegisterShots quiz("quiz", [](ShotContext& ctx) {
     Module1.Welldone->Label3(0).Click();
     ctx.settle();
     ctx.save(*Module1.Wrong, "wrong-answers-ten");
+    closeResults(ctx);
+
+    // Three wrong, practised: one still wrong after the first round, all right after the second.
+    runMoonQuiz(ctx, 7);
+    Module1.Welldone->Label3(0).Click();
+    ctx.settle();
+    ctx.save(*Module1.Wrong, "wrong-answers-three");
+    Module1.Wrong->Label3(2).Click();
+    ctx.settle();
+    QuizScreen& practice = *Module1.multiple;
+    ctx.save(practice, "practice-question");
+    answerPractice(practice, true);
+    answerPractice(practice, false);
+    answerPractice(practice, false);
+    ctx.save(practice, "practice-one-still-wrong");
+    practice.Label3(1).Click();
+    answerPractice(practice, false);
+    ctx.save(practice, "practice-all-right");
+    practice.Label3(2).Click();
+    ctx.settle();
+    ctx.save(*Module1.Welldone, "practice-back-at-results");
     closeResults(ctx);
 
     // An activity hands over the score alone.

@@ -6,6 +6,7 @@
 #include "platform/services.h"
 #include "quiz/quizscreen.h"
 #include "quiz/resultsscreen.h"
+#include "quiz/wronganswersscreen.h"
 #include "shots.h"
 #include "topics/guideviewer.h"
 #include "topics/notesviewer.h"
@@ -71,7 +72,22 @@ static RegisterShots reading("reading", [](ShotContext& ctx) {
     Module1.moon->Label3_Click(0);
     Module1.multiple->printWorksheet();
     keepPdfAs(ctx, "worksheet");
+    Module1.multiple->printWorksheet(true); // the key is the second, newer job
+    keepPdfAs(ctx, "answer-key");
     Module1.multiple->Unload();
+    for (int q : {3, 7})
+        Module1.Wrong->missed.push_back(
+            {q,
+             Module1.QuestionText[q],
+             {Module1.AnswerA[q], Module1.AnswerB[q], Module1.AnswerC[q], Module1.AnswerD[q]},
+             Module1.CorrectAnswer[q],
+             q == 3 ? 0 : Module1.CorrectAnswer[q].toInt() % 4 + 1});
+    Module1.QuizHeading = QStringLiteral("Tellwyn");
+    Module1.Wrong->Label6->setCaption(Module1.SetTitle);
+    Module1.Welldone->Text1->setText("Ada Lovelace");
+    Module1.Wrong->printMistakes();
+    keepPdfAs(ctx, "mistakes-sheet");
+    Module1.Wrong.Unload();
     Module1.Score = 10;
     Module1.ScoreOutOf = 10;
     Module1.QuizHeading = Module1.SetTitle;

@@ -1,0 +1,17 @@
+#pragma once
+
+// What the reader and store fuzz targets share: a data folder of their own, the shared variables
+// without any screen, and an abort that names the invariant that broke.
+#include "app/sharedstate.h"
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+
+// Creates the data folder once (in /dev/shm where there is one) and makes it the program's.
+QString fuzzDataFolder();
+// Replaces a file of the data folder with these bytes.
+void writeDataFile(const QString& relative, const QByteArray& bytes);
+QByteArray fuzzBytes(const std::uint8_t* data, std::size_t size);
+[[noreturn]] void broken(const char* invariant);
+#define FUZZ_CHECK(condition) ((condition) ? void() : broken(#condition))

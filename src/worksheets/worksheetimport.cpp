@@ -1,0 +1,224 @@
+#include "worksheets/worksheetimport.h"
+
+#include "platform/files.h"
+#include "worksheets/aiken.h"
+#include "worksheets/wizardcheck.h"
+#include "worksheets/worksheetindex.h"
+#include "worksheets/worksheetstore.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+// A worksheet is a few kilobytes; anything much larger is not one.
+constexpr qint64 MaxWorksheetFileBytes = 1024 * 1024;
+
+QString atLine(int line, const QString& text) {
+    return line > 0 ? QStringLiteral("Line %1: %2").arg(line).arg(text)
+                    : QStringLiteral("The file's name, taken as the title: %1").arg(text);
+}
+
+// What a teacher's editor wrote: UTF-8 when the bytes are valid UTF-8, else the program's own code
+// page. A byte order mark is not text.
+QStringList linesOf(const QByteArray& bytes) {
+    QByteArray b = bytes;
+    if (b.startsWith("\xEF\xBB\xBF")) b.remove(0, 3);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(b);
+    if (utf8.hasError()) text = decodeWindows1252(b);
+    QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\n|\r")));
+    // The end of the last line is not a line of its own.
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    return lines;
+}
+
+// The program's own layout, each line read as the quiz's loader reads it.
+SourcedSet readLayout(QStringList lines, QStringList& problems) {
+    // Blank lines an editor leaves after the last spacer are not part of the worksheet.
+    while (lines.size() > QuestionSetLines && lines.last().trimmed().isEmpty())
+        lines.removeLast();
+    const int n = static_cast<int>(lines.size());
+    if (n < QuestionSetLines)
+        problems << atLine(n + 1,
+                           QStringLiteral("the file ends here, but a worksheet has 72 lines: the title, a "
+                                          "blank line, then for each question its text, answers A to D, "
+                                          "the number of the right answer and a blank line."));
+    if (n > QuestionSetLines)
+        problems << atLine(QuestionSetLines + 1,
+                           QStringLiteral("a worksheet ends after line 72; this line and "
+                                          "those after it are too many."));
+    auto typed = [&](int line, QString& into) {
+        if (line > n) return;
+        if (lines[line - 1].contains(','))
+            problems << atLine(line, QStringLiteral("a comma ends the text here when the file is read; write "
+                                                    "\"&\" where a comma should be."));
+        // The loader skips leading blanks; a double quote after them is refused by the store's checks.
+        const QString& raw = lines[line - 1];
+        qsizetype start = 0;
+        while (start < raw.size() && raw[start] == ' ')
+            ++start;
+        into = restoreCommas(raw.mid(start));
+    };
+    auto spacer = [&](int line) {
+        if (line <= n && !lines[line - 1].trimmed().isEmpty())
+            problems << atLine(line, QStringLiteral("this line must be blank: it separates the questions."));
+    };
+    SourcedSet s;
+    s.titleLine = 1;
+    typed(1, s.set.title);
+    spacer(2);
+    for (int q = 0; q < 10; ++q) {
+        const int base = 3 + 7 * q;
+        s.questionLine[q] = base;
+        typed(base, s.set.questions[q].text);
+        for (int k = 0; k < 4; ++k) {
+            s.answerLine[q][k] = base + 1 + k;
+            typed(base + 1 + k, s.set.questions[q].answers[k]);
+        }
+        s.rightLine[q] = base + 5;
+        const QString digit = base + 5 <= n ? lines[base + 4].trimmed() : QString();
+        if (digit.size() == 1 && digit[0] >= '1' && digit[0] <= '4')
+            s.set.questions[q].correct = digit;
+        else if (base + 5 <= n)
+            problems << atLine(base + 5, QStringLiteral("the right answer must be a number from 1 to 4."));
+        spacer(base + 6);
+    }
+    return s;
+}
+
+// One typed text: the wizard's length and the store's refusals.
+void checkText(QStringList& problems, int line, const QString& field, const QString& text, int maxLength,
+               bool ampersandIsTyped) {
+    if (text.size() > maxLength)
+        problems << atLine(line, QStringLiteral("%1 is longer than the %2 characters the wizard takes.")
+                                     .arg(field)
+                                     .arg(maxLength));
+    // In a hand-typed file "&" is meant as itself, but a worksheet file gives it back as a comma.
+    if (ampersandIsTyped && text.contains('&'))
+        problems << atLine(line, QStringLiteral("%1 contains \"&\", which a worksheet reads back as a comma; "
+                                                "write \"and\" instead.")
+                                     .arg(field));
+    if (const auto r = typedTextRefusal(field, text)) problems << atLine(line, *r);
+}
+
+WizardFields fieldsOf(const QuestionSet& set) {
+    WizardFields f;
+    f.title = set.title;
+    for (int i = 0; i < 10; ++i) {
+        f.questions[i] = set.questions[i].text;
+        for (int k = 0; k < 4; ++k) {
+            f.answers[4 * i + k] = set.questions[i].answers[k];
+            f.ticks[4 * i + k] = set.questions[i].correct == QString::number(k + 1) ? 1 : 0;
+        }
+    }
+    return f;
+}
+
+// The wizard's own check names a question; the line is the first of its texts left empty, or
+// else its right-answer line.
+int lineOfWizardProblem(const SourcedSet& s, const QString& problem) {
+    if (s.set.title.isEmpty()) return s.titleLine;
+    const int q = problem.section(' ', -1).toInt() - 1;
+    if (q < 0 || q > 9) return 0;
+    if (s.set.questions[q].text.isEmpty()) return s.questionLine[q];
+    for (int k = 0; k < 4; ++k)
+        if (s.set.questions[q].answers[k].isEmpty()) return s.answerLine[q][k];
+    return s.rightLine[q];
+}
+
+void checkSet(const SourcedSet& s, bool handTyped, QStringList& problems) {
+    const QString& title = s.set.title;
+    if (title.size() > TitleLength)
+        problems << atLine(
+            s.titleLine,
+            QStringLiteral("the title is longer than the %1 characters the wizard takes.").arg(TitleLength));
+    if (const auto r = titleRefusal(title); r && !title.isEmpty()) problems << atLine(s.titleLine, *r);
+    for (int q = 0; q < 10; ++q) {
+        const Question& question = s.set.questions[q];
+        const QString name = QStringLiteral("Question %1").arg(q + 1);
+        checkText(problems, s.questionLine[q], name, question.text, QuestionLength, handTyped);
+        for (int k = 0; k < 4; ++k)
+            checkText(problems, s.answerLine[q][k],
+                      QStringLiteral("Answer %1 of %2").arg(QChar('A' + k)).arg(name), question.answers[k],
+                      AnswerLength, handTyped);
+    }
+    if (!problems.isEmpty()) return;
+    if (const auto p = genworkProblem(fieldsOf(s.set)))
+        problems << atLine(lineOfWizardProblem(s, *p), *p + '.');
+}
+
+int lineNumberOf(const QString& problem) {
+    static const QRegularExpression number(QStringLiteral("^Line (\\d+):"));
+    const auto m = number.match(problem);
+    return m.hasMatch() ? m.captured(1).toInt() : 0;
+}
+
+} // namespace
+
+ImportedWorksheet readWorksheetFile(const QByteArray& bytes, const QString& fileBaseName) {
+    ImportedWorksheet result;
+    const QStringList lines = linesOf(bytes);
+    const bool aiken = looksLikeAiken(lines);
+    const SourcedSet s =
+        aiken ? readAiken(lines, fileBaseName, result.problems) : readLayout(lines, result.problems);
+    if (result.problems.isEmpty()) checkSet(s, aiken, result.problems);
+    std::stable_sort(result.problems.begin(), result.problems.end(),
+                     [](const QString& a, const QString& b) { return lineNumberOf(a) < lineNumberOf(b); });
+    if (result.problems.isEmpty()) result.set = s.set;
+    return result;
+}
+
+ImportedWorksheet readWorksheetFileAt(const QString& path) {
+    const QFileInfo info(path);
+    QFile file(path);
+    if (!info.isFile() || info.size() > MaxWorksheetFileBytes || !file.open(QIODevice::ReadOnly))
+        return {std::nullopt, {QStringLiteral("the file cannot be read as a worksheet.")}};
+    return readWorksheetFile(file.read(MaxWorksheetFileBytes), info.completeBaseName());
+}
+
+bool worksheetListed(const QString& title) {
+    const auto index = readWorksheetIndex(WorksheetIndexFile, std::numeric_limits<long long>::max());
+    return index && index->titles.contains(title);
+}
+
+bool exportWorksheet(const QString& title, const QString& targetPath) {
+    QFile source(resolveDataPath(worksheetFile(title)));
+    if (!source.open(QIODevice::ReadOnly) || source.size() > MaxWorksheetFileBytes) return false;
+    const QByteArray bytes = source.readAll();
+    QSaveFile target(targetPath);
+    return target.open(QIODevice::WriteOnly) && target.write(bytes) == bytes.size() && target.commit();
+}
+
+int importWorksheetFiles(const QStringList& paths, FILE* out, FILE* err) {
+    int status = 0;
+    for (const QString& path : paths) {
+        const QByteArray name = path.toUtf8();
+        const ImportedWorksheet w = readWorksheetFileAt(path);
+        if (!w.set) {
+            for (const QString& problem : w.problems)
+                std::fprintf(err, "%s: %s\n", name.constData(), problem.toUtf8().constData());
+            status = 1;
+            continue;
+        }
+        const QByteArray title = w.set->title.toUtf8();
+        if (worksheetListed(w.set->title)) {
+            // Without a window there is no one to ask, so nothing is replaced.
+            std::fprintf(err,
+                         "%s: a worksheet called \"%s\" is already in the catalogue; it was left as it is.\n",
+                         name.constData(), title.constData());
+            status = 1;
+        } else if (!saveWorksheet(*w.set)) {
+            std::fprintf(err, "%s: there was a problem saving the worksheet.\n", name.constData());
+            status = 1;
+        } else {
+            std::fprintf(out, "%s\n", title.constData());
+        }
+    }
+    return status;
+}
