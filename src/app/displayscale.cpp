@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
+#include <algorithm>
 #include <cmath>
 
 // Qt scales a whole program by one factor when QT_SCALE_FACTOR is set before start-up; this is the
@@ -13,13 +14,15 @@
 
 namespace {
 
-constexpr double DesignWidth = 800;
-constexpr double DesignHeight = 600;
+// Most screens are 800 x 600 with the window manager's frame; the quiz and its results keep their
+// client area, at most 794 x 592 inside the frame.
+constexpr QSizeF DesignSize{800, 600};
+constexpr QSizeF LargestClient{794, 592};
 const QString SettingKey = QStringLiteral("display/scale");
 
-// Room for a window manager's title bar and borders, which it draws unscaled outside our windows.
-// Measured under xfwm4 and openbox on Debian 12 (about 30 px of title and borders of 1-4 px).
-constexpr QSizeF TypicalFrame{12, 36};
+// Room for a window manager's title bar and borders, which it draws unscaled outside our windows:
+// the larger of xfwm4's (10 x 34 pixels) and openbox's (2 x 21) on Debian 12.
+constexpr QSizeF TypicalFrame{10, 34};
 
 QSettings userSettings() {
     return QSettings(QStringLiteral("Tellwyn"), QStringLiteral("Tellwyn"));
@@ -30,8 +33,10 @@ double appliedScale = 1.0;
 } // namespace
 
 double fittingDisplayScale(const QSizeF& available, const QSizeF& frame) {
-    const double fit = std::min((available.width() - frame.width()) / DesignWidth,
-                                (available.height() - frame.height()) / DesignHeight);
+    const double fit =
+        std::min({available.width() / DesignSize.width(), available.height() / DesignSize.height(),
+                  (available.width() - frame.width()) / LargestClient.width(),
+                  (available.height() - frame.height()) / LargestClient.height()});
     const double stepped = std::floor(fit / DisplayScaleStep) * DisplayScaleStep;
     return std::clamp(stepped, MinDisplayScale, MaxDisplayScale);
 }

@@ -12,8 +12,8 @@ constexpr double MinDisplayScale = 1.0;
 constexpr double MaxDisplayScale = 4.0;
 constexpr double DisplayScaleStep = 0.25;
 
-// The largest scale, in steps of 0.25 and never below 1, at which an 800 x 600 screen plus the
-// window manager's frame fits the available area (all in device-independent pixels).
+// The largest scale, in steps of 0.25 and never below 1, at which every screen with the window
+// manager's frame fits the available area (all in device-independent pixels).
 double fittingDisplayScale(const QSizeF& available, const QSizeF& frame);
 
 // A scale as written on the command line or stored in the settings: "auto" (or empty) gives
