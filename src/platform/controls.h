@@ -25,6 +25,9 @@ using KeyHandler = std::function<void(int keyAscii)>;
 enum class Align { Left, Right, Center };
 
 // Twip geometry shared by every control that is a widget.
+// Where a screen's controls are shifted to when the screen is larger than designed, in pixels.
+inline constexpr char ContentOffsetProperty[] = "tellwynContentOffset";
+
 class ControlGeometry {
 public:
     // Every control brings the program's keyboard and assistive technology handling with it.
@@ -35,12 +38,31 @@ public:
     Twips Top() const { return r_.top; }
     Twips Width() const { return r_.width; }
     Twips Height() const { return r_.height; }
-    void setLeft(Twips v) { r_.left = v; apply(); }
-    void setTop(Twips v) { r_.top = v; apply(); }
-    void setWidth(Twips v) { r_.width = v; apply(); }
-    void setHeight(Twips v) { r_.height = v; apply(); }
-    void Move(Twips left, Twips top) { r_.left = left; r_.top = top; apply(); }
-    void setRect(const TwipRect& r) { r_ = r; apply(); }
+    void setLeft(Twips v) {
+        r_.left = v;
+        apply();
+    }
+    void setTop(Twips v) {
+        r_.top = v;
+        apply();
+    }
+    void setWidth(Twips v) {
+        r_.width = v;
+        apply();
+    }
+    void setHeight(Twips v) {
+        r_.height = v;
+        apply();
+    }
+    void Move(Twips left, Twips top) {
+        r_.left = left;
+        r_.top = top;
+        apply();
+    }
+    void setRect(const TwipRect& r) {
+        r_ = r;
+        apply();
+    }
     TwipRect twipRect() const { return r_; }
 
     bool Visible() const { return !self_->isHidden(); }
@@ -49,8 +71,11 @@ public:
     ClickHandler Click;
     MouseHandler MouseDown, MouseMove, MouseUp;
 
+    // Places the widget at its twips, shifted by the screen's centring when the window manager
+    // made the screen larger than designed (full screen, maximised).
+    void apply();
+
 protected:
-    void apply() { self_->setGeometry(r_.toPixels()); }
     // Converts a Qt mouse event into the handler's arguments and calls it; returns true when the
     // event belongs to this control (it always does).
     void deliver(const MouseHandler& h, QMouseEvent* e, bool release);
@@ -82,17 +107,37 @@ public:
     explicit Label(QWidget* parent);
 
     QString Caption() const { return caption_; }
-    void setCaption(const QString& c) { caption_ = c; update(); }
+    void setCaption(const QString& c) {
+        caption_ = c;
+        update();
+    }
     QColor ForeColor() const { return fore_; }
-    void setForeColor(const QColor& c) { fore_ = c; update(); }
+    void setForeColor(const QColor& c) {
+        fore_ = c;
+        update();
+    }
     QColor BackColor() const { return back_; }
-    void setBackColor(const QColor& c) { back_ = c; update(); }
+    void setBackColor(const QColor& c) {
+        back_ = c;
+        update();
+    }
     bool Opaque() const { return opaque_; }
-    void setOpaque(bool o) { if (o != opaque_) { opaque_ = o; update(); } }
+    void setOpaque(bool o) {
+        if (o != opaque_) {
+            opaque_ = o;
+            update();
+        }
+    }
     bool Border() const { return border_; }
-    void setBorder(bool b) { border_ = b; update(); }
+    void setBorder(bool b) {
+        border_ = b;
+        update();
+    }
     Align Alignment() const { return align_; }
-    void setAlignment(Align a) { align_ = a; update(); }
+    void setAlignment(Align a) {
+        align_ = a;
+        update();
+    }
     void setFontSize(double points);
 
     // Copies font, colours, alignment, border and size from another label (run-time array elements).
@@ -179,9 +224,15 @@ class PictureBox : public OwnMouseControl<QFrame> {
 public:
     explicit PictureBox(QWidget* parent);
     const ::Picture& Picture() const { return picture_; }
-    void setPicture(const ::Picture& p) { picture_ = p; update(); }
+    void setPicture(const ::Picture& p) {
+        picture_ = p;
+        update();
+    }
     QColor BackColor() const { return back_; }
-    void setBackColor(const QColor& c) { back_ = c; update(); }
+    void setBackColor(const QColor& c) {
+        back_ = c;
+        update();
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -198,7 +249,10 @@ public:
     const ::Picture& Picture() const { return picture_; }
     void setPicture(const ::Picture& p);
     bool Stretch() const { return stretch_; }
-    void setStretch(bool s) { stretch_ = s; update(); }
+    void setStretch(bool s) {
+        stretch_ = s;
+        update();
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -214,8 +268,14 @@ class Line : public QWidget {
 public:
     explicit Line(QWidget* parent);
     void setPoints(Twips x1, Twips y1, Twips x2, Twips y2);
-    void setBorderWidth(int w) { width_ = w; setPoints(x1_, y1_, x2_, y2_); }
-    void setBorderColor(const QColor& c) { colour_ = c; update(); }
+    void setBorderWidth(int w) {
+        width_ = w;
+        setPoints(x1_, y1_, x2_, y2_);
+    }
+    void setBorderColor(const QColor& c) {
+        colour_ = c;
+        update();
+    }
     Twips X1() const { return x1_; }
     Twips Y1() const { return y1_; }
     Twips X2() const { return x2_; }

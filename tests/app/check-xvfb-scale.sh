@@ -15,7 +15,7 @@ if [ -z "${TELLWYN_IN_XVFB:-}" ] && [ $# -eq 0 ]; then
   [ $small -eq 77 ] && exit $large
   exit $((small | large))
 fi
-XVFB_TOOLS="openbox xprop xwininfo import"
+XVFB_TOOLS="openbox wmctrl xprop xwininfo import"
 XVFB_SCREEN=$1
 source "$(dirname "$0")/../support/xvfb.sh"
 xvfb_enter "$0" "$@"
@@ -96,4 +96,16 @@ click MENU_CATALOGUE 1
 before=$(count)
 click CATALOGUE_TITLE1 1                         # the new worksheet, run as a quiz
 screens $((before + 1)) || fail "the catalogue did not list and open the worksheet at ${SCALE}x"
+xdotool key Escape; sleep 0.5; click EXIT 1        # the quiz's and the catalogue's
+
+# Full screen, the menu stays whole in the middle on the backdrop's colour, and its buttons work.
+screens 1 || fail "no way back to the menu from the catalogue at ${SCALE}x"
+menu=$(visible '^Tellwyn$')
+wmctrl -i -r "$menu" -b add,fullscreen; sleep 1
+read -r fx fy fw fh < <(client "$menu")
+[ "$fw" -gt "$mw" ] || fail "full screen left the menu at ${fw}x$fh"
+[ "$(pixel $((fx + 2)) $((fy + 2)))" = "#3085D6" ] || fail "no backdrop colour round the full-screen menu"
+SCREEN_XY="$((fx + (fw - mw) / 2)) $((fy + (fh - mh) / 2))"
+click MENU_MOON 1
+screens 2 || fail "the full-screen menu did not open the hub"
 echo "xvfb-scale $XVFB_SCREEN at ${SCALE}x: 1 passed, 0 failed"
