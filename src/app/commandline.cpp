@@ -93,7 +93,8 @@ QString usageText() {
         "  --scale auto|N        draw the screens N times their designed 800 x 600 size\n"
         "                        (1, 1.25, 1.5 ... 4); auto, the default, picks the largest\n"
         "                        size that fits the display. Without this option the size\n"
-        "                        chosen on the main menu (\"Screen size\") is used.\n"
+        "                        chosen on the main menu (\"Screen size\", remembered for\n"
+        "                        each user) is used; QT_SCALE_FACTOR, when set, wins.\n"
         "  --version             print the version and leave\n"
         "  --help                print this text and leave\n");
 }
