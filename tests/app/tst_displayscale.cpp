@@ -20,6 +20,7 @@ private Q_SLOTS:
     void choicesWrittenByHand_data();
     void choicesWrittenByHand();
     void menuStepsThroughTheSizesAndRemembersThem();
+    void dropsLandWhereTheyLandUnscaled_data();
     void dropsLandWhereTheyLandUnscaled();
 };
 
@@ -100,12 +101,26 @@ void DisplayScaleTest::menuStepsThroughTheSizesAndRemembersThem() {
     QVERIFY(captions.first().startsWith("Screen size: automatic"));
 }
 
+void DisplayScaleTest::dropsLandWhereTheyLandUnscaled_data() {
+    QTest::addColumn<QSize>("extra");
+    QTest::newRow("designed size") << QSize();
+    QTest::newRow("full screen, centred") << QSize(200, 100);
+}
+
 void DisplayScaleTest::dropsLandWhereTheyLandUnscaled() {
+    QFETCH(QSize, extra);
     TestEnv env;
     OrderingScreen& s = *Module1.moonord;
     s.Show();
     QVERIFY(QTest::qWaitForWindowExposed(&s));
     QCOMPARE(s.devicePixelRatioF(), 1.75);
+    if (!extra.isEmpty()) { // as a window manager's full screen makes it
+        s.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        s.resize(s.minimumSize() + extra);
+        QTRY_COMPARE(s.size(), s.minimumSize() + extra);
+    }
+    const TwipRect slot = s.Label1(0).twipRect();
+    QCOMPARE(s.Label1(0).pos(), slot.toPixels().topLeft() + QPoint(extra.width() / 2, extra.height() / 2));
     for (int i = 0; i < 5; ++i) {
         QWindow* w = s.windowHandle();
         QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, s.Label2(i).geometry().center());
@@ -114,6 +129,7 @@ void DisplayScaleTest::dropsLandWhereTheyLandUnscaled() {
         QCOMPARE(s.Label2(i).Left(), s.Label1(4 - i).Left());
         QCOMPARE(s.Label2(i).Top(), s.Label1(4 - i).Top());
     }
+    QCOMPARE(s.Label1(0).twipRect().left, slot.left);
     QVERIFY(s.Label3(2).Visible());
 }
 
