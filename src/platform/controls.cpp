@@ -11,24 +11,31 @@ namespace {
 
 int buttonMask(Qt::MouseButtons b) {
     int m = 0;
-    if (b & Qt::LeftButton) m |= LeftButton;
-    if (b & Qt::RightButton) m |= RightButton;
-    if (b & Qt::MiddleButton) m |= MiddleButton;
+    if (b & Qt::LeftButton)
+        m |= LeftButton;
+    if (b & Qt::RightButton)
+        m |= RightButton;
+    if (b & Qt::MiddleButton)
+        m |= MiddleButton;
     return m;
 }
 
 int shiftMask(Qt::KeyboardModifiers k) {
     int m = 0;
-    if (k & Qt::ShiftModifier) m |= 1;
-    if (k & Qt::ControlModifier) m |= 2;
-    if (k & Qt::AltModifier) m |= 4;
+    if (k & Qt::ShiftModifier)
+        m |= 1;
+    if (k & Qt::ControlModifier)
+        m |= 2;
+    if (k & Qt::AltModifier)
+        m |= 4;
     return m;
 }
 
 void setPaletteColour(QWidget* w, QPalette::ColorRole role, const QColor& c) {
     QPalette p = w->palette();
     p.setColor(role, c);
-    if (role == QPalette::WindowText) p.setColor(QPalette::Text, c);
+    if (role == QPalette::WindowText)
+        p.setColor(QPalette::Text, c);
     w->setPalette(p);
 }
 
@@ -36,9 +43,7 @@ void setPaletteColour(QWidget* w, QPalette::ColorRole role, const QColor& c) {
 
 // ---- ControlGeometry --------------------------------------------------------------------------
 
-ControlGeometry::ControlGeometry(QWidget* self) : self_(self) {
-    Keyboard::install();
-}
+ControlGeometry::ControlGeometry(QWidget* self) : self_(self) { Keyboard::install(); }
 
 void ControlGeometry::apply() {
     const QWidget* parent = self_->parentWidget();
@@ -47,7 +52,8 @@ void ControlGeometry::apply() {
 }
 
 void ControlGeometry::deliver(const MouseHandler& h, QMouseEvent* e, bool release) {
-    if (!h) return;
+    if (!h)
+        return;
     // On a release the mask names the button that went up; on a move, the buttons held.
     const int button = release ? buttonMask(e->button()) : buttonMask(e->buttons());
     const QPointF p = e->position();
@@ -74,7 +80,8 @@ void ControlGeometry::handleMouse(QMouseEvent* e) {
         pressed_ = e->buttons() != Qt::NoButton;
         deliver(MouseUp, e, true);
         // A click is a left press and release over the same control.
-        if (wasPressed && inside && e->button() == Qt::LeftButton && Click && self_->isEnabled()) Click();
+        if (wasPressed && inside && e->button() == Qt::LeftButton && Click && self_->isEnabled())
+            Click();
         break;
     }
     default:
@@ -109,7 +116,8 @@ void Label::copyLookFrom(const Label& other) {
 
 void Label::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    if (opaque_) p.fillRect(rect(), back_);
+    if (opaque_)
+        p.fillRect(rect(), back_);
     QRect textRect = rect();
     if (border_) {
         p.setPen(QPen(Colours::Black, 1));
@@ -117,9 +125,7 @@ void Label::paintEvent(QPaintEvent*) {
         textRect.adjust(1, 1, -1, -1);
     }
     int flags = Qt::AlignTop | Qt::TextWordWrap;
-    flags |= align_ == Align::Center  ? Qt::AlignHCenter
-             : align_ == Align::Right ? Qt::AlignRight
-                                      : Qt::AlignLeft;
+    flags |= align_ == Align::Center ? Qt::AlignHCenter : align_ == Align::Right ? Qt::AlignRight : Qt::AlignLeft;
     p.setFont(font());
     if (isEnabled()) {
         p.setPen(fore_);
@@ -135,12 +141,12 @@ void Label::paintEvent(QPaintEvent*) {
 
 // ---- OptionButton and CheckBox ---------------------------------------------------------------
 
-template <class Button>
-ToggleControl<Button>::ToggleControl(QWidget* parent) : Button(parent), ControlGeometry(this) {
+template <class Button> ToggleControl<Button>::ToggleControl(QWidget* parent) : Button(parent), ControlGeometry(this) {
     this->setMouseTracking(true);
     this->setAutoFillBackground(true);
     QObject::connect(this, &QAbstractButton::clicked, this, [this] {
-        if (Click) Click();
+        if (Click)
+            Click();
     });
 }
 
@@ -178,16 +184,20 @@ template class ToggleControl<QRadioButton>;
 template class ToggleControl<QCheckBox>;
 
 void OptionButton::setValue(bool v) {
-    if (v == isChecked()) return;
+    if (v == isChecked())
+        return;
     setChecked(v);
-    if (v && Click) Click();
+    if (v && Click)
+        Click();
 }
 
 void CheckBox::setValue(int v) {
     const bool want = v != 0;
-    if (want == isChecked()) return;
+    if (want == isChecked())
+        return;
     setChecked(want);
-    if (Click) Click();
+    if (Click)
+        Click();
 }
 
 // ---- TextBox ----------------------------------------------------------------------------------
@@ -219,22 +229,18 @@ CommandButton::CommandButton(QWidget* parent) : QPushButton(parent), ControlGeom
     setMouseTracking(true);
     setAutoDefault(false);
     connect(this, &QAbstractButton::clicked, this, [this] {
-        if (Click) Click();
+        if (Click)
+            Click();
     });
 }
 
-void CommandButton::setBackColor(const QColor& c) {
-    setPaletteColour(this, QPalette::Button, c);
-}
+void CommandButton::setBackColor(const QColor& c) { setPaletteColour(this, QPalette::Button, c); }
 
-void CommandButton::mouseDoubleClickEvent(QMouseEvent* e) {
-    e->accept();
-}
+void CommandButton::mouseDoubleClickEvent(QMouseEvent* e) { e->accept(); }
 
 void CommandButton::keyPressEvent(QKeyEvent* e) {
     // Space presses a focused button already; Return and Enter do too, as on the old platform.
-    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) &&
-        (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         e->accept();
         click();
         return;
@@ -284,16 +290,15 @@ void ImageBox::setPicture(const ::Picture& p) {
 }
 
 void ImageBox::paintEvent(QPaintEvent*) {
-    if (picture_.isNull()) return;
+    if (picture_.isNull())
+        return;
     QPainter p(this);
     picture_.draw(p, QRectF(rect()));
 }
 
 // ---- Line -------------------------------------------------------------------------------------
 
-Line::Line(QWidget* parent) : QWidget(parent) {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-}
+Line::Line(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
 
 void Line::setPoints(Twips x1, Twips y1, Twips x2, Twips y2) {
     x1_ = x1;
@@ -331,7 +336,8 @@ void Frame::setBackColor(const QColor& c) {
 
 Timer::Timer(QObject* parent, int intervalMs) : QObject(parent), interval_(intervalMs) {
     connect(&timer_, &QTimer::timeout, this, [this] {
-        if (enabled_ && Tick) Tick();
+        if (enabled_ && Tick)
+            Tick();
     });
 }
 
@@ -341,12 +347,14 @@ void Timer::setInterval(int ms) {
 }
 
 void Timer::setEnabled(bool e) {
-    if (e == enabled_) return;
+    if (e == enabled_)
+        return;
     enabled_ = e;
     restart();
 }
 
 void Timer::restart() {
     timer_.stop();
-    if (enabled_ && interval_ > 0) timer_.start(interval_);
+    if (enabled_ && interval_ > 0)
+        timer_.start(interval_);
 }

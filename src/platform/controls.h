@@ -38,31 +38,12 @@ public:
     Twips Top() const { return r_.top; }
     Twips Width() const { return r_.width; }
     Twips Height() const { return r_.height; }
-    void setLeft(Twips v) {
-        r_.left = v;
-        apply();
-    }
-    void setTop(Twips v) {
-        r_.top = v;
-        apply();
-    }
-    void setWidth(Twips v) {
-        r_.width = v;
-        apply();
-    }
-    void setHeight(Twips v) {
-        r_.height = v;
-        apply();
-    }
-    void Move(Twips left, Twips top) {
-        r_.left = left;
-        r_.top = top;
-        apply();
-    }
-    void setRect(const TwipRect& r) {
-        r_ = r;
-        apply();
-    }
+    void setLeft(Twips v) { r_.left = v; apply(); }
+    void setTop(Twips v) { r_.top = v; apply(); }
+    void setWidth(Twips v) { r_.width = v; apply(); }
+    void setHeight(Twips v) { r_.height = v; apply(); }
+    void Move(Twips left, Twips top) { r_.left = left; r_.top = top; apply(); }
+    void setRect(const TwipRect& r) { r_ = r; apply(); }
     TwipRect twipRect() const { return r_; }
 
     bool Visible() const { return !self_->isHidden(); }
@@ -72,7 +53,7 @@ public:
     MouseHandler MouseDown, MouseMove, MouseUp;
 
     // Places the widget at its twips, shifted by the screen's centring when the window manager
-    // made the screen larger than designed (full screen, maximised).
+    // made the screen larger than designed (full screen).
     void apply();
 
 protected:
@@ -107,37 +88,17 @@ public:
     explicit Label(QWidget* parent);
 
     QString Caption() const { return caption_; }
-    void setCaption(const QString& c) {
-        caption_ = c;
-        update();
-    }
+    void setCaption(const QString& c) { caption_ = c; update(); }
     QColor ForeColor() const { return fore_; }
-    void setForeColor(const QColor& c) {
-        fore_ = c;
-        update();
-    }
+    void setForeColor(const QColor& c) { fore_ = c; update(); }
     QColor BackColor() const { return back_; }
-    void setBackColor(const QColor& c) {
-        back_ = c;
-        update();
-    }
+    void setBackColor(const QColor& c) { back_ = c; update(); }
     bool Opaque() const { return opaque_; }
-    void setOpaque(bool o) {
-        if (o != opaque_) {
-            opaque_ = o;
-            update();
-        }
-    }
+    void setOpaque(bool o) { if (o != opaque_) { opaque_ = o; update(); } }
     bool Border() const { return border_; }
-    void setBorder(bool b) {
-        border_ = b;
-        update();
-    }
+    void setBorder(bool b) { border_ = b; update(); }
     Align Alignment() const { return align_; }
-    void setAlignment(Align a) {
-        align_ = a;
-        update();
-    }
+    void setAlignment(Align a) { align_ = a; update(); }
     void setFontSize(double points);
 
     // Copies font, colours, alignment, border and size from another label (run-time array elements).
@@ -224,15 +185,9 @@ class PictureBox : public OwnMouseControl<QFrame> {
 public:
     explicit PictureBox(QWidget* parent);
     const ::Picture& Picture() const { return picture_; }
-    void setPicture(const ::Picture& p) {
-        picture_ = p;
-        update();
-    }
+    void setPicture(const ::Picture& p) { picture_ = p; update(); }
     QColor BackColor() const { return back_; }
-    void setBackColor(const QColor& c) {
-        back_ = c;
-        update();
-    }
+    void setBackColor(const QColor& c) { back_ = c; update(); }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -249,10 +204,7 @@ public:
     const ::Picture& Picture() const { return picture_; }
     void setPicture(const ::Picture& p);
     bool Stretch() const { return stretch_; }
-    void setStretch(bool s) {
-        stretch_ = s;
-        update();
-    }
+    void setStretch(bool s) { stretch_ = s; update(); }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -268,14 +220,8 @@ class Line : public QWidget {
 public:
     explicit Line(QWidget* parent);
     void setPoints(Twips x1, Twips y1, Twips x2, Twips y2);
-    void setBorderWidth(int w) {
-        width_ = w;
-        setPoints(x1_, y1_, x2_, y2_);
-    }
-    void setBorderColor(const QColor& c) {
-        colour_ = c;
-        update();
-    }
+    void setBorderWidth(int w) { width_ = w; setPoints(x1_, y1_, x2_, y2_); }
+    void setBorderColor(const QColor& c) { colour_ = c; update(); }
     Twips X1() const { return x1_; }
     Twips Y1() const { return y1_; }
     Twips X2() const { return x2_; }
