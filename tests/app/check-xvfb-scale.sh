@@ -101,8 +101,12 @@ xdotool key Escape; sleep 0.5; click EXIT 1        # the quiz's and the catalogu
 # Full screen, the menu stays whole in the middle on the backdrop's colour, and its buttons work.
 screens 1 || fail "no way back to the menu from the catalogue at ${SCALE}x"
 menu=$(visible '^Tellwyn$')
-wmctrl -i -r "$menu" -b add,fullscreen; sleep 1
-read -r fx fy fw fh < <(client "$menu")
+wmctrl -i -r "$menu" -b add,fullscreen
+for _ in $(seq 1 30); do
+  read -r fx fy fw fh < <(client "$menu")
+  [ "$fw" -gt "$mw" ] && [ "$(pixel $((fx + 2)) $((fy + 2)))" = "#3085D6" ] && break
+  sleep 0.2
+done
 [ "$fw" -gt "$mw" ] || fail "full screen left the menu at ${fw}x$fh"
 [ "$(pixel $((fx + 2)) $((fy + 2)))" = "#3085D6" ] || fail "no backdrop colour round the full-screen menu"
 SCREEN_XY="$((fx + (fw - mw) / 2)) $((fy + (fh - mh) / 2))"
