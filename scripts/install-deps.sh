@@ -5,11 +5,11 @@ set -euo pipefail
 
 run_packages=(
   build-essential cmake ninja-build ccache
-  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev qt6-qpa-plugins pkg-config libxcb1-dev
+  qt6-base-dev qt6-base-private-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev qt6-qpa-plugins pkg-config libxcb1-dev
   fonts-liberation fonts-wine fonts-dejavu-core
 )
 test_packages=(
-  xvfb xauth xdotool x11-utils openbox imagemagick poppler-utils file sox libwmf-bin
+  xvfb xauth xdotool x11-utils openbox wmctrl imagemagick poppler-utils file sox libwmf-bin
   cups cups-client cups-bsd printer-driver-cups-pdf
   clang libclang-rt-14-dev python3
   desktop-file-utils appstream lintian dpkg-dev

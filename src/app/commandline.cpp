@@ -1,5 +1,7 @@
 #include "app/commandline.h"
 
+#include "app/displayscale.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -28,7 +30,7 @@ CommandLine parseCommandLine(const QStringList& args) {
         const QString& a = args[i];
         auto value = [&](QString& into) {
             if (i + 1 >= args.size() || args[i + 1].startsWith("--")) {
-                c.error = QStringLiteral("%1 needs a folder").arg(a);
+                c.error = QStringLiteral("%1 needs a value").arg(a);
                 return;
             }
             into = args[++i];
@@ -49,6 +51,10 @@ CommandLine parseCommandLine(const QStringList& args) {
             value(c.printToPdfDir);
         else if (a.startsWith("--print-to-pdf="))
             c.printToPdfDir = a.mid(15);
+        else if (a == "--scale")
+            value(c.scale);
+        else if (a.startsWith("--scale="))
+            c.scale = a.mid(8);
         else if (a == "--import") {
             while (i + 1 < args.size() && !args[i + 1].startsWith("--"))
                 c.importFiles << args[++i];
@@ -62,6 +68,11 @@ CommandLine parseCommandLine(const QStringList& args) {
             c.error = QStringLiteral("unknown option %1").arg(a);
         if (!c.error.isEmpty()) break;
     }
+    bool scaleOk = true;
+    if (c.error.isEmpty() && !c.scale.isEmpty()) parseDisplayScale(c.scale, &scaleOk);
+    if (!scaleOk)
+        c.error =
+            QStringLiteral("--scale takes auto or a size from 1 to 4 in steps of 0.25, not %1").arg(c.scale);
     return c;
 }
 
@@ -79,6 +90,11 @@ QString usageText() {
         "                        sending it to the default printer\n"
         "  --import FILE...      import worksheet files into the worksheet folder, print each\n"
         "                        imported title and leave, without opening a window\n"
+        "  --scale auto|N        draw the screens N times their designed 800 x 600 size\n"
+        "                        (1, 1.25, 1.5 ... 4); auto, the default, picks the largest\n"
+        "                        size that fits the display. Without this option the size\n"
+        "                        chosen on the main menu (\"Screen size\", remembered for\n"
+        "                        each user) is used; QT_SCALE_FACTOR, when set, wins.\n"
         "  --version             print the version and leave\n"
         "  --help                print this text and leave\n");
 }
@@ -96,8 +112,7 @@ std::optional<QString> findDataFolder(const QString& requested, const QString& e
     for (const QString& candidate :
          {executableDir + "/data", executableDir + "/../data", installedDataFolder(executableDir),
           QStringLiteral(TELLWYN_SOURCE_DATA_DIR)}) {
-        if (looksRight(candidate))
-            return QDir(candidate).absolutePath();
+        if (looksRight(candidate)) return QDir(candidate).absolutePath();
     }
     return std::nullopt;
 }

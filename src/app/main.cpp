@@ -1,4 +1,5 @@
 #include "app/commandline.h"
+#include "app/displayscale.h"
 #include "app/importcommand.h"
 #include "app/module1.h"
 #include "app/printersetup.h"
@@ -68,6 +69,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(TELLWYN_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(TELLWYN_APP_ID));
     if (!cmd.qtStyle) QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // Before the first window: every screen, message box and the backdrop is drawn at this size.
+    applyDisplayScale(
+        resolveDisplayScale(cmd.scale.isEmpty() ? rememberedDisplayScale() : parseDisplayScale(cmd.scale)));
     // Screens come and go; the program ends by its own Exit, or when no screen is left.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -1,5 +1,6 @@
 #include "menu/mainmenu.h"
 
+#include "app/displayscale.h"
 #include "app/module1.h"
 #include "app/setupscreen.h"
 #include "app/titlescreen.h"
@@ -43,12 +44,29 @@ MainMenu::MainMenu() {
     Image1 = placed(new ImageBox(this), "Image1", {7050, 1080, 4695, 4560});
     Image1->setStretch(true);
     Timer1 = new Timer(this, 1);
+    // Small and out of the way, in the free space under the worksheet tools.
+    ScreenSize = makeLabel(this, buttonDesign(QStringLiteral("ScreenSize"), QString(),
+                                              {7080, 7400, 3300, 300}, 9.75, Colours::Navy));
+    updateScreenSizeCaption();
 
     Label2.onClick([this](int i) { Label2_Click(i); });
     Label2.onMouseMove([this](int i, int, int, Twips, Twips) { Label2_MouseMove(i); });
     Option1->Click = [] { Module1.SoundOn = 1; };
     Option2->Click = [] { Module1.SoundOn = 0; };
     Timer1->Tick = [this] { Timer1_Timer(); };
+    ScreenSize->Click = [this] { ScreenSize_Click(); };
+    ScreenSize->MouseMove = [this](int, int, Twips, Twips) { ScreenSize->setOpaque(true); };
+}
+
+void MainMenu::updateScreenSizeCaption() {
+    ScreenSize->setCaption(displayScaleCaption(rememberedDisplayScale(), currentDisplayScale(),
+                                               resolveDisplayScale(std::nullopt)));
+}
+
+void MainMenu::ScreenSize_Click() {
+    rememberDisplayScale(nextDisplayScaleChoice(rememberedDisplayScale(), resolveDisplayScale(std::nullopt)));
+    updateScreenSizeCaption();
+    PlayClick();
 }
 
 void MainMenu::Form_Load() {
@@ -61,7 +79,10 @@ void MainMenu::Form_Load() {
     Timer1->setEnabled(true);
 }
 
-void MainMenu::Form_MouseMove(int, int, Twips, Twips) { makeAllTransparent(Label2); }
+void MainMenu::Form_MouseMove(int, int, Twips, Twips) {
+    makeAllTransparent(Label2);
+    ScreenSize->setOpaque(false);
+}
 
 void MainMenu::Label2_MouseMove(int Index) { Label2(Index).setOpaque(true); }
 

@@ -18,12 +18,15 @@ public:
     ImageBox* Image1;
     Timer* Timer1;
     ControlArray<Label> Label2; // the entries; there is no index 14
+    Label* ScreenSize;          // the teacher's choice of how large screens are drawn
 
     void Label2_Click(int Index);
     void Label2_MouseMove(int Index);
     void Timer1_Timer();
+    void ScreenSize_Click();
 
 private:
+    void updateScreenSizeCaption();
     // Entries whose screens live in other folders.
     void openAcknowledgments();
     void openTeachersGuide();

@@ -40,6 +40,12 @@ ControlGeometry::ControlGeometry(QWidget* self) : self_(self) {
     Keyboard::install();
 }
 
+void ControlGeometry::apply() {
+    const QWidget* parent = self_->parentWidget();
+    const QPoint shift = parent ? parent->property(ContentOffsetProperty).toPoint() : QPoint();
+    self_->setGeometry(r_.toPixels().translated(shift));
+}
+
 void ControlGeometry::deliver(const MouseHandler& h, QMouseEvent* e, bool release) {
     if (!h) return;
     // On a release the mask names the button that went up; on a move, the buttons held.

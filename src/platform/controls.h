@@ -26,6 +26,9 @@ using KeyHandler = std::function<void(int keyAscii)>;
 enum class Align { Left, Right, Center };
 
 // Twip geometry shared by every control that is a widget.
+// Where a screen's controls are shifted to when the screen is larger than designed, in pixels.
+inline constexpr char ContentOffsetProperty[] = "tellwynContentOffset";
+
 class ControlGeometry {
 public:
     // Every control brings the program's keyboard and assistive technology handling with it.
@@ -69,8 +72,11 @@ public:
     ClickHandler Click;
     MouseHandler MouseDown, MouseMove, MouseUp;
 
+    // Places the widget at its twips, shifted by the screen's centring when the window manager
+    // made the screen larger than designed (full screen).
+    void apply();
+
 protected:
-    void apply() { self_->setGeometry(r_.toPixels()); }
     // Converts a Qt mouse event into the handler's arguments and calls it; returns true when the
     // event belongs to this control (it always does).
     void deliver(const MouseHandler& h, QMouseEvent* e, bool release);

@@ -6,7 +6,9 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPalette>
+#include <QScreen>
 #include <QWindow>
 #include <algorithm>
 #include <vector>
@@ -80,7 +82,7 @@ static QSize windowManagerFrame(const QWidget* w) {
 
 void Form::fitFrame() {
     const QSize frame = windowManagerFrame(this);
-    if (outer_.isValid()) {
+    if (outer_.isValid() && !filling()) {
         const QSize client = outer_ - frame;
         if (minimumSize() != client || maximumSize() != client) setFixedSize(client);
     }
@@ -156,16 +158,54 @@ void Form::becomeBackdrop() {
                    Qt::WindowMinimizeButtonHint);
 }
 
+void Form::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    // Full screen or maximised, the designed screen sits in the middle; its twips stay as they are.
+    const QSize designed = minimumSize();
+    const QSize extra = designed.isEmpty() ? QSize() : (size() - designed).expandedTo(QSize(0, 0)) / 2;
+    const QPoint offset(extra.width(), extra.height());
+    if (offset == offset_ || backdrop_) return;
+    offset_ = offset;
+    setProperty(ContentOffsetProperty, offset_);
+    for (QObject* child : children())
+        if (auto* control = dynamic_cast<ControlGeometry*>(child)) control->apply();
+    update();
+}
+
+void Form::paintEvent(QPaintEvent*) {
+    if (offset_.isNull()) return;
+    QPainter painter(this);
+    const QRegion around = QRegion(rect()) - QRect(offset_, minimumSize());
+    for (const QRect& r : around)
+        painter.fillRect(r, Colours::SoundFormBlue);
+}
+
 void Form::mouseMoveEvent(QMouseEvent* e) {
-    const QPointF p = e->position();
+    const QPointF p = e->position() - offset_;
     int button = 0;
     if (e->buttons() & Qt::LeftButton) button |= LeftButton;
     if (e->buttons() & Qt::RightButton) button |= RightButton;
     Form_MouseMove(button, 0, pixelsToTwips(p.x()), pixelsToTwips(p.y()));
 }
 
+bool Form::filling() const {
+    return windowState() & (Qt::WindowFullScreen | Qt::WindowMaximized);
+}
+
+// The screens keep a fixed size, which a window manager honours even when asked for full screen;
+// so the size is freed while it fills the display, and fixed again when it is back.
+void Form::followFilling() {
+    if (backdrop_ || minimumSize().isEmpty()) return;
+    if (filling()) {
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    } else {
+        setMaximumSize(minimumSize());
+    }
+}
+
 void Form::changeEvent(QEvent* e) {
     QWidget::changeEvent(e);
+    if (e->type() == QEvent::WindowStateChange) followFilling();
     // Minimising or restoring one screen does so to the whole program, in the order the screens
     // were shown, where the window manager does not take the windows a window owns along.
     static bool following = false;

@@ -67,11 +67,15 @@ protected:
 
     bool event(QEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void changeEvent(QEvent* e) override;
 
 private:
     void fitFrame();
+    bool filling() const;
+    void followFilling();
     bool pressExit(const QList<QWidget*>& children);
     void leaveStack();
 
@@ -79,5 +83,6 @@ private:
     bool backdrop_ = false;
     bool frameSeen_ = false;
     QSize outer_;
+    QPoint offset_; // the designed client area's corner, when the window is larger
     QPointer<Form> owner_;
 };

@@ -5,15 +5,18 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QPainter>
+#include <QtMath>
 
 namespace {
 
 class RasterPicture : public PictureData {
 public:
+    // An image drawn at more pixels than designed (a 2x picture) keeps its designed size.
     explicit RasterPicture(QImage image) : image_(std::move(image)) {}
-    QSizeF sizeTwips() const override { return QSizeF(image_.width(), image_.height()) * TwipsPerPixel; }
+    QSizeF sizeTwips() const override { return image_.deviceIndependentSize() * TwipsPerPixel; }
     void draw(QPainter& painter, const QRectF& target) const override {
         painter.save();
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -29,6 +32,21 @@ private:
 // file from costing much memory.
 constexpr qint64 MaxPictureFileBytes = 32 * 1024 * 1024;
 constexpr int MaxImageSide = 8192;
+
+// Raster pictures come in 1x and, for screens drawn larger, in 2x and 3x ("london@2x.jpg" beside
+// "london.jpg"). Picks the densest one that the display can use, falling back to the designed one.
+std::pair<QString, int> sharpestVariant(const QString& relativePath) {
+    const QString suffix = QFileInfo(relativePath).suffix();
+    if (suffix.compare("wmf", Qt::CaseInsensitive) != 0 && !suffix.isEmpty() && qGuiApp) {
+        const QString stem = relativePath.chopped(suffix.size() + 1);
+        for (int ratio = std::min(3, qCeil(qGuiApp->devicePixelRatio() - 0.25)); ratio > 1; --ratio) {
+            const QString path =
+                resolveDataPath(QStringLiteral("%1@%2x.%3").arg(stem).arg(ratio).arg(suffix));
+            if (!path.isEmpty() && QFileInfo::exists(path)) return {path, ratio};
+        }
+    }
+    return {resolveDataPath(relativePath), 1};
+}
 
 } // namespace
 
@@ -47,7 +65,7 @@ Picture LoadPicture(const QString& relativePath, QString* error) {
         return Picture();
     };
     if (relativePath.isEmpty()) return {};
-    const QString path = resolveDataPath(relativePath);
+    const auto [path, pixelRatio] = sharpestVariant(relativePath);
     if (QFileInfo(path).suffix().compare("wmf", Qt::CaseInsensitive) == 0) {
         QString why;
         const auto read = readRegularFile(path, MaxPictureFileBytes, &why);
@@ -71,5 +89,6 @@ Picture LoadPicture(const QString& relativePath, QString* error) {
         return fail(QStringLiteral("%1 is too large").arg(relativePath));
     QImage image = reader.read();
     if (image.isNull()) return fail(QStringLiteral("%1: %2").arg(relativePath, reader.errorString()));
+    image.setDevicePixelRatio(pixelRatio);
     return pictureFromImage(image);
 }

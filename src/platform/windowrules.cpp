@@ -67,4 +67,25 @@ void setOwner(QWidget* window, QWidget* owner) {
 #endif
 }
 
+bool windowManagerFrames() {
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal")) return false;
+#ifdef TELLWYN_HAVE_XCB
+    if (platform == QLatin1String("xcb")) {
+        // A window manager that follows the EWMH conventions names its check window on the root.
+        xcb_connection_t* c = x11();
+        if (!c) return false;
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+        xcb_get_property_reply_t* prop = xcb_get_property_reply(
+            c, xcb_get_property(c, 0, root, atom(c, "_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW, 0, 1),
+            nullptr);
+        const bool runs = prop && xcb_get_property_value_length(prop) > 0;
+        std::free(prop);
+        return runs;
+    }
+#endif
+    // Other window systems (Wayland, say) frame their windows as a rule.
+    return true;
+}
+
 } // namespace WindowRules

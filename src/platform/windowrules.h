@@ -13,4 +13,8 @@ void keepOutOfTaskbar(QWidget* window);
 // Makes window owned by owner (nullptr: by nobody). Works on a shown window too.
 void setOwner(QWidget* window, QWidget* owner);
 
+// Whether a window manager runs that will put a frame round the program's windows. Asked before
+// any window exists, so the screens can be sized to fit inside their frames.
+bool windowManagerFrames();
+
 } // namespace WindowRules

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The screenshot program renders every screen in its states, each picture a real 800 x 600 screen
-# (the title screen keeps its own size). Given a data folder whose Moon quiz is missing, it reports
-# the shots it could not take, writes all the others and ends with status 1. Both runs write into
-# relative folders, which once lost every picture.
+# (the title screen keeps its own size), and at scale 2 each twice the size and sharper than its 1x
+# picture enlarged. Given a data folder whose Moon quiz is missing, it reports the shots it could
+# not take, writes all the others and ends with status 1. The runs write into relative folders,
+# which once lost every picture.
 set -u
 src="${TELLWYN_SOURCE:-$(cd "$(dirname "$0")/../.." && pwd)}"
 shots="${TELLWYN_BUILD:-$src/build}/tellwyn-screenshots"
@@ -18,6 +19,22 @@ for png in whole/*.png; do
 done
 whole=$(ls whole/*.png | wc -l)
 [ "$whole" -ge 30 ] || { echo "FAIL: only $whole screenshots"; failed=1; }
+
+# At scale 2 the pictures come from their own 2x files and the text from the fonts. Sharpness is
+# the spread of the Laplacian, on grey levels.
+QT_QPA_PLATFORM=offscreen "$shots" --scale 2 twice >/dev/null 2>&1 || { echo "FAIL: the screenshot program failed at 2x"; exit 1; }
+size() { file -b "$1" | grep -o '[0-9]* x [0-9]*'; }
+for png in twice/*.png; do
+  name=$(basename "$png")
+  [ "$(size "$png")" = "$(size "whole/$name" | awk '{print $1 * 2 " x " $3 * 2}')" ] ||
+    { echo "FAIL: twice/$name is not twice whole/$name"; failed=1; }
+done
+sharpness() { convert "$@" -colorspace gray -morphology Convolve Laplacian:0 -format '%[fx:standard_deviation]' info:; }
+for name in hub-moon menu; do
+  crisp=$(sharpness "twice/$name.png") enlarged=$(sharpness "whole/$name.png" -resize 200%)
+  echo "$name at 2x: sharpness $crisp, the 1x picture enlarged: $enlarged"
+  awk -v a="$crisp" -v b="$enlarged" 'BEGIN { exit !(a > 1.2 * b) }' || { echo "FAIL: $name at 2x is not sharper"; failed=1; }
+done
 
 cp -r "$src/data" data && rm "data/multiple/The Moon Landings.txt"
 QT_QPA_PLATFORM=offscreen "$shots" damaged data >/dev/null 2>stderr.txt

@@ -22,7 +22,7 @@ export DISPLAY=":$(head -n1 "$HOME/display")"
 # How many colours a part of the 800 x 600 screen shows (x y width height, in its pixels).
 colours() { import -silent -window root -crop "$3x$4+$((112 + $1))+$((84 + $2))" -format %k info:; }
 start() {
-  QT_QPA_PLATFORM=xcb "$XVFB_PROGRAM" "$@" &
+  QT_QPA_PLATFORM=xcb "$XVFB_PROGRAM" --scale 1 "$@" &
   pid=$!
   wait_for '^ $' 30 || fail "the title screen did not appear"
   click TITLE_OK 0

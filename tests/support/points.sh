@@ -8,6 +8,16 @@ HUB_QUIZ="226 628" HUB_LABELLING="458 628" HUB_ORDERING="690 628" CHECK_SCORE="5
 CERTIFICATE_NAME="332 544"                        # the name box, white only for full marks
 WIZARD_TITLE="850 104" WIZARD_SAVE="233 628"
 CATALOGUE_EDIT="127 104" CATALOGUE_DELETE="735 104" CATALOGUE_TITLE1="310 144"
+# On a larger display the program draws its screens SCALE times larger, with their client areas'
+# top-left corners at SCREEN_XY (TITLE_XY for the title screen); `scaled x y [title]` moves a
+# point above there. The defaults leave the points as they are.
+SCALE=1 SCREEN_XY="112 84" TITLE_XY="330 165"
+scaled() {
+  local at=($SCREEN_XY) from=(112 84)
+  [ "${3:-}" = title ] && at=($TITLE_XY) from=(330 165)
+  awk -v x="$1" -v y="$2" -v s="$SCALE" -v ax="${at[0]}" -v ay="${at[1]}" -v fx="${from[0]}" -v fy="${from[1]}" \
+    'BEGIN { printf "%d %d\n", ax + (x - fx) * s + 0.5, ay + (y - fy) * s + 0.5 }'
+}
 # The wizard's tick box for answer k (0 to 3) of question i (0 to 9): two columns of five questions.
 wizard_tick() { echo $((112 + (480 + 2850 * ($2 % 2) + 5880 * ($1 / 5)) / 15 + 8)) \
   $((84 + (1230 + 330 * ($2 / 2) + 1440 * ($1 % 5)) / 15 + 10)); }

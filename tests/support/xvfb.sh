@@ -20,7 +20,7 @@ xvfb_enter() {
   data=$(mktemp -d)
   cp -r "$src/data/." "$data/"
   TELLWYN_IN_XVFB=1 XVFB_PROGRAM="$bin" XVFB_DATA="$data" \
-    xvfb-run -a -s "-screen 0 1024x768x24" bash "$script" "$@"
+    xvfb-run -a -s "-screen 0 ${XVFB_SCREEN:-1024x768}x24" bash "$script" "$@"
   status=$?
   rm -rf "$data"
   exit $status
@@ -32,6 +32,7 @@ fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null; exit 1; }
 click() {
   local xy=($1)
   [[ $1 =~ ^[A-Z0-9_]+$ ]] && xy=(${!1})
+  [ "$SCALE" = 1 ] || xy=($(scaled "${xy[@]}" "$([[ $1 == TITLE_* ]] && echo title)"))
   xdotool mousemove "${xy[0]}" "${xy[1]}" click 1
   sleep "${2:-0.5}"
 }
@@ -56,9 +57,10 @@ screens() { for _ in $(seq 1 50); do [ "$(count)" -eq "$1" ] && return 0; sleep 
 pixel() { import -window root -crop "1x1+$1+$2" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -n1; }
 
 # Starts the program on the scratch data, with any further options, and waits for its title
-# screen (caption " ").
+# screen (caption " "). At the designed size, where the points of points.sh hold, unless the script
+# sets XVFB_OPTIONS.
 start_program() {
-  QT_QPA_PLATFORM=xcb "$XVFB_PROGRAM" --data-dir "$XVFB_DATA" "$@" &
+  QT_QPA_PLATFORM=xcb "$XVFB_PROGRAM" --data-dir "$XVFB_DATA" ${XVFB_OPTIONS---scale 1} "$@" &
   pid=$!
   wait_for '^ $' 20 || fail "the title screen did not appear"
 }

@@ -1,4 +1,6 @@
-// Renders every screen to PNG on the offscreen platform: tellwyn-screenshots OUTDIR [DATADIR]
+// Renders every screen to PNG on the offscreen platform:
+// tellwyn-screenshots [--scale N] OUTDIR [DATADIR], with --scale as the program has it.
+#include "app/displayscale.h"
 #include "app/module1.h"
 #include "platform/eventloop.h"
 #include "platform/files.h"
@@ -60,12 +62,17 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: tellwyn-screenshots OUTDIR [DATADIR]\n");
+    QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.size() > 1 && args[0] == QLatin1String("--scale")) {
+        applyDisplayScale(parseDisplayScale(args[1]).value_or(1.0));
+        args = args.mid(2);
+    }
+    if (args.isEmpty()) {
+        std::fprintf(stderr, "usage: tellwyn-screenshots [--scale N] OUTDIR [DATADIR]\n");
         return 2;
     }
-    const QString out = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
-    const QString data = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral(TELLWYN_SOURCE_DATA_DIR);
+    const QString out = QDir(args[0]).absolutePath();
+    const QString data = args.size() > 1 ? args[1] : QStringLiteral(TELLWYN_SOURCE_DATA_DIR);
     QDir().mkpath(out);
     // Shots may save worksheets: they work on a copy of the data folder.
     QTemporaryDir work;
