@@ -9,8 +9,7 @@ namespace {
 class QuitAfterPaint : public QObject {
 public:
     bool eventFilter(QObject* watched, QEvent* e) override {
-        if (e->type() == QEvent::Paint)
-            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        if (e->type() == QEvent::Paint) QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         return QObject::eventFilter(watched, e);
     }
 };

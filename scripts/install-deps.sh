@@ -11,7 +11,7 @@ run_packages=(
 test_packages=(
   xvfb xauth xdotool x11-utils openbox wmctrl imagemagick poppler-utils file sox libwmf-bin
   cups cups-client cups-bsd printer-driver-cups-pdf
-  clang libclang-rt-14-dev python3
+  clang clang-format libclang-rt-14-dev python3
   desktop-file-utils appstream lintian dpkg-dev
   at-spi2-core python3-pyatspi dbus-x11
 )

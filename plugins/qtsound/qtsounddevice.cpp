@@ -15,8 +15,7 @@ namespace {
 class QtSoundDevice : public SoundDevice {
 public:
     void play(const QString& absolutePath) override {
-        if (absolutePath.isEmpty() || !QFileInfo(absolutePath).isFile())
-            return;
+        if (absolutePath.isEmpty() || !QFileInfo(absolutePath).isFile()) return;
         QSoundEffect*& effect = effects_[absolutePath];
         if (!effect) {
             effect = new QSoundEffect(QCoreApplication::instance());
@@ -40,4 +39,6 @@ private:
 
 } // namespace
 
-extern "C" Q_DECL_EXPORT SoundDevice* tellwynCreateSoundDevice() { return new QtSoundDevice; }
+extern "C" Q_DECL_EXPORT SoundDevice* tellwynCreateSoundDevice() {
+    return new QtSoundDevice;
+}

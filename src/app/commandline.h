@@ -8,14 +8,14 @@
 struct CommandLine {
     bool help = false;
     bool version = false;
-    QString dataDir;       // empty: find the bundled data folder
-    QString worksheetsDir; // empty: the remembered folder, or the user's own
-    QString printToPdfDir; // empty: print on the system's default printer
-    QString scale;         // --scale: "auto" or a factor; empty: the remembered choice
+    QString dataDir;                  // empty: find the bundled data folder
+    QString worksheetsDir;            // empty: the remembered folder, or the user's own
+    QString printToPdfDir;            // empty: print on the system's default printer
+    QString scale;                    // --scale: "auto" or a factor; empty: the remembered choice
     bool quitAfterFirstPaint = false; // start-up benchmark: leave once the title screen is painted
     bool qtStyle = false;             // Qt's -style was given: it replaces the program's own
-    QStringList importFiles; // --import: worksheet files to import without opening a window
-    QString error;         // set when the arguments could not be understood
+    QStringList importFiles;          // --import: worksheet files to import without opening a window
+    QString error;                    // set when the arguments could not be understood
 };
 
 CommandLine parseCommandLine(const QStringList& args);

@@ -11,7 +11,8 @@ int runImportCommand(const CommandLine& cmd, int argc, char** argv) {
     QCoreApplication app(argc, argv);
     // The same worksheet folder as the program itself would use, remembered choice included.
     QCoreApplication::setApplicationName(QStringLiteral("Tellwyn"));
-    if (const QString problem = setUpFolders(cmd, QCoreApplication::applicationDirPath()); !problem.isEmpty()) {
+    if (const QString problem = setUpFolders(cmd, QCoreApplication::applicationDirPath());
+        !problem.isEmpty()) {
         std::fprintf(stderr, "tellwyn: %s\n", qPrintable(problem));
         return 1;
     }

@@ -10,15 +10,15 @@
 #include "topics/topichub.h"
 #include "worksheets/worksheetindex.h"
 
-const QString RightsNotice = QStringLiteral(
-    "Tellwyn \u00A9 2026 Lumenda Learning. Pictures, pages and sounds are original and licensed with the program.");
+const QString RightsNotice = QStringLiteral("Tellwyn \u00A9 2026 Lumenda Learning. Pictures, pages and "
+                                            "sounds are original and licensed with the program.");
 
 MainMenu::MainMenu() {
     setObjectName(QStringLiteral("intro0"));
     setAccessibleName(QStringLiteral("Main menu"));
     for (const MenuEntry& e : MenuEntries) {
-        LabelDesign design = buttonDesign(QStringLiteral("Label2"), QString::fromUtf8(e.caption), e.rect, e.points,
-                                    e.navy ? Colours::Navy : Colours::Black);
+        LabelDesign design = buttonDesign(QStringLiteral("Label2"), QString::fromUtf8(e.caption), e.rect,
+                                          e.points, e.navy ? Colours::Navy : Colours::Black);
         design.enabled = e.enabled;
         Label2.add(e.index, makeLabel(this, design));
     }
@@ -84,7 +84,9 @@ void MainMenu::Form_MouseMove(int, int, Twips, Twips) {
     ScreenSize->setOpaque(false);
 }
 
-void MainMenu::Label2_MouseMove(int Index) { Label2(Index).setOpaque(true); }
+void MainMenu::Label2_MouseMove(int Index) {
+    Label2(Index).setOpaque(true);
+}
 
 void MainMenu::Timer1_Timer() {
     // One read of the worksheet index, just after the menu is shown. Whatever was read before a

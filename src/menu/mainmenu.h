@@ -11,8 +11,8 @@ public:
     void Form_Load() override;
     void Form_MouseMove(int button, int shift, Twips x, Twips y) override;
 
-    Label* Label1;  // screen title
-    Label* Label3;  // footer
+    Label* Label1; // screen title
+    Label* Label3; // footer
     OptionButton* Option1;
     OptionButton* Option2;
     ImageBox* Image1;

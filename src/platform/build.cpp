@@ -16,16 +16,17 @@ Label* makeLabel(QWidget* parent, const LabelDesign& s) {
     return l;
 }
 
-LabelDesign buttonDesign(const QString& name, const QString& caption, TwipRect rect, double points, QColor back) {
+LabelDesign buttonDesign(const QString& name, const QString& caption, TwipRect rect, double points,
+                         QColor back) {
     return LabelDesign{.name = name,
-                     .caption = caption,
-                     .rect = rect,
-                     .font = tahoma(points, true),
-                     .fore = Colours::Yellow,
-                     .back = back,
-                     .opaque = true,
-                     .border = true,
-                     .align = Align::Center};
+                       .caption = caption,
+                       .rect = rect,
+                       .font = tahoma(points, true),
+                       .fore = Colours::Yellow,
+                       .back = back,
+                       .opaque = true,
+                       .border = true,
+                       .align = Align::Center};
 }
 
 void stackFrontToBack(std::initializer_list<QWidget*> widgets) {

@@ -27,7 +27,7 @@ Label* makeLabel(QWidget* parent, const LabelDesign& design);
 
 // The screens' clickable captions: centred bold Tahoma, yellow on an opaque background, thin border.
 LabelDesign buttonDesign(const QString& name, const QString& caption, TwipRect rect, double points = 15.75,
-                     QColor back = Colours::Black);
+                         QColor back = Colours::Black);
 
 template <class T> T* placed(T* control, const QString& name, TwipRect rect) {
     control->setObjectName(name);
@@ -42,6 +42,5 @@ void stackFrontToBack(std::initializer_list<QWidget*> widgets);
 // one of them, that one turns opaque again.
 template <class T> void makeAllTransparent(ControlArray<T>& buttons) {
     for (auto& [index, label] : buttons.items())
-        if (label)
-            label->setOpaque(false);
+        if (label) label->setOpaque(false);
 }

@@ -16,8 +16,7 @@ template <class T> class ControlArray {
 public:
     T& operator()(int index) const {
         auto it = items_.find(index);
-        if (it == items_.end() || !it->second)
-            throw std::out_of_range("control array index");
+        if (it == items_.end() || !it->second) throw std::out_of_range("control array index");
         return *it->second;
     }
     bool exists(int index) const {
@@ -36,8 +35,7 @@ public:
 
     // Creates element index at run time, copying element 0's look; it starts hidden.
     T& Load(int index) {
-        if (exists(index))
-            throw std::logic_error("control array element already loaded");
+        if (exists(index)) throw std::logic_error("control array element already loaded");
         T& first = (*this)(lowerBound());
         auto* element = new T(first.parentWidget());
         element->setObjectName(first.objectName());
@@ -67,8 +65,7 @@ public:
 
 private:
     static MouseHandler bind(const IndexMouseHandler& h, int index) {
-        if (!h)
-            return {};
+        if (!h) return {};
         return [h, index](int b, int s, Twips x, Twips y) { h(index, b, s, x, y); };
     }
     void wire(int index, T* e) {
@@ -76,17 +73,13 @@ private:
             auto h = click_;
             e->Click = [h, index] { h(index); };
         }
-        if (move_)
-            e->MouseMove = bind(move_, index);
-        if (up_)
-            e->MouseUp = bind(up_, index);
-        if (down_)
-            e->MouseDown = bind(down_, index);
+        if (move_) e->MouseMove = bind(move_, index);
+        if (up_) e->MouseUp = bind(up_, index);
+        if (down_) e->MouseDown = bind(down_, index);
     }
     void rewire() {
         for (auto& [i, e] : items_)
-            if (e)
-                wire(i, e);
+            if (e) wire(i, e);
     }
 
     std::map<int, QPointer<T>> items_;

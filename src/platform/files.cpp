@@ -21,16 +21,16 @@ void setDataFolder(const QString& absolutePath) {
     folder() = QDir(absolutePath).absolutePath();
     setWorksheetFolder({});
 }
-QString dataFolder() { return folder(); }
+QString dataFolder() {
+    return folder();
+}
 
 QString resolveDataPath(const QString& relative) {
     QString rel = relative;
     rel.replace('\\', '/');
-    if (rel.isEmpty() || QDir::isAbsolutePath(rel))
-        return {};
+    if (rel.isEmpty() || QDir::isAbsolutePath(rel)) return {};
     const QStringList all = rel.split('/', Qt::SkipEmptyParts);
-    if (all.contains(".") || all.contains(".."))
-        return {};
+    if (all.contains(".") || all.contains("..")) return {};
     const auto [root, parts] = rootFor(all);
     QString current = root;
     for (qsizetype i = 0; i < parts.size(); ++i) {

@@ -32,8 +32,7 @@ public:
     T* ifLoaded() const { return isLoaded() ? static_cast<T*>(form_.data()) : nullptr; }
 
     void Unload() {
-        if (isLoaded())
-            form_->Unload();
+        if (isLoaded()) form_->Unload();
     }
 
     // Destroys the screen at once, without running anything further; used at program end and

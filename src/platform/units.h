@@ -13,8 +13,12 @@ using Twips = float;
 
 constexpr Twips TwipsPerPixel = 15.0f;
 
-inline int twipsToPixels(Twips t) { return static_cast<int>(std::lround(t / TwipsPerPixel)); }
-inline Twips pixelsToTwips(double px) { return static_cast<Twips>(px * TwipsPerPixel); }
+inline int twipsToPixels(Twips t) {
+    return static_cast<int>(std::lround(t / TwipsPerPixel));
+}
+inline Twips pixelsToTwips(double px) {
+    return static_cast<Twips>(px * TwipsPerPixel);
+}
 
 struct TwipRect {
     Twips left = 0, top = 0, width = 0, height = 0;
@@ -23,4 +27,6 @@ struct TwipRect {
     }
 };
 
-inline QColor RGB(int r, int g, int b) { return QColor(r, g, b); }
+inline QColor RGB(int r, int g, int b) {
+    return QColor(r, g, b);
+}

@@ -27,10 +27,10 @@ ResultsScreen::ResultsScreen() {
     check.visible = false;
     Label3.add(0, makeLabel(this, check));
     const LabelDesign sentence{.name = "Label1",
-                             .caption = {},
-                             .rect = {0, 5400, 12000, 855},
-                             .font = timesNewRoman(24),
-                             .align = Align::Center};
+                               .caption = {},
+                               .rect = {0, 5400, 12000, 855},
+                               .font = timesNewRoman(24),
+                               .align = Align::Center};
     Label1 = makeLabel(this, sentence);
     LabelDesign hint = sentence;
     hint.name = "Label5";

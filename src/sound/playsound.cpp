@@ -4,6 +4,5 @@
 #include "sound/greyform.h"
 
 void PlaySound(const QString& relativePath) {
-    if (Module1.SoundOn == 1)
-        Module1.Grey->SndDevil1.Play(relativePath);
+    if (Module1.SoundOn == 1) Module1.Grey->SndDevil1.Play(relativePath);
 }

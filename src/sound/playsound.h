@@ -7,4 +7,6 @@
 void PlaySound(const QString& relativePath);
 
 // The click that ends most button handlers.
-inline void PlayClick() { PlaySound(QStringLiteral("wav\\click.wav")); }
+inline void PlayClick() {
+    PlaySound(QStringLiteral("wav\\click.wav"));
+}

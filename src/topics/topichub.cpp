@@ -17,9 +17,9 @@ TopicHub::TopicHub(const TopicInfo& topic, TwipRect pictureRect) : topic_(topic)
         const char* caption;
         TwipRect rect;
     } buttons[] = {
-        {0, "Multiple Choice", {120, 7920, 3195, 495}},   {1, "Labelling Activity", {3600, 7920, 3195, 495}},
-        {2, "Exit", {10560, 7920, 1245, 495}},            {3, "Ordering Activity", {7080, 7920, 3195, 495}},
-        {4, "Key Facts", {6360, 120, 1995, 495}},         {5, "Teacher's Notes", {8640, 120, 3195, 495}},
+        {0, "Multiple Choice", {120, 7920, 3195, 495}}, {1, "Labelling Activity", {3600, 7920, 3195, 495}},
+        {2, "Exit", {10560, 7920, 1245, 495}},          {3, "Ordering Activity", {7080, 7920, 3195, 495}},
+        {4, "Key Facts", {6360, 120, 1995, 495}},       {5, "Teacher's Notes", {8640, 120, 3195, 495}},
     };
     for (const auto& b : buttons)
         Label3.add(b.index, makeLabel(this, buttonDesign("Label3", b.caption, b.rect)));
@@ -35,7 +35,9 @@ void TopicHub::Form_Load() {
     Image1->setPicture(LoadPicture(topic_.hubPicture));
 }
 
-void TopicHub::Form_MouseMove(int, int, Twips, Twips) { makeAllTransparent(Label3); }
+void TopicHub::Form_MouseMove(int, int, Twips, Twips) {
+    makeAllTransparent(Label3);
+}
 
 void TopicHub::Label3_Click(int Index) {
     switch (Index) {

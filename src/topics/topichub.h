@@ -15,7 +15,7 @@ public:
     const TopicInfo& topic() const { return topic_; }
 
     ImageBox* Image1;
-    Label* Label1;             // the topic title
+    Label* Label1;              // the topic title
     ControlArray<Label> Label3; // the buttons
 
     void Label3_Click(int Index);
