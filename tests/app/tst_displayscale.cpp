@@ -14,123 +14,109 @@
 class DisplayScaleTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase();
-    void fittingScale_data();
-    void fittingScale();
-    void choicesWrittenByHand_data();
-    void choicesWrittenByHand();
-    void menuStepsThroughTheSizesAndRemembersThem();
-    void dropsLandWhereTheyLandUnscaled_data();
-    void dropsLandWhereTheyLandUnscaled();
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings(QStringLiteral("Tellwyn"), QStringLiteral("Tellwyn")).clear();
+        // Before any window, as the program does at start; a size that is not a whole number of pixels.
+        applyDisplayScale(1.75);
+    }
+
+    void fittingScale_data() {
+        QTest::addColumn<QSizeF>("available");
+        QTest::addColumn<QSizeF>("frame");
+        QTest::addColumn<double>("scale");
+        const QSizeF none, xfwm4(10, 34);
+        QTest::newRow("designed size") << QSizeF(800, 600) << none << 1.0;
+        QTest::newRow("too small never shrinks") << QSizeF(640, 480) << xfwm4 << 1.0;
+        QTest::newRow("projector") << QSizeF(1920, 1080) << none << 1.75;
+        // The 800 x 600 screens include their frame; the quiz's 794 x 592 client area gets it on top.
+        QTest::newRow("projector, framed") << QSizeF(1920, 1080) << xfwm4 << 1.75;
+        QTest::newRow("frame just too tall") << QSizeF(1920, 1080) << QSizeF(10, 45) << 1.5;
+        QTest::newRow("4k") << QSizeF(3840, 2160) << xfwm4 << 3.5;
+        QTest::newRow("never above 4") << QSizeF(8000, 6000) << none << 4.0;
+    }
+
+    void fittingScale() {
+        QFETCH(QSizeF, available);
+        QFETCH(QSizeF, frame);
+        QFETCH(double, scale);
+        QCOMPARE(fittingDisplayScale(available, frame), scale);
+    }
+
+    void choicesWrittenByHand_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<double>("scale"); // 0: automatic
+        QTest::newRow("Auto") << "Auto" << true << 0.0;
+        QTest::newRow("quarter steps") << "1.25" << true << 1.25;
+        for (const char* bad : {"0.5", "1.3", "4.25", "big", "-2"})
+            QTest::newRow(bad) << bad << false << 0.0;
+    }
+
+    void choicesWrittenByHand() {
+        QFETCH(QString, text);
+        QFETCH(bool, ok);
+        QFETCH(double, scale);
+        bool parsed = false;
+        QCOMPARE(parseDisplayScale(text, &parsed).value_or(0.0), scale);
+        QCOMPARE(parsed, ok);
+        const CommandLine c = parseCommandLine({"tellwyn", "--scale", text});
+        QCOMPARE(c.error.isEmpty(), ok);
+        if (ok) QCOMPARE(parseCommandLine({"tellwyn", "--scale=" + text}).scale, text);
+    }
+
+    void menuStepsThroughTheSizesAndRemembersThem() {
+        QVERIFY(!parseCommandLine({"tellwyn", "--scale"}).error.isEmpty());
+        TestEnv env;
+        MainMenu& menu = *Module1.intro0;
+        QCOMPARE(rememberedDisplayScale(), std::nullopt);
+        const double fitting = resolveDisplayScale(std::nullopt);
+        QStringList captions{menu.ScreenSize->Caption()};
+        std::optional<double> choice;
+        do {
+            clickControl(menu.ScreenSize);
+            choice = rememberedDisplayScale();
+            captions << menu.ScreenSize->Caption();
+        } while (choice && captions.size() < 20);
+        QCOMPARE(captions.size(), 2 + int((fitting - 1) / 0.25) + 1);
+        QCOMPARE(captions[1], QStringLiteral("Screen size: 1x, from next start"));
+        QCOMPARE(captions.first(), captions.last());
+        QVERIFY(captions.first().startsWith("Screen size: automatic"));
+    }
+
+    void dropsLandWhereTheyLandUnscaled_data() {
+        QTest::addColumn<QSize>("extra");
+        QTest::newRow("designed size") << QSize();
+        QTest::newRow("full screen, centred") << QSize(200, 100);
+    }
+
+    void dropsLandWhereTheyLandUnscaled() {
+        QFETCH(QSize, extra);
+        TestEnv env;
+        OrderingScreen& s = *Module1.moonord;
+        s.Show();
+        QVERIFY(QTest::qWaitForWindowExposed(&s));
+        QCOMPARE(s.devicePixelRatioF(), 1.75);
+        if (!extra.isEmpty()) { // as a window manager's full screen makes it
+            s.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+            s.resize(s.minimumSize() + extra);
+            QTRY_COMPARE(s.size(), s.minimumSize() + extra);
+        }
+        const TwipRect slot = s.Label1(0).twipRect();
+        QCOMPARE(s.Label1(0).pos(),
+                 slot.toPixels().topLeft() + QPoint(extra.width() / 2, extra.height() / 2));
+        for (int i = 0; i < 5; ++i) {
+            QWindow* w = s.windowHandle();
+            QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, s.Label2(i).geometry().center());
+            QTest::mouseMove(w, s.Label1(4 - i).geometry().center());
+            QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, s.Label1(4 - i).geometry().center());
+            QCOMPARE(s.Label2(i).Left(), s.Label1(4 - i).Left());
+            QCOMPARE(s.Label2(i).Top(), s.Label1(4 - i).Top());
+        }
+        QCOMPARE(s.Label1(0).twipRect().left, slot.left);
+        QVERIFY(s.Label3(2).Visible());
+    }
 };
-
-void DisplayScaleTest::initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);
-    QSettings(QStringLiteral("Tellwyn"), QStringLiteral("Tellwyn")).clear();
-    // Before any window, as the program does at start; a size that is not a whole number of pixels.
-    applyDisplayScale(1.75);
-}
-
-void DisplayScaleTest::fittingScale_data() {
-    QTest::addColumn<QSizeF>("available");
-    QTest::addColumn<QSizeF>("frame");
-    QTest::addColumn<double>("scale");
-    const QSizeF none, xfwm4(10, 34);
-    QTest::newRow("designed size") << QSizeF(800, 600) << none << 1.0;
-    QTest::newRow("too small never shrinks") << QSizeF(640, 480) << xfwm4 << 1.0;
-    QTest::newRow("1024x768 in steps of a quarter") << QSizeF(1024, 768) << none << 1.25;
-    QTest::newRow("projector") << QSizeF(1920, 1080) << none << 1.75;
-    // The 800 x 600 screens include their frame; the quiz's 794 x 592 client area gets it on top.
-    QTest::newRow("projector, framed") << QSizeF(1920, 1080) << xfwm4 << 1.75;
-    QTest::newRow("projector, framed, with a panel") << QSizeF(1920, 1040) << xfwm4 << 1.5;
-    QTest::newRow("frame just too tall") << QSizeF(1920, 1080) << QSizeF(10, 45) << 1.5;
-    QTest::newRow("frame just fits") << QSizeF(1920, 1080) << QSizeF(10, 44) << 1.75;
-    QTest::newRow("width decides") << QSizeF(1000, 2000) << none << 1.25;
-    QTest::newRow("4k") << QSizeF(3840, 2160) << xfwm4 << 3.5;
-    QTest::newRow("never above 4") << QSizeF(8000, 6000) << none << 4.0;
-}
-
-void DisplayScaleTest::fittingScale() {
-    QFETCH(QSizeF, available);
-    QFETCH(QSizeF, frame);
-    QFETCH(double, scale);
-    QCOMPARE(fittingDisplayScale(available, frame), scale);
-}
-
-void DisplayScaleTest::choicesWrittenByHand_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("ok");
-    QTest::addColumn<double>("scale"); // 0: automatic
-    QTest::newRow("Auto") << "Auto" << true << 0.0;
-    QTest::newRow("one") << "1" << true << 1.0;
-    QTest::newRow("quarter steps") << "1.25" << true << 1.25;
-    QTest::newRow("largest") << "4" << true << 4.0;
-    for (const char* bad : {"0.5", "1.3", "4.25", "big", "-2"})
-        QTest::newRow(bad) << bad << false << 0.0;
-}
-
-void DisplayScaleTest::choicesWrittenByHand() {
-    QFETCH(QString, text);
-    QFETCH(bool, ok);
-    QFETCH(double, scale);
-    bool parsed = false;
-    QCOMPARE(parseDisplayScale(text, &parsed).value_or(0.0), scale);
-    QCOMPARE(parsed, ok);
-    const CommandLine c = parseCommandLine({"tellwyn", "--scale", text});
-    QCOMPARE(c.error.isEmpty(), ok);
-    if (ok) QCOMPARE(parseCommandLine({"tellwyn", "--scale=" + text}).scale, text);
-}
-
-void DisplayScaleTest::menuStepsThroughTheSizesAndRemembersThem() {
-    QVERIFY(!parseCommandLine({"tellwyn", "--scale"}).error.isEmpty());
-    TestEnv env;
-    MainMenu& menu = *Module1.intro0;
-    QCOMPARE(rememberedDisplayScale(), std::nullopt);
-    const double fitting = resolveDisplayScale(std::nullopt);
-    QStringList captions{menu.ScreenSize->Caption()};
-    std::optional<double> choice;
-    do {
-        clickControl(menu.ScreenSize);
-        choice = rememberedDisplayScale();
-        captions << menu.ScreenSize->Caption();
-    } while (choice && captions.size() < 20);
-    QCOMPARE(captions.size(), 2 + int((fitting - 1) / 0.25) + 1);
-    QCOMPARE(captions[1], QStringLiteral("Screen size: 1x, from next start"));
-    QCOMPARE(captions.first(), captions.last());
-    QVERIFY(captions.first().startsWith("Screen size: automatic"));
-}
-
-void DisplayScaleTest::dropsLandWhereTheyLandUnscaled_data() {
-    QTest::addColumn<QSize>("extra");
-    QTest::newRow("designed size") << QSize();
-    QTest::newRow("full screen, centred") << QSize(200, 100);
-}
-
-void DisplayScaleTest::dropsLandWhereTheyLandUnscaled() {
-    QFETCH(QSize, extra);
-    TestEnv env;
-    OrderingScreen& s = *Module1.moonord;
-    s.Show();
-    QVERIFY(QTest::qWaitForWindowExposed(&s));
-    QCOMPARE(s.devicePixelRatioF(), 1.75);
-    if (!extra.isEmpty()) { // as a window manager's full screen makes it
-        s.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        s.resize(s.minimumSize() + extra);
-        QTRY_COMPARE(s.size(), s.minimumSize() + extra);
-    }
-    const TwipRect slot = s.Label1(0).twipRect();
-    QCOMPARE(s.Label1(0).pos(), slot.toPixels().topLeft() + QPoint(extra.width() / 2, extra.height() / 2));
-    for (int i = 0; i < 5; ++i) {
-        QWindow* w = s.windowHandle();
-        QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, s.Label2(i).geometry().center());
-        QTest::mouseMove(w, s.Label1(4 - i).geometry().center());
-        QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, s.Label1(4 - i).geometry().center());
-        QCOMPARE(s.Label2(i).Left(), s.Label1(4 - i).Left());
-        QCOMPARE(s.Label2(i).Top(), s.Label1(4 - i).Top());
-    }
-    QCOMPARE(s.Label1(0).twipRect().left, slot.left);
-    QVERIFY(s.Label3(2).Visible());
-}
 
 QTEST_MAIN(DisplayScaleTest)
 #include "tst_displayscale.moc"
