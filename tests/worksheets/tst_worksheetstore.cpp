@@ -9,7 +9,6 @@
 #include "worksheets/worksheetstore.h"
 
 #include <QDir>
-#include <QSysInfo>
 #include <QTest>
 
 namespace {
@@ -80,18 +79,6 @@ private Q_SLOTS:
         QCOMPARE(Module1.WorksheetCount, MaxWorksheets);
         // Deleting only unlists: the file stays in the folder.
         QCOMPARE(env.readFile("multiple/Sheet 1.txt"), QByteArray("kept"));
-    }
-
-    void lockLeftByADeadCopyDoesNotBlock() {
-        TestEnv env;
-        // No process runs under this id here; QLockFile takes one running another program as gone too.
-        env.writeFile("multiple/track.txt.lock", "999999\n" + QCoreApplication::applicationName().toUtf8() +
-                                                     "\n" + QSysInfo::machineHostName().toUtf8() + "\n");
-        QElapsedTimer t;
-        t.start();
-        QVERIFY(saveWorksheet(titled("Fractions")));
-        QVERIFY2(t.elapsed() < 3000, "the dead copy's lock was waited on");
-        QVERIFY(!QFile::exists(env.path("multiple/track.txt.lock")));
     }
 
     void refusals_data() {
