@@ -2,7 +2,6 @@
 // answered with the mouse, marked when moving on, and handed to the results and wrong-answers list.
 // (The store suite reads a typed "&" back as a comma; the reader's fuzz target reads hand-edited sets.)
 #include "app/module1.h"
-#include "quiz/questionset.h"
 #include "quiz/quizscreen.h"
 #include "quiz/resultsscreen.h"
 #include "quiz/wronganswersscreen.h"
@@ -90,18 +89,9 @@ private Q_SLOTS:
     }
 
     // Every way a set can be broken, and that a refused one leaves the tables as they were, is the
-    // question-set fuzz target's; here, what the pupil sees.
-    void brokenSetKeepsTheHub_data() {
-        QTest::addColumn<QByteArray>("file"); // null: no file at all
-        QStringList lines = questionSetLines(sampleQuestionSet("Broken"));
-        lines[2] = "Rome, Italy"; // shifts every later line
-        QTest::newRow("missing") << QByteArray();
-        QTest::newRow("unescaped comma") << textFileBytes(lines);
-    }
-    void brokenSetKeepsTheHub() {
-        QFETCH(QByteArray, file);
+    // question-set fuzz target's; here, what the pupil sees when the set cannot be read.
+    void missingSetKeepsTheHub() {
         TestEnv env;
-        if (!file.isNull()) env.writeFile("multiple/The Moon Landings.txt", file);
         Module1.moon->Show();
         clickControl(&Module1.moon->Label3(0));
         QCOMPARE(env.messages->texts(), QStringList{"The questions for this topic could not be read."});
