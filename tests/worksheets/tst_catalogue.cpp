@@ -77,18 +77,10 @@ private Q_SLOTS:
         QCOMPARE(shownTitles(c), left.mid(0, 24)); // the page stays full
     }
 
-    void missingOrBrokenFiles_data() {
-        QTest::addColumn<QByteArray>("file"); // empty: no file at all
-        QTest::newRow("missing") << QByteArray();
-        QTest::newRow("a right answer that names no box")
-            << textFileBytes(questionSetLines(sampleQuestionSet("Sheet 2")))
-                   .replace("\r\n3\r\n", "\r\n7\r\n");
-    }
-    void missingOrBrokenFiles() {
-        QFETCH(QByteArray, file);
+    // A file that does not read, missing or broken (the question-set fuzz target's), is the same here.
+    void missingFile() {
         TestEnv env;
         CatalogueScreen& c = openCatalogue(env, sheets(3));
-        if (!file.isEmpty()) env.writeFile("multiple/Sheet 2.txt", file);
         clickControl(&c.Label2(2)); // run
         clickControl(c.Check1);     // edit
         clickControl(&c.Label2(2));
