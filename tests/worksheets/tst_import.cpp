@@ -111,18 +111,6 @@ private Q_SLOTS:
         const QByteArray stored = env.readFile("multiple/Rivers and Seas.txt");
         QCOMPARE(stored, textFileBytes(questionSetLines(aikenSet())));
         QCOMPARE(env.readFile("multiple/track.txt"), index);
-
-        // Exported through the same button: a copy of the stored file.
-        d.chooseAction = [](QWidget*) { return CatalogueFileDialogs::Action::Export; };
-        d.chooseTitle = [](QWidget*, const QStringList& titles) { return std::optional(titles.value(0)); };
-        QString suggested;
-        d.chooseExportTarget = [&](QWidget*, const QString& name) {
-            suggested = name;
-            return env.path("outgoing.txt");
-        };
-        clickControl(&catalogue.Label3(2));
-        QCOMPARE(suggested, QString("Rivers and Seas.txt"));
-        QCOMPARE(env.readFile("outgoing.txt"), stored);
     }
 };
 
