@@ -57,8 +57,6 @@ private Q_SLOTS:
         QTest::addColumn<bool>("filled");
         QTest::addColumn<int>("score");
         const TwipPoint a{0, 0}, b{0, 1000}, c{0, 2000}, off{5, 0};
-        QTest::newRow("all at home") << QList<TwipPoint>{{9000, 0}, {9000, 1000}, {9000, 2000}} << 0 << false
-                                     << 0;
         QTest::newRow("each on its own slot") << QList<TwipPoint>{a, b, c} << 3 << true << 3;
         QTest::newRow("each on a slot, two swapped") << QList<TwipPoint>{a, c, b} << 3 << true << 1;
         QTest::newRow("two on one slot, one slot empty") << QList<TwipPoint>{a, a, b} << 3 << true << 1;
