@@ -60,9 +60,8 @@ private Q_SLOTS:
         QVERIFY(Module1.Welldone->Label1->Caption().endsWith("scored 2 out of 5."));
     }
 
-    // A card dragged off the screen stays there until "Start Again" brings every card home; Exit
-    // clears the score and unloads the screen.
-    void cardOffTheScreenStartAgainAndExit() {
+    // A card dragged off the screen stays there until "Start Again" brings every card home.
+    void cardOffTheScreenAndStartAgain() {
         TestEnv env;
         Module1.SoundOn = 1;
         CaesarLabelling& s = *Module1.caesar2lab;
@@ -78,12 +77,7 @@ private Q_SLOTS:
         for (int i = 0; i < 6; ++i)
             QCOMPARE(cornerOf(s.Label2(i)), cornerOf(s.Label4(i)));
         QVERIFY(!s.Label3(2).Visible() && Module1.Score == 0);
-        Module1.Score = 4;
-        clickControl(&s.Label3(0));
-        QCOMPARE(Module1.Score, 0);
-        QCOMPARE(env.sound->played.count("wav/click.wav"), 2);
-        settle();
-        QVERIFY(!Module1.caesar2lab.isLoaded());
+        QCOMPARE(env.sound->played.count("wav/click.wav"), 1);
     }
 };
 
