@@ -13,14 +13,6 @@
 // Test doubles for the services: they record what a person would have heard or seen, and answer
 // as the test tells them.
 
-// The first of the answers a test queued, or the fallback once they are used up.
-template <typename T> T takeNext(std::deque<T>& queue, T fallback) {
-    if (queue.empty()) return fallback;
-    const T v = queue.front();
-    queue.pop_front();
-    return v;
-}
-
 class RecordingSound : public SoundDevice {
 public:
     void play(const QString& absolutePath) override {
@@ -40,7 +32,10 @@ class ScriptedMessages : public MessageBoxes {
 public:
     MsgResult show(const QString& text, MsgButtons buttons, const QString& title) override {
         shown.push_back({text, buttons, title});
-        return takeNext(answers, MsgResult::OK);
+        if (answers.empty()) return MsgResult::OK;
+        const MsgResult answer = answers.front();
+        answers.pop_front();
+        return answer;
     }
     std::vector<ShownMessage> shown;
     std::deque<MsgResult> answers; // answered in turn; OK when none is left
@@ -58,12 +53,11 @@ public:
     std::vector<int> statuses;
 };
 
+// Always the first choice.
 class FixedRandom : public RandomSource {
 public:
-    void randomize() override { ++seeded; }
-    double next() override { return takeNext(values, 0.0); }
-    std::deque<double> values; // returned in turn; 0 when none is left
-    int seeded = 0;
+    void randomize() override {}
+    double next() override { return 0; }
 };
 
 class FixedDisplay : public DisplayArea {
