@@ -1,5 +1,5 @@
 // Our metafile player against the drawings the page pictures were made from: each committed page
-// picture, drawn by the player, must look like its SVG source drawn by QtSvg at the same size.
+// picture reads, and drawn by the player must look like its SVG source drawn by QtSvg at that size.
 #include "platform/files.h"
 #include "platform/fonts.h"
 #include "platform/picture.h"
@@ -84,13 +84,13 @@ private Q_SLOTS:
     void pageMatchesItsDrawing() {
         QFETCH(QString, scheme);
         QFETCH(QString, name);
-        if (!haveSvg_)
-            QSKIP("the page drawings could not be laid out (python3 and fonts-liberation are needed)");
         setDataFolder(bundledDataFolder());
         const QString wmf = (scheme == "screen" ? "wmf\\" : "wmf2\\") + name + ".wmf";
         QString error;
         const Picture picture = LoadPicture(wmf, &error);
         QVERIFY2(!picture.isNull(), qPrintable(error));
+        if (!haveSvg_)
+            QSKIP("the page drawings could not be laid out (python3 and fonts-liberation are needed)");
         QSvgRenderer svg(svgDir_.path() + '/' + scheme + '/' + name + ".svg");
         QVERIFY(svg.isValid());
 
