@@ -8,11 +8,6 @@ XVFB_TOOLS=import
 source "$(dirname "$0")/../support/xvfb.sh"
 xvfb_enter "$0" "$@"
 
-drag() { # from x1 y1 to x2 y2
-  xdotool mousemove "$1" "$2"; sleep 0.1; xdotool mousedown 1; sleep 0.1
-  xdotool mousemove "$3" "$4"; sleep 0.1; xdotool mouseup 1; sleep 0.2
-}
-
 start_at_menu
 sleep 1
 passed=0

@@ -29,18 +29,6 @@ start() {
   wait_for '^Tellwyn$' 15 || fail "OK did not open the menu"
   sleep 0.5
 }
-# Types a whole worksheet into the newly opened wizard: question i has the answer (i - 1) mod 4 + 1.
-fill_wizard() {
-  click MENU_WIZARD 0.8
-  xdotool type --delay 1 "$1"
-  xdotool key Return
-  for i in 1 2 3 4 5 6 7 8 9 10; do
-    xdotool type --delay 1 "Question $i"
-    xdotool key Return
-    for k in A B C D; do xdotool type --delay 1 "$k$i"; xdotool key Return; done
-  done
-  for i in 0 1 2 3 4 5 6 7 8 9; do click "$(wizard_tick $i $((i % 4)))" 0.1; done
-}
 save() { click WIZARD_SAVE; key Return; } # OK on "Your worksheet has been saved."
 
 first() {

@@ -36,6 +36,13 @@ click() {
   xdotool mousemove "${xy[0]}" "${xy[1]}" click 1
   sleep "${2:-0.5}"
 }
+# Drags with the left button from x1 y1 to x2 y2, points of points.sh.
+drag() {
+  local a=($1 $2) b=($3 $4)
+  [ "$SCALE" = 1 ] || { a=($(scaled "$1" "$2")); b=($(scaled "$3" "$4")); }
+  xdotool mousemove "${a[@]}"; sleep 0.1; xdotool mousedown 1; sleep 0.1
+  xdotool mousemove "${b[@]}"; sleep 0.1; xdotool mouseup 1; sleep 0.2
+}
 key() { xdotool key --delay 60 "$@"; sleep 0.4; }
 visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1; }
 # Prints the window whose title matches, once it shows (within the seconds given).
@@ -53,9 +60,24 @@ gone() { for _ in $(seq 1 50); do [ -z "$(visible "$1")" ] && return 0; sleep 0.
 # How many 800 x 600 screens (caption "Tellwyn") are up; waiting until there are as many as given.
 count() { xdotool search --onlyvisible --name '^Tellwyn$' 2>/dev/null | wc -l; }
 screens() { for _ in $(seq 1 50); do [ "$(count)" -eq "$1" ] && return 0; sleep 0.1; done; return 1; }
+# A window's client area: left, top, width, height.
+client() { xwininfo -id "$1" | awk '/Absolute upper-left [XY]/ {printf "%s ", $NF} /Width:|Height:/ {printf "%s ", $NF}'; }
 # The colour of a pixel of the display, as #RRGGBB.
 pixel() { import -window root -crop "1x1+$1+$2" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -n1; }
 
+# Opens the wizard from the menu and types a whole worksheet titled $1 into it: question i reads
+# "Question i", its answers "Ai" to "Di", and the tick is on answer (i - 1) mod 4 + 1.
+fill_wizard() {
+  click MENU_WIZARD 1
+  xdotool type --delay 1 "$1"
+  xdotool key Return
+  for i in 1 2 3 4 5 6 7 8 9 10; do
+    xdotool type --delay 1 "Question $i"
+    xdotool key Return
+    for k in A B C D; do xdotool type --delay 1 "$k$i"; xdotool key Return; done
+  done
+  for i in 0 1 2 3 4 5 6 7 8 9; do click "$(wizard_tick $i $((i % 4)))" 0.3; done
+}
 # Starts the program on the scratch data, with any further options, and waits for its title
 # screen (caption " "). At the designed size, where the points of points.sh hold, unless the script
 # sets XVFB_OPTIONS.
