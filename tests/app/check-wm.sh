@@ -9,12 +9,7 @@ XVFB_TOOLS="openbox xprop xwininfo import"
 source "$(dirname "$0")/../support/xvfb.sh"
 xvfb_enter "$0" "$@"
 
-# TELLWYN_WM=xfwm4 runs the same check under Xfce's window manager.
-if [ "${TELLWYN_WM:-openbox}" = xfwm4 ]; then
-  dbus-run-session -- xfwm4 --compositor=off --sm-client-disable >/dev/null 2>&1 &
-else
-  openbox --sm-disable >/dev/null 2>&1 &
-fi
+openbox --sm-disable >/dev/null 2>&1 &
 wm=$!
 trap 'kill "$wm" 2>/dev/null; kill "$pid" 2>/dev/null' EXIT
 for _ in $(seq 1 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break; sleep 0.1; done
@@ -25,11 +20,7 @@ mapped() { xwininfo -id "$1" 2>/dev/null | grep -q "IsViewable"; }
 stacking() { ids _NET_CLIENT_LIST_STACKING; }
 top() { for w in $(stacking); do mapped "$w" && echo "$w"; done | tail -n1; }
 same() { [ $(($1)) -eq $(($2)) ]; }
-# A window's client area (left, top, width, height) and the window manager's frame around it.
-client() {
-  xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
-    /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y, w, h}'
-}
+# The window manager's frame round a window's client area: left, top, width, height.
 frame() {
   local fl fr ft fb cx cy cw ch
   read -r fl fr ft fb < <(xprop -id "$1" _NET_FRAME_EXTENTS | grep -o '[0-9]*' | tr '\n' ' ')
@@ -101,8 +92,7 @@ same "$back" "$hub" || fail "Alt+F4 on the quiz did not return to the hub"
 close hub menu                               # the hub's Exit shows the menu
 
 open menu MENU_MOON hub
-# Openbox offers minimising on every screen; xfwm4 offers it on the program's taskbar entry only.
-if [ "${TELLWYN_WM:-openbox}" = xfwm4 ]; then xdotool windowminimize "$(stacking | head -n1)"; else xdotool windowminimize "$hub"; fi
+xdotool windowminimize "$hub"
 sleep 1.5
 for w in $(stacking); do mapped "$w" && fail "window $w ($(xprop -id "$w" WM_NAME)) stayed on show with the hub minimised"; done
 kill -0 "$pid" 2>/dev/null || fail "minimising ended the program"
