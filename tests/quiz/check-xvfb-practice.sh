@@ -39,8 +39,7 @@ pick() {
   done | sort -n ${1:+-r} | head -n1 | cut -d' ' -f2
 }
 # Whether nothing is drawn at a point of the display: the screen's blue.
-pixel() { shot; convert "$work/shot.png" -crop "1x1+$1+$2" -format '%[pixel:p{0,0}]' info:; }
-bare() { pixel $1 | grep -Eq 'srgb\(39,63,137\)|#273F89'; }
+bare() { [ "$(pixel $1)" = "#273F89" ]; }
 
 start_at_menu
 click MENU_CATALOGUE 1.3
@@ -61,7 +60,7 @@ answer "$(pick)"; click NEXT 1.1
 bare "$NEXT" || fail "Practise Again is still offered with all right"
 click EXIT 1.3                                   # back to the results
 # The name box of the certificate would be white here.
-pixel 332 554 | grep -Eq 'white|255,255,255' && fail "the results offer a certificate after practice"
+[ "$(pixel 332 554)" = "#FFFFFF" ] && fail "the results offer a certificate after practice"
 kill -0 "$pid" 2>/dev/null || fail "the program ended"
 kill "$pid"; wait "$pid" 2>/dev/null
 echo "xvfb-practice: 1 passed, 0 failed"
