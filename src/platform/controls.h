@@ -39,27 +39,11 @@ public:
     Twips Top() const { return r_.top; }
     Twips Width() const { return r_.width; }
     Twips Height() const { return r_.height; }
-    void setLeft(Twips v) {
-        r_.left = v;
-        apply();
-    }
-    void setTop(Twips v) {
-        r_.top = v;
-        apply();
-    }
-    void setWidth(Twips v) {
-        r_.width = v;
-        apply();
-    }
-    void setHeight(Twips v) {
-        r_.height = v;
-        apply();
-    }
-    void Move(Twips left, Twips top) {
-        r_.left = left;
-        r_.top = top;
-        apply();
-    }
+    void setLeft(Twips v) { setRect({v, r_.top, r_.width, r_.height}); }
+    void setTop(Twips v) { setRect({r_.left, v, r_.width, r_.height}); }
+    void setWidth(Twips v) { setRect({r_.left, r_.top, v, r_.height}); }
+    void setHeight(Twips v) { setRect({r_.left, r_.top, r_.width, v}); }
+    void Move(Twips left, Twips top) { setRect({left, top, r_.width, r_.height}); }
     void setRect(const TwipRect& r) {
         r_ = r;
         apply();

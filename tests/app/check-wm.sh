@@ -9,10 +9,7 @@ XVFB_TOOLS="openbox xprop xwininfo import"
 source "$(dirname "$0")/../support/xvfb.sh"
 xvfb_enter "$0" "$@"
 
-openbox --sm-disable >/dev/null 2>&1 &
-wm=$!
-trap 'kill "$wm" 2>/dev/null; kill "$pid" 2>/dev/null' EXIT
-for _ in $(seq 1 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break; sleep 0.1; done
+start_openbox
 
 ids() { xprop -root "$1" | grep -o '0x[0-9a-f]*'; }
 mapped() { xwininfo -id "$1" 2>/dev/null | grep -q "IsViewable"; }

@@ -21,10 +21,7 @@ XVFB_SCREEN=$1
 source "$(dirname "$0")/../support/xvfb.sh"
 xvfb_enter "$0" "$@"
 
-openbox --sm-disable >/dev/null 2>&1 &
-wm=$!
-trap 'kill "$wm" "$pid" 2>/dev/null' EXIT
-for _ in $(seq 1 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break; sleep 0.1; done
+start_openbox
 
 
 # No options, and no size remembered from an earlier run.

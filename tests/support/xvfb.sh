@@ -78,6 +78,14 @@ fill_wizard() {
   done
   for i in 0 1 2 3 4 5 6 7 8 9; do click "$(wizard_tick $i $((i % 4)))" 0.3; done
 }
+# Starts openbox, as a pupil's desktop has a window manager, and waits until it manages the
+# display; it and the program go when the script ends.
+start_openbox() {
+  openbox --sm-disable >/dev/null 2>&1 &
+  wm=$!
+  trap 'kill "$wm" "${pid:-}" 2>/dev/null' EXIT
+  for _ in $(seq 1 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break; sleep 0.1; done
+}
 # Starts the program on the scratch data, with any further options, and waits for its title
 # screen (caption " "). At the designed size, where the points of points.sh hold, unless the script
 # sets XVFB_OPTIONS.
