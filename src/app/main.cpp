@@ -64,6 +64,7 @@ int main(int argc, char** argv) {
     }
     if (!cmd.importFiles.isEmpty()) return runImportCommand(cmd, argc, argv);
 
+    const std::jthread fontConfiguration = readFontConfigurationEarly();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tellwyn"));
     QApplication::setApplicationVersion(QStringLiteral(TELLWYN_VERSION));

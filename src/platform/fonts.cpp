@@ -4,6 +4,10 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 
+#ifdef TELLWYN_HAVE_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
+
 QFont screenFont(const QString& family, double points, bool bold) {
     QFont f(family);
     f.setPointSizeF(points);
@@ -24,4 +28,13 @@ void registerBundledFonts() {
     if (!haveTahoma) QFont::insertSubstitutions("Tahoma", {"DejaVu Sans", "Liberation Sans"});
     QFont::insertSubstitutions("Times New Roman", {"Liberation Serif", "DejaVu Serif"});
     QFont::insertSubstitutions("Arial", {"Liberation Sans", "DejaVu Sans"});
+}
+
+std::jthread readFontConfigurationEarly() {
+#ifdef TELLWYN_HAVE_FONTCONFIG
+    // FcInit loads the configuration once for the process; Qt's own call later finds it loaded.
+    return std::jthread([] { FcInit(); });
+#else
+    return {};
+#endif
 }

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QString>
+#include <thread>
 
 // Fonts as the screens name them. Tahoma, Times New Roman and Arial resolve to metric-compatible
 // fonts (see registerBundledFonts), so captions measure as they were laid out.
@@ -19,3 +20,8 @@ inline QFont arial(double points, bool bold = false) {
 // Registers Tahoma from the system's Wine fonts and the families' substitutes. Call once after the
 // QApplication exists; safe to call again.
 void registerBundledFonts();
+
+// Reads the system's font configuration on a thread of its own, from the start of the program, so
+// that it overlaps the rest of the start instead of holding up the first text drawn (by far the
+// largest part of the first paint). The work is joined when the returned thread goes.
+std::jthread readFontConfigurationEarly();
