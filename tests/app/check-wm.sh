@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real program under a real window manager (openbox), as on a pupil's desktop: clicking the
 # backdrop leaves the screen on top with the focus; the window manager's close (Alt+F4) on a quiz,
-# a hub, the catalogue and the title screen does what each one's own Exit does; minimising and
+# an activity, a hub, the catalogue, the guide and the title screen (at start and after the menu's
+# Exit) does what each one's own Exit does; minimising and
 # restoring keeps the screens in order; the program has one entry for the taskbar; Return on the
 # title screen opens the menu, or after the menu's Exit presses "Cancel" and goes back to it.
 set -u
@@ -86,6 +87,9 @@ open hub HUB_QUIZ quiz
 [ "$(listed)" -eq 1 ] || fail "$(listed) windows for the taskbar with menu, hub and quiz"
 close quiz back
 same "$back" "$hub" || fail "Alt+F4 on the quiz did not return to the hub"
+open hub HUB_ORDERING activity
+close activity back
+same "$back" "$hub" || fail "Alt+F4 on the activity did not return to the hub"
 close hub menu                               # the hub's Exit shows the menu
 
 open menu MENU_MOON hub
@@ -105,10 +109,17 @@ close hub menu
 open menu MENU_CATALOGUE catalogue           # the menu unloads
 close catalogue menu
 kill -0 "$pid" 2>/dev/null || fail "Alt+F4 on the catalogue ended the program"
+open menu MENU_GUIDE guide                   # a reading viewer, over the menu
+close guide back
+same "$back" "$menu" || fail "Alt+F4 on the guide did not return to the menu"
 open menu EXIT title                         # the menu's Exit shows the title screen
 key Return                                   # its "Cancel", which has the focus
 menu=$(new_top "$title") || fail "Cancel on the title screen did not return to the menu"
 open menu EXIT title
 key alt+F4
 ended "Alt+F4 on the title screen after the menu's Exit"
+start_program
+sleep 0.5
+key alt+F4
+ended "Alt+F4 on the title screen at start"
 echo "wm: 1 passed, 0 failed"

@@ -9,6 +9,7 @@
 #include "sound/greyform.h"
 #include "support/samples.h"
 #include "support/testenv.h"
+#include "topics/guideviewer.h"
 #include "topics/topichub.h"
 #include "worksheets/wizardscreen.h"
 
@@ -70,6 +71,11 @@ private Q_SLOTS:
 
     void doubleClickActsOnce() {
         TestEnv env;
+        Module1.intro0->Show();
+        doubleClick(&Module1.intro0->Label2(20)); // a menu entry: the guide opens, one click heard
+        QCOMPARE(static_cast<int>(env.sound->played.count("wav/click.wav")), 1);
+        doubleClick(&Module1.guide->Label3(2)); // "Next Page": one page on
+        QCOMPARE(Module1.PageNumber, 2);
         QuizScreen& quiz = openMoonQuiz(env);
         clickControl(&quiz.Option1(1));
         doubleClick(&quiz.Label3(1)); // a label button, as the menu's entries are

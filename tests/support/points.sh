@@ -3,6 +3,7 @@
 # is the middle of a control (its twips from the screen's table, over 15).
 TITLE_OK="462 571" TITLE_EXIT="558 571"           # "Cancel" in place of "OK" when reached from the menu
 MENU_CAESAR="226 328" MENU_MOON="450 520" MENU_WIZARD="738 492" MENU_CATALOGUE="738 548"
+MENU_GUIDE="222 180"
 EXIT="857 628"                                    # the menu's, hubs', activities', results' and wizard's
 HUB_QUIZ="226 628" HUB_LABELLING="458 628" HUB_ORDERING="690 628" CHECK_SCORE="597 628"
 CERTIFICATE_NAME="332 544"                        # the name box, white only for full marks
