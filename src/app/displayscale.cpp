@@ -102,8 +102,8 @@ std::optional<double> nextDisplayScaleChoice(std::optional<double> choice, doubl
 
 QString displayScaleCaption(std::optional<double> choice, double running, double fitting) {
     const double wanted = choice.value_or(fitting);
-    QString caption = choice ? QStringLiteral("Screen size: %1x").arg(*choice)
-                             : QStringLiteral("Screen size: automatic (%1x)").arg(fitting);
-    if (wanted != running) caption += QStringLiteral(", from next start");
-    return caption;
+    const QString size =
+        choice ? QStringLiteral("%1x").arg(*choice) : QStringLiteral("automatic (%1x)").arg(fitting);
+    // Short enough for one line of the small button at every choice.
+    return (wanted != running ? QStringLiteral("Next start: ") : QStringLiteral("Screen size: ")) + size;
 }

@@ -79,9 +79,9 @@ private Q_SLOTS:
             captions << menu.ScreenSize->Caption();
         } while (choice && captions.size() < 20);
         QCOMPARE(captions.size(), 2 + int((fitting - 1) / 0.25) + 1);
-        QCOMPARE(captions[1], QStringLiteral("Screen size: 1x, from next start"));
+        QCOMPARE(captions[1], QStringLiteral("Next start: 1x"));
         QCOMPARE(captions.first(), captions.last());
-        QVERIFY(captions.first().startsWith("Screen size: automatic"));
+        QVERIFY(captions.first().contains("automatic"));
     }
 
     void dropsLandWhereTheyLandUnscaled_data() {
