@@ -17,9 +17,7 @@ ActivityScreen::ActivityScreen() : placing(new KeyboardPlacing(*this)) {
 
     Label3.add(0, makeLabel(this, buttonDesign("Label3", "Exit", {10560, 7920, 1245, 495})));
     Label3.add(1, makeLabel(this, buttonDesign("Label3", "Start Again", {3360, 7920, 2565, 495})));
-    LabelDesign check = buttonDesign("Label3", "Check Score", {6000, 7920, 2565, 495});
-    check.visible = false;
-    Label3.add(2, makeLabel(this, check));
+    Label3.add(2, makeLabel(this, buttonDesign("Label3", "Check Score", {6000, 7920, 2565, 495}).hidden()));
 }
 
 void ActivityScreen::addCardPlaces(std::span<const CardPlace> places, double cardPoints, Align slotAlign) {
@@ -32,43 +30,26 @@ void ActivityScreen::addCardPlaces(std::span<const CardPlace> places, double car
 }
 
 void ActivityScreen::addSlot(int index, const QString& caption, TwipRect rect, double points, Align align) {
-    Label1.add(index, makeLabel(this, {.name = "Label1",
-                                       .caption = caption,
-                                       .rect = rect,
-                                       .font = tahoma(points, true),
-                                       .opaque = true,
-                                       .border = true,
-                                       .align = align}));
+    // Slots and cards look like the screens' buttons.
+    Label1.add(index, makeLabel(this, buttonDesign("Label1", caption, rect, points).aligned(align)));
     placing->watchBox(&Label1(index));
 }
 
 void ActivityScreen::addCard(int index, TwipRect rect, double points) {
-    Label2.add(index, makeLabel(this, {.name = "Label2",
-                                       .caption = "Label2",
-                                       .rect = rect,
-                                       .font = tahoma(points, true),
-                                       .opaque = true,
-                                       .border = true,
-                                       .align = Align::Center}));
+    Label2.add(index, makeLabel(this, buttonDesign("Label2", "Label2", rect, points)));
     placing->watchCard(&Label2(index));
 }
 
 void ActivityScreen::addHome(int index) {
     // Placed and sized at load from its card.
-    Label4.add(index, makeLabel(this, {.name = "Label4",
-                                       .caption = QString(),
-                                       .rect = {0, 0, 495, 495},
-                                       .font = tahoma(8.25),
-                                       .border = true}));
+    LabelDesign home = textDesign("Label4", QString(), {0, 0, 495, 495}, tahoma(8.25));
+    home.border = true;
+    Label4.add(index, makeLabel(this, home));
     placing->watchBox(&Label4(index));
 }
 
 Label* ActivityScreen::addTitle(const QString& caption, TwipRect rect) {
-    return makeLabel(this, {.name = "Label6",
-                            .caption = caption,
-                            .rect = rect,
-                            .font = timesNewRoman(24),
-                            .align = Align::Center});
+    return makeLabel(this, textDesign("Label6", caption, rect, timesNewRoman(24)).centred());
 }
 
 void ActivityScreen::setCardCount(int n) {

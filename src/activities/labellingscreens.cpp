@@ -7,8 +7,7 @@
 // ---- moonlab ----------------------------------------------------------------------------------
 
 MoonLabelling::MoonLabelling() {
-    setObjectName(QStringLiteral("moonlab"));
-    setAccessibleName(QStringLiteral("Labelling Activity: The Moon Landings"));
+    setNames("moonlab", "Labelling Activity: The Moon Landings");
     const CardPlace parts[] = {
         {"Command Module", {8760, 7200, 2205, 615}, 11.25, {120, 6480, 2205, 615}},
         {"Service and Command Modules", {4560, 4680, 2205, 615}, 11.25, {120, 7200, 2205, 615}},
@@ -23,11 +22,10 @@ MoonLabelling::MoonLabelling() {
         image->setStretch(true);
         Image1.add(i, image);
     }
-    Label7 = makeLabel(this, {.name = "Label7",
-                              .caption = "Label these pictures of parts of the Apollo Moon spacecraft.",
-                              .rect = {3840, 5520, 3825, 825},
-                              .font = timesNewRoman(15.75),
-                              .align = Align::Center});
+    Label7 =
+        makeLabel(this, textDesign("Label7", "Label these pictures of parts of the Apollo Moon spacecraft.",
+                                   {3840, 5520, 3825, 825}, timesNewRoman(15.75))
+                            .centred());
     Label6 = addTitle("The Moon Landings", {3720, 120, 4305, 945});
 
     // clang-format off
@@ -54,8 +52,7 @@ void MoonLabelling::Form_Load() {
 // ---- caesar2lab -------------------------------------------------------------------------------
 
 CaesarLabelling::CaesarLabelling() {
-    setObjectName(QStringLiteral("caesar2lab"));
-    setAccessibleName(QStringLiteral("Labelling Activity: Julius Caesar"));
+    setNames("caesar2lab", "Labelling Activity: Julius Caesar");
     const CardPlace words[] = {
         {"Empire", {5160, 6240, 1635, 495}, 15.75, {660, 7200, 1635, 495}},
         {"Caesar", {5160, 4800, 1635, 495}, 15.75, {6000, 7200, 1635, 495}},
@@ -73,44 +70,28 @@ CaesarLabelling::CaesarLabelling() {
         {"HPSLUH", {3600, 6300, 1305, 375}}, {"OHJLRQ", {7560, 4860, 1290, 375}},
         {"YHQXV", {7560, 5580, 1110, 375}},  {"GLDQD", {7560, 6300, 1140, 375}},
     };
+    const QFont codeFont = tahoma(15.75, true);
     for (int k = 0; k < 6; ++k)
-        Label5.add(k, makeLabel(this, {.name = "Label5",
-                                       .caption = codeWords[k].text,
-                                       .rect = codeWords[k].rect,
-                                       .font = tahoma(15.75, true)}));
-    Label7.add(0, makeLabel(this, {.name = "Label7",
-                                   .caption = "a",
-                                   .rect = {360, 2160, 375, 495},
-                                   .font = tahoma(15.75, true),
-                                   .align = Align::Center,
-                                   .visible = false}));
-    Label10.add(0, makeLabel(this, {.name = "Label10",
-                                    .caption = "D",
-                                    .rect = {360, 2640, 375, 495},
-                                    .font = tahoma(15.75, true),
-                                    .opaque = true,
-                                    .border = true,
-                                    .align = Align::Center,
-                                    .visible = false}));
-    Label8 = makeLabel(
-        this, {.name = "Label8",
-               .caption = "In Julius Caesar's writings he described a method that he used to prevent his "
-                          "enemies from reading his messages. He put his messages in code by moving each "
-                          "letter three places on in the alphabet.",
-               .rect = {3600, 0, 8265, 2025},
-               .font = timesNewRoman(20.25)});
-    Label9 = makeLabel(this, {.name = "Label9",
-                              .caption = "Drag the labels into the correct boxes.",
-                              .rect = {120, 7920, 2625, 585},
-                              .font = tahoma(11.25, true),
-                              .fore = Colours::PaleCyan,
-                              .align = Align::Center});
-    Label11 = makeLabel(
-        this, {.name = "Label11",
-               .caption = "See if you can work out the meaning of each of these words that have been "
-                          "encoded using Caesar's method.",
-               .rect = {3000, 3480, 8865, 1185},
-               .font = timesNewRoman(20.25)});
+        Label5.add(k, makeLabel(this, textDesign("Label5", codeWords[k].text, codeWords[k].rect, codeFont)));
+    // The first column of the code table; the others are loaded from it.
+    Label7.add(
+        0, makeLabel(this, textDesign("Label7", "a", {360, 2160, 375, 495}, codeFont).centred().hidden()));
+    Label10.add(0, makeLabel(this, buttonDesign("Label10", "D", {360, 2640, 375, 495}).hidden()));
+    const QFont storyFont = timesNewRoman(20.25);
+    Label8 =
+        makeLabel(this, textDesign("Label8",
+                                   "In Julius Caesar's writings he described a method that he used to "
+                                   "prevent his enemies from reading his messages. He put his messages in "
+                                   "code by moving each letter three places on in the alphabet.",
+                                   {3600, 0, 8265, 2025}, storyFont));
+    Label9 = makeLabel(this, headingDesign("Label9", "Drag the labels into the correct boxes.",
+                                           {120, 7920, 2625, 585}, 11.25)
+                                 .inColour(Colours::PaleCyan));
+    Label11 =
+        makeLabel(this, textDesign("Label11",
+                                   "See if you can work out the meaning of each of these words that have "
+                                   "been encoded using Caesar's method.",
+                                   {3000, 3480, 8865, 1185}, storyFont));
     Label6 = addTitle("Julius Caesar", {120, 120, 2865, 705});
     // Its own size once the picture is in.
     Image1 = placed(new ImageBox(this), "Image1", {240, 3360, 2250, 4080});

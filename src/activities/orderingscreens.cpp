@@ -19,21 +19,23 @@ Line* yellowLine(QWidget* parent, const QString& name, Twips x1, Twips y1, Twips
 
 OrderingScreen::OrderingScreen(const Design& d) : events_(static_cast<int>(d.events.size())) {
     addCardPlaces(d.events, 9.75, Align::Center);
+    // A tick points at the middle of its date's line of text.
+    constexpr Twips DateHeight = 345, TickDrop = 150, TickGap = 120;
+    const Timeline& line = d.line;
     for (int i = 0; i < static_cast<int>(d.dates.size()); ++i) {
         const Date& date = d.dates[i];
-        Label5.add(i, makeLabel(this, {.name = "Label5",
-                                       .caption = QString::fromUtf8(date.text),
-                                       .rect = date.rect,
-                                       .font = tahoma(12, true)}));
-        Line2.push_back(yellowLine(this, "Line2", d.tickFrom, date.tickY, d.tickTo, date.tickY));
+        const TwipRect rect{line.datesLeft, date.top, date.width, DateHeight};
+        Label5.add(
+            i, makeLabel(this, textDesign("Label5", QString::fromUtf8(date.text), rect, tahoma(12, true))));
+        const Twips tickY = date.top + TickDrop;
+        Line2.push_back(yellowLine(this, "Line2", line.datesLeft - TickGap, tickY, line.x, tickY));
     }
-    Line1 = yellowLine(this, "Line1", d.lineX, d.lineTop, d.lineX, d.lineBottom);
-    Label8 = makeLabel(this, {.name = "Label8",
-                              .caption = "Put these events in the correct order along the timeline. ",
-                              .rect = {720, 1320, 4800, 3465},
-                              .font = timesNewRoman(36),
-                              .fore = Colours::Green,
-                              .align = Align::Center});
+    Line1 = yellowLine(this, "Line1", line.x, line.top, line.x, line.bottom);
+    Label8 =
+        makeLabel(this, textDesign("Label8", "Put these events in the correct order along the timeline. ",
+                                   {720, 1320, 4800, 3465}, timesNewRoman(36))
+                            .centred()
+                            .inColour(Colours::Green));
     Label6 = addTitle("Label6", {120, 120, 4425, 705});
 }
 
@@ -57,18 +59,9 @@ MoonOrdering::MoonOrdering()
                                   {8040, 1320, 3435, 855}, 9.75, {6240, 6960, 3435, 855}},
                                  {"Two astronausts from Apollo 11 landed on the Moon.",
                                   {8040, 3480, 3435, 855}, 9, {2220, 6960, 3435, 855}}},
-                      .dates = {{"1957", {7200, 450, 825, 345}, 600},
-                                {"1961", {7200, 1560, 825, 345}, 1710},
-                                {"1968", {7200, 2640, 825, 345}, 2790},
-                                {"1969", {7200, 3720, 825, 345}, 3870},
-                                {"1970", {7200, 4800, 825, 345}, 4950}},
-                      .tickFrom = 7080,
-                      .tickTo = 6840,
-                      .lineX = 6840,
-                      .lineTop = 360,
-                      .lineBottom = 5160}) {
-    setObjectName(QStringLiteral("moonord"));
-    setAccessibleName(QStringLiteral("Ordering Activity: The Moon Landings"));
+                      .dates = {{"1957", 450}, {"1961", 1560}, {"1968", 2640}, {"1969", 3720}, {"1970", 4800}},
+                      .line = {.x = 6840, .top = 360, .bottom = 5160, .datesLeft = 7200}}) {
+    setNames("moonord", "Ordering Activity: The Moon Landings");
     stackFrontToBack({&Label2(4), &Label2(3), &Label2(2), &Label2(1), &Label2(0),
                       Line2[4], Line2[3], Line2[2], Line2[1], Line2[0],
                       &Label5(4), &Label5(3), &Label5(2), &Label5(1), &Label5(0), Line1,
@@ -90,19 +83,10 @@ CaesarOrdering::CaesarOrdering()
                                   {4200, 7080, 3435, 615}},
                                  {"Caesar was murdered by a group of prominent Senators.",
                                   {8040, 5040, 3435, 615}, 9.75, {4200, 6360, 3435, 615}}},
-                      .dates = {{"100 BC", {7080, 330, 945, 345}, 480},
-                                {"82 BC", {7080, 1320, 825, 345}, 1470},
-                                {"65 BC", {7080, 2280, 825, 345}, 2430},
-                                {"49 BC", {7080, 3240, 825, 345}, 3390},
-                                {"48 BC", {7080, 4200, 825, 345}, 4350},
-                                {"44 BC", {7080, 5160, 825, 345}, 5310}},
-                      .tickFrom = 6960,
-                      .tickTo = 6720,
-                      .lineX = 6720,
-                      .lineTop = 120,
-                      .lineBottom = 5640}) {
-    setObjectName(QStringLiteral("caesarord"));
-    setAccessibleName(QStringLiteral("Ordering Activity: Julius Caesar"));
+                      .dates = {{"100 BC", 330, 945}, {"82 BC", 1320}, {"65 BC", 2280}, {"49 BC", 3240},
+                                {"48 BC", 4200}, {"44 BC", 5160}},
+                      .line = {.x = 6720, .top = 120, .bottom = 5640, .datesLeft = 7080}}) {
+    setNames("caesarord", "Ordering Activity: Julius Caesar");
     stackFrontToBack({&Label2(5), &Label2(4), &Label2(3), &Label2(2), &Label2(1), &Label2(0),
                       &Label1(5), &Label4(5), &Label5(5),
                       Line2[5], Line2[4], Line2[3], Line2[2], Line2[1], Line2[0],

@@ -18,14 +18,17 @@ public:
 protected:
     struct Date {
         const char* text;
-        TwipRect rect;
-        Twips tickY;
+        Twips top;
+        Twips width = 825;
+    };
+    struct Timeline {
+        Twips x, top, bottom;
+        Twips datesLeft; // the dates stand right of the line, each with a tick out to it
     };
     struct Design {
         std::vector<CardPlace> events; // by index
         std::vector<Date> dates;       // by index, from the top of the timeline
-        Twips tickFrom, tickTo;        // the ticks run from x tickFrom to x tickTo
-        Twips lineX, lineTop, lineBottom;
+        Timeline line;
     };
     explicit OrderingScreen(const Design& design);
 

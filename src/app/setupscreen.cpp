@@ -18,10 +18,6 @@ void SetupScreen(Form& screen) {
         picture->setBackColor(Colours::LogoBlue);
     screen.setOuterSize(12000, 9000);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    if (const auto& display = services().display) {
-        const QSizeF d = display->sizeTwips();
-        screen.setTop(static_cast<Twips>(d.height() / 2 - screen.Height() / 2));
-        screen.setLeft(static_cast<Twips>(d.width() / 2 - screen.Width() / 2));
-    }
+    if (const auto& display = services().display) screen.centreIn(display->sizeTwips());
     QApplication::restoreOverrideCursor();
 }

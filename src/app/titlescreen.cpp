@@ -23,36 +23,25 @@ TitleScreen::TitleScreen() {
 
     Frame1 = placed(new Frame(this), "Frame1", {0, -90, 5480, 6660});
     Frame1->setBackColor(FaceGrey);
-    auto credit = [this](const char* name, const char* text, TwipRect r, double points) {
-        return makeLabel(Frame1, {.name = name,
-                                  .caption = text,
-                                  .rect = r,
-                                  .font = timesNewRoman(points),
-                                  .fore = TitleBlue,
-                                  .align = Align::Center});
+    auto credit = [this](const char* name, const char* text, TwipRect r, const QFont& font) {
+        return makeLabel(Frame1, textDesign(name, text, r, font).centred().inColour(TitleBlue));
     };
-    Label4 = makeLabel(Frame1, {.name = "Label4",
-                                .caption = "Tellwyn Demo",
-                                .rect = {780, 120, 3915, 1065},
-                                .font = timesNewRoman(24, true),
-                                .fore = TitleBlue,
-                                .align = Align::Center});
+    Label4 = credit("Label4", "Tellwyn Demo", {780, 120, 3915, 1065}, timesNewRoman(24, true));
     Picture1 = placed(new PictureBox(Frame1), "Picture1", {300, 1260, 4860, 3660});
-    Label1 = credit("Label1", "Great figures of history", {360, 4980, 4695, 375}, 14.25);
-    Label5 = credit("Label5", "For pupils aged 7 to 11 and their teachers", {480, 5310, 4455, 375}, 12);
-    Label3 = credit("Label3", "Published by Lumenda Learning", {480, 5640, 4455, 375}, 12);
+    Label1 = credit("Label1", "Great figures of history", {360, 4980, 4695, 375}, timesNewRoman(14.25));
+    Label5 = credit("Label5", "For pupils aged 7 to 11 and their teachers", {480, 5310, 4455, 375},
+                    timesNewRoman(12));
+    Label3 = credit("Label3", "Published by Lumenda Learning", {480, 5640, 4455, 375}, timesNewRoman(12));
     Command1 = placed(new CommandButton(Frame1), "Command1", {1320, 6000, 1335, 375});
     Command1->setCaption("OK");
     Command2 = placed(new CommandButton(Frame1), "Command2", {2760, 6000, 1335, 375});
     Command2->setCaption("Exit");
     for (CommandButton* b : {Command1, Command2})
         b->setBackColor(FaceGrey);
-    Label2 = makeLabel(Frame1, {.name = "Label2",
-                                .caption = "\u00A9 2026 Lumenda Learning. All rights reserved.",
-                                .rect = {0, 6420, 5415, 255},
-                                .font = arial(8.25),
-                                .fore = Colours::DarkGreen,
-                                .align = Align::Center});
+    Label2 = makeLabel(Frame1, textDesign("Label2", "\u00A9 2026 Lumenda Learning. All rights reserved.",
+                                          {0, 6420, 5415, 255}, arial(8.25))
+                                   .centred()
+                                   .inColour(Colours::DarkGreen));
 
     // Labels take no focus; of the design's tab order only the buttons and the picture remain.
     Picture1->setFocusPolicy(Qt::TabFocus);
@@ -67,9 +56,7 @@ TitleScreen::TitleScreen() {
 void TitleScreen::centreOnDisplay() {
     const auto& display = services().display;
     if (!display) throw std::runtime_error("no display");
-    const QSizeF d = display->sizeTwips();
-    setTop(static_cast<Twips>(d.height() / 2 - Height() / 2));
-    setLeft(static_cast<Twips>(d.width() / 2 - Width() / 2));
+    centreIn(display->sizeTwips());
 }
 
 void TitleScreen::Form_Load() {

@@ -14,24 +14,15 @@ const QString RightsNotice = QStringLiteral("Tellwyn \u00A9 2026 Lumenda Learnin
                                             "sounds are original and licensed with the program.");
 
 MainMenu::MainMenu() {
-    setObjectName(QStringLiteral("intro0"));
-    setAccessibleName(QStringLiteral("Main menu"));
+    setNames("intro0", "Main menu");
     for (const MenuEntry& e : MenuEntries) {
-        LabelDesign design = buttonDesign(QStringLiteral("Label2"), QString::fromUtf8(e.caption), e.rect,
-                                          e.points, e.navy ? Colours::Navy : Colours::Black);
-        design.enabled = e.enabled;
-        Label2.add(e.index, makeLabel(this, design));
+        const LabelDesign design = buttonDesign(QStringLiteral("Label2"), QString::fromUtf8(e.caption),
+                                                e.rect, e.points, e.navy ? Colours::Navy : Colours::Black);
+        Label2.add(e.index, makeLabel(this, e.enabled ? design : design.disabled()));
     }
-    Label1 = makeLabel(this, {.name = "Label1",
-                              .caption = "Tellwyn Demo",
-                              .rect = {0, 120, 10560, 900},
-                              .font = tahoma(27.75, true),
-                              .align = Align::Center});
-    Label3 = makeLabel(this, {.name = "Label3",
-                              .caption = RightsNotice,
-                              .rect = {0, 8280, 12000, 375},
-                              .font = tahoma(9.75),
-                              .align = Align::Center});
+    Label1 = makeLabel(this, headingDesign("Label1", "Tellwyn Demo", {0, 120, 10560, 900}, 27.75));
+    Label3 =
+        makeLabel(this, textDesign("Label3", RightsNotice, {0, 8280, 12000, 375}, tahoma(9.75)).centred());
     Option1 = placed(new OptionButton(this), "Option1", {10440, 120, 1455, 255});
     Option1->setCaption("Sound On");
     Option2 = placed(new OptionButton(this), "Option2", {10440, 480, 1455, 255});

@@ -16,6 +16,14 @@ Label* makeLabel(QWidget* parent, const LabelDesign& s) {
     return l;
 }
 
+LabelDesign textDesign(const QString& name, const QString& caption, TwipRect rect, const QFont& font) {
+    return LabelDesign{.name = name, .caption = caption, .rect = rect, .font = font};
+}
+
+LabelDesign headingDesign(const QString& name, const QString& caption, TwipRect rect, double points) {
+    return textDesign(name, caption, rect, tahoma(points, true)).centred();
+}
+
 LabelDesign buttonDesign(const QString& name, const QString& caption, TwipRect rect, double points,
                          QColor back) {
     return LabelDesign{.name = name,

@@ -21,9 +21,28 @@ struct LabelDesign {
     Align align = Align::Left;
     bool visible = true;
     bool enabled = true;
+
+    // Variations, so that a row of a control table stays one expression.
+    LabelDesign aligned(Align a) const { return copyWith(&LabelDesign::align, a); }
+    LabelDesign centred() const { return aligned(Align::Center); }
+    LabelDesign inColour(QColor c) const { return copyWith(&LabelDesign::fore, c); }
+    LabelDesign hidden() const { return copyWith(&LabelDesign::visible, false); }
+    LabelDesign disabled() const { return copyWith(&LabelDesign::enabled, false); }
+
+private:
+    template <class T> LabelDesign copyWith(T LabelDesign::*field, T value) const {
+        LabelDesign d = *this;
+        d.*field = value;
+        return d;
+    }
 };
 
 Label* makeLabel(QWidget* parent, const LabelDesign& design);
+
+// Plain text: yellow on the screen's colour, left-aligned.
+LabelDesign textDesign(const QString& name, const QString& caption, TwipRect rect, const QFont& font);
+// A screen's heading: centred bold Tahoma.
+LabelDesign headingDesign(const QString& name, const QString& caption, TwipRect rect, double points);
 
 // The screens' clickable captions: centred bold Tahoma, yellow on an opaque background, thin border.
 LabelDesign buttonDesign(const QString& name, const QString& caption, TwipRect rect, double points = 15.75,

@@ -56,11 +56,11 @@ Twips Form::Height() const {
     return pixelsToTwips(frameGeometry().height());
 }
 
-void Form::setLeft(Twips v) {
-    move(twipsToPixels(v), pos().y());
-}
-void Form::setTop(Twips v) {
-    move(pos().x(), twipsToPixels(v));
+void Form::centreIn(QSizeF displayTwips) {
+    const auto middle = [](double whole, Twips part) {
+        return twipsToPixels(static_cast<Twips>(whole / 2 - part / 2));
+    };
+    move(middle(displayTwips.width(), Width()), middle(displayTwips.height(), Height()));
 }
 
 void Form::setOuterSize(Twips width, Twips height) {

@@ -23,6 +23,11 @@ public:
 
     QString Caption() const { return windowTitle(); }
     void setCaption(const QString& c) { setWindowTitle(c); }
+    // The name the code knows the screen by, and the one assistive technology reads out.
+    void setNames(const QString& objectName, const QString& accessibleName) {
+        setObjectName(objectName);
+        setAccessibleName(accessibleName);
+    }
     QColor BackColor() const;
     void setBackColor(const QColor& c);
 
@@ -31,8 +36,8 @@ public:
     Twips Top() const;
     Twips Width() const;
     Twips Height() const;
-    void setLeft(Twips v);
-    void setTop(Twips v);
+    // Puts the window's outer frame in the middle of a display of this size.
+    void centreIn(QSizeF displayTwips);
     // Fixes the outer size. The window manager's frame is known only once the window is shown;
     // until then the client area takes the whole size, and it shrinks when the frame arrives.
     void setOuterSize(Twips width, Twips height);

@@ -34,36 +34,20 @@ int answerForKey(const QKeyEvent& k) {
 } // namespace
 
 QuizScreen::QuizScreen() {
-    setObjectName(QStringLiteral("multiple"));
-    setAccessibleName(QStringLiteral("Multiple Choice"));
+    setNames("multiple", "Multiple Choice");
     setClientSize(11790, 8400);
-    Label1 = makeLabel(this, {.name = "Label1",
-                              .caption = "Multiple Choice",
-                              .rect = {120, 120, 6240, 900},
-                              .font = tahoma(36, true),
-                              .align = Align::Center});
-    Label5 = makeLabel(this, {.name = "Label5",
-                              .caption = "Label5",
-                              .rect = {120, 1200, 6465, 585},
-                              .font = timesNewRoman(24),
-                              .fore = Colours::Green,
-                              .align = Align::Center});
-    Label6 = makeLabel(this, {.name = "Label6",
-                              .caption = "Label6",
-                              .rect = {120, 1920, 6465, 705},
-                              .font = timesNewRoman(24),
-                              .fore = Colours::Periwinkle,
-                              .align = Align::Center});
+    Label1 = makeLabel(this, headingDesign("Label1", "Multiple Choice", {120, 120, 6240, 900}, 36));
+    const QFont large = timesNewRoman(24);
+    Label5 = makeLabel(
+        this,
+        textDesign("Label5", "Label5", {120, 1200, 6465, 585}, large).centred().inColour(Colours::Green));
+    Label6 = makeLabel(this, textDesign("Label6", "Label6", {120, 1920, 6465, 705}, large)
+                                 .centred()
+                                 .inColour(Colours::Periwinkle));
     Label3.add(3, makeLabel(this, buttonDesign("Label3", "Print Worksheet", {7920, 1920, 3045, 495})));
-    Label4 = makeLabel(this, {.name = "Label4",
-                              .caption = "Question 1",
-                              .rect = {360, 3240, 5415, 615},
-                              .font = timesNewRoman(24)});
-    Label2 = makeLabel(this, {.name = "Label2",
-                              .caption = "Label2",
-                              .rect = {960, 3960, 9840, 1455},
-                              .font = timesNewRoman(30),
-                              .align = Align::Center});
+    Label4 = makeLabel(this, textDesign("Label4", "Question 1", {360, 3240, 5415, 615}, large));
+    Label2 =
+        makeLabel(this, textDesign("Label2", "Label2", {960, 3960, 9840, 1455}, timesNewRoman(30)).centred());
     for (int i = 1; i <= 4; ++i) {
         auto* answer =
             placed(new OptionButton(this), "Option1", {2400, 5400.0f + 600.0f * (i - 1), 6975, 525});
@@ -75,17 +59,14 @@ QuizScreen::QuizScreen() {
     Option1(5).setChecked(true);
     // Out of sight behind the picture: it holds the focus between questions but Tab passes it by.
     Keyboard::setTakesFocus(&Option1(5), false);
-    LabelDesign previous = buttonDesign("Label3", "<< Previous Question", {2040, 7920, 3765, 495});
-    previous.visible = false;
-    Label3.add(0, makeLabel(this, previous));
+    Label3.add(
+        0, makeLabel(this, buttonDesign("Label3", "<< Previous Question", {2040, 7920, 3765, 495}).hidden()));
     Label3.add(1, makeLabel(this, buttonDesign("Label3", "Next Question >>", {6000, 7920, 3765, 495})));
     Label3.add(2, makeLabel(this, buttonDesign("Label3", "Exit", {10560, 7920, 1245, 495})));
     // The printing choice, under "Print Worksheet" where the screen is otherwise empty.
     for (const auto& [index, caption, top] :
          {std::tuple{4, "Worksheet Only", 2520.0f}, std::tuple{5, "With Answer Key", 3060.0f}}) {
-        LabelDesign choice = buttonDesign("Label3", caption, {7920, top, 3045, 495});
-        choice.visible = false;
-        Label3.add(index, makeLabel(this, choice));
+        Label3.add(index, makeLabel(this, buttonDesign("Label3", caption, {7920, top, 3045, 495}).hidden()));
     }
     // Created last so that it covers the no-answer button.
     Picture1 = placed(new PictureBox(this), "Picture1", {6840, 240, 855, 615});

@@ -14,44 +14,28 @@ const QString WrongAnswersHint =
 }
 
 ResultsScreen::ResultsScreen() {
-    setObjectName(QStringLiteral("Welldone"));
-    setAccessibleName(QStringLiteral("Results"));
+    setNames("Welldone", "Results");
     setClientSize(11910, 8520);
-    Label4 = makeLabel(this, {.name = "Label4",
-                              .caption = "Well Done!",
-                              .rect = {0, 120, 12000, 900},
-                              .font = tahoma(36, true),
-                              .align = Align::Center});
+    Label4 = makeLabel(this, headingDesign("Label4", "Well Done!", {0, 120, 12000, 900}, 36));
     Picture1 = placed(new PictureBox(this), "Picture1", {5880, 1440, 4800, 3600});
-    LabelDesign check = buttonDesign("Label3", "Check Wrong Answers", {240, 1800, 3765, 495});
-    check.visible = false;
-    Label3.add(0, makeLabel(this, check));
-    const LabelDesign sentence{.name = "Label1",
-                               .caption = {},
-                               .rect = {0, 5400, 12000, 855},
-                               .font = timesNewRoman(24),
-                               .align = Align::Center};
-    Label1 = makeLabel(this, sentence);
-    LabelDesign hint = sentence;
-    hint.name = "Label5";
-    hint.rect = {1680, 6000, 8640, 1335};
-    hint.visible = false;
-    Label5 = makeLabel(this, hint);
-    LabelDesign keyFacts = sentence;
-    keyFacts.name = "Label6";
-    keyFacts.caption = "Read the Key Facts and try again.";
-    keyFacts.rect = {0, 6240, 12000, 855};
-    Label6 = makeLabel(this, keyFacts);
+    Label3.add(
+        0, makeLabel(this, buttonDesign("Label3", "Check Wrong Answers", {240, 1800, 3765, 495}).hidden()));
+    const QFont sentenceFont = timesNewRoman(24);
+    Label1 = makeLabel(this, textDesign("Label1", {}, {0, 5400, 12000, 855}, sentenceFont).centred());
+    Label5 =
+        makeLabel(this, textDesign("Label5", {}, {1680, 6000, 8640, 1335}, sentenceFont).centred().hidden());
+    Label6 = makeLabel(
+        this, textDesign("Label6", "Read the Key Facts and try again.", {0, 6240, 12000, 855}, sentenceFont)
+                  .centred());
     Text1 = placed(new TextBox(this), "Text1", {3120, 6600, 5760, 615});
     Text1->setFont(timesNewRoman(24));
     Text1->setMaxLength(25);
     Text1->setVisible(false);
-    Label2 = makeLabel(this, {.name = "Label2",
-                              .caption = "Enter your name in the box above before printing your certificate",
-                              .rect = {3120, 7440, 5775, 855},
-                              .font = timesNewRoman(18),
-                              .align = Align::Center,
-                              .visible = false});
+    Label2 = makeLabel(this, textDesign("Label2",
+                                        "Enter your name in the box above before printing your certificate",
+                                        {3120, 7440, 5775, 855}, timesNewRoman(18))
+                                 .centred()
+                                 .hidden());
     Label3.add(1, makeLabel(this, buttonDesign("Label3", "Exit", {10560, 7920, 1245, 495})));
     Timer1 = new Timer(this, 1);
     Timer2 = new Timer(this, 10);

@@ -7,30 +7,20 @@
 #include "quiz/resultsscreen.h"
 
 WrongAnswersScreen::WrongAnswersScreen() {
-    setObjectName(QStringLiteral("Wrong"));
-    setAccessibleName(QStringLiteral("Wrong answers"));
+    setNames("Wrong", "Wrong answers");
     setClientSize(11880, 8880);
-    Label6 = makeLabel(this, {.name = "Label6",
-                              .caption = "Label6",
-                              .rect = {0, 120, 12000, 540},
-                              .font = tahoma(20.25, true),
-                              .align = Align::Center});
-    Label4 = makeLabel(this, {.name = "Label4",
-                              .caption = "You answered the following questions incorrectly.",
-                              .rect = {240, 960, 12000, 540},
-                              .font = tahoma(15.75, true)});
-    for (int k = 0; k < QuestionsPerSet; ++k)
-        Label2.add(k, makeLabel(this, {.name = "Label2",
-                                       .caption = "Label2",
-                                       .rect = {120, 1680.0f + 600.0f * k, 12000, 540},
-                                       .font = tahoma(15.75, true),
-                                       .fore = Colours::White,
-                                       .visible = false}));
-    Label5 = makeLabel(this, {.name = "Label5",
-                              .caption = "Read the Key Facts and try again.",
-                              .rect = {0, 7920, 12000, 540},
-                              .font = tahoma(20.25, true),
-                              .align = Align::Center});
+    const QFont listFont = tahoma(15.75, true);
+    Label6 = makeLabel(this, headingDesign("Label6", "Label6", {0, 120, 12000, 540}, 20.25));
+    Label4 = makeLabel(this, textDesign("Label4", "You answered the following questions incorrectly.",
+                                        {240, 960, 12000, 540}, listFont));
+    for (int k = 0; k < QuestionsPerSet; ++k) {
+        const TwipRect row{120, 1680.0f + 600.0f * k, 12000, 540};
+        Label2.add(
+            k,
+            makeLabel(this, textDesign("Label2", "Label2", row, listFont).inColour(Colours::White).hidden()));
+    }
+    Label5 = makeLabel(
+        this, headingDesign("Label5", "Read the Key Facts and try again.", {0, 7920, 12000, 540}, 20.25));
     Label3.add(1, makeLabel(this, buttonDesign("Label3", "Exit", {10560, 7920, 1245, 495})));
     // In the top corners, beside the centred title, where the designed screen is empty.
     Label3.add(2, makeLabel(this, buttonDesign("Label3", "Practise Again", {120, 120, 2280, 495}, 12)));

@@ -8,11 +8,7 @@
 GuideViewer::GuideViewer()
     : ReadingViewer(QStringLiteral("guide"), {120, -240, 10485, 11955}, "Page 1 of 4") {
     setAccessibleName(QStringLiteral("Teachers' Guide"));
-    Label2 = makeLabel(this, {.name = "Label2",
-                              .caption = QString(),
-                              .rect = {0, 120, 11775, 615},
-                              .font = tahoma(14.25),
-                              .align = Align::Center});
+    Label2 = makeLabel(this, textDesign("Label2", QString(), {0, 120, 11775, 615}, tahoma(14.25)).centred());
     Label2->stackUnder(Label1); // under the counter and the buttons, as designed
 }
 

@@ -10,22 +10,15 @@ ReadingViewer::ReadingViewer(const QString& name, TwipRect paperRect, const QStr
     Image1 = placed(new ImageBox(this), "Image1", {120, 0, 10485, 11955});
     Image2 = placed(new ImageBox(this), "Image2", paperRect);
     Image2->hide();
-    Label1 = makeLabel(this, {.name = "Label1",
-                              .caption = counter,
-                              .rect = {4200, 7920, 2295, 495},
-                              .font = tahoma(15.75, true),
-                              .fore = Colours::Black,
-                              .back = Colours::White,
-                              .opaque = true,
-                              .border = true,
-                              .align = Align::Center});
+    // The page counter: a button's box in black on white.
+    Label1 = makeLabel(this, buttonDesign("Label1", counter, {4200, 7920, 2295, 495}, 15.75, Colours::White)
+                                 .inColour(Colours::Black));
     Label3.add(0, makeLabel(this, buttonDesign("Label3", "Print", {10680, 120, 1125, 495})));
     Label3.add(1, makeLabel(this, buttonDesign("Label3", "Exit", {10680, 7920, 1125, 495})));
     Label3.add(2, makeLabel(this, buttonDesign("Label3", "Next Page", {6720, 7920, 2685, 495})));
     // Every opening shows page 1.
-    LabelDesign previous = buttonDesign("Label3", "Previous Page", {1320, 7920, 2685, 495});
-    previous.enabled = false;
-    Label3.add(3, makeLabel(this, previous));
+    Label3.add(3,
+               makeLabel(this, buttonDesign("Label3", "Previous Page", {1320, 7920, 2685, 495}).disabled()));
     Image1->lower();
 
     Label3.onClick([this](int i) { Label3_Click(i); });

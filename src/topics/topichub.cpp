@@ -8,10 +8,8 @@
 
 TopicHub::TopicHub(const TopicInfo& topic, TwipRect pictureRect) : topic_(topic) {
     Image1 = placed(new ImageBox(this), "Image1", pictureRect);
-    Label1 = makeLabel(this, {.name = "Label1",
-                              .caption = topic.title,
-                              .rect = {240, 0, 6240, 900},
-                              .font = timesNewRoman(27.75, true)});
+    Label1 =
+        makeLabel(this, textDesign("Label1", topic.title, {240, 0, 6240, 900}, timesNewRoman(27.75, true)));
     const struct {
         int index;
         const char* caption;
@@ -67,10 +65,8 @@ void TopicHub::Label3_Click(int Index) {
 }
 
 MoonHub::MoonHub() : TopicHub(moonTopic(), {0, 0, 12000, 9570}) {
-    setObjectName(QStringLiteral("moon"));
-    setAccessibleName(QStringLiteral("The Moon Landings"));
+    setNames("moon", "The Moon Landings");
 }
 CaesarHub::CaesarHub() : TopicHub(caesarTopic(), {0, 0, 11835, 8115}) {
-    setObjectName(QStringLiteral("caesar"));
-    setAccessibleName(QStringLiteral("Julius Caesar"));
+    setNames("caesar", "Julius Caesar");
 }

@@ -43,36 +43,22 @@ CheckBox* modeBox(QWidget* parent, const QString& name, const QString& caption, 
 } // namespace
 
 CatalogueScreen::CatalogueScreen() {
-    setObjectName(QStringLiteral("worksheets"));
-    setAccessibleName(QStringLiteral("Worksheet Catalogue"));
-    Label1 = makeLabel(this, {.name = "Label1",
-                              .caption = "Worksheets Catalogue",
-                              .rect = {0, 0, 12000, 780},
-                              .font = tahoma(24, true),
-                              .align = Align::Center});
+    setNames("worksheets", "Worksheet Catalogue");
+    Label1 = makeLabel(this, headingDesign("Label1", "Worksheets Catalogue", {0, 0, 12000, 780}, 24));
     Check1 = modeBox(this, "Check1", "Edit Worksheet", {120, 120, 2535, 375}, Colours::Yellow);
     Check2 = modeBox(this, "Check2", "Delete Worksheet", {9240, 120, 2535, 375}, RGB(255, 0, 0));
     for (int k = 1; k <= TitlesPerPage; ++k)
         Label2.add(k, makeLabel(this, buttonDesign("Label2", QString(), slotRect(k), 12)));
     Label2.add(0, makeLabel(this, buttonDesign("Label2", "Exit", {10560, 7920, 1245, 495}, 18)));
-    LabelDesign previous = buttonDesign("Label3", "<< Previous Page", {2640, 7920, 3195, 495});
-    previous.visible = false;
-    Label3.add(0, makeLabel(this, previous));
-    LabelDesign next = buttonDesign("Label3", "Next Page >>", {6000, 7920, 3195, 495});
-    next.visible = false;
-    Label3.add(1, makeLabel(this, next));
+    Label3.add(0,
+               makeLabel(this, buttonDesign("Label3", "<< Previous Page", {2640, 7920, 3195, 495}).hidden()));
+    Label3.add(1, makeLabel(this, buttonDesign("Label3", "Next Page >>", {6000, 7920, 3195, 495}).hidden()));
     // In the gap between "Next Page >>" and "Exit".
     Label3.add(2, makeLabel(this, buttonDesign("Label3", "Files", {9300, 7920, 1140, 495})));
     setAcceptDrops(true);
-    Label4 = makeLabel(this, {.name = "Label4",
-                              .caption = "Page 1",
-                              .rect = {120, 7920, 1995, 495},
-                              .font = tahoma(15.75, true),
-                              .fore = RGB(0, 0, 255),
-                              .back = Colours::White,
-                              .opaque = true,
-                              .border = true,
-                              .align = Align::Center});
+    // The page number: a button's box in blue on white.
+    Label4 = makeLabel(this, buttonDesign("Label4", "Page 1", {120, 7920, 1995, 495}, 15.75, Colours::White)
+                                 .inColour(RGB(0, 0, 255)));
 
     Label2.onClick([this](int i) { Label2_Click(i); });
     Label2.onMouseMove([this](int i, int, int, Twips, Twips) { Label2_MouseMove(i); });

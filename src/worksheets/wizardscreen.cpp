@@ -40,18 +40,9 @@ TextBox* textBox(QWidget* parent, const QString& name, TwipRect rect, const QFon
 } // namespace
 
 WizardScreen::WizardScreen() {
-    setObjectName(QStringLiteral("wizard"));
-    setAccessibleName(QStringLiteral("Multiple Choice Wizard"));
-    Label1.add(0, makeLabel(this, {.name = "Label1",
-                                   .caption = "Multiple Choice Wizard",
-                                   .rect = {0, 0, 4320, 540},
-                                   .font = tahoma(18, true),
-                                   .align = Align::Center}));
-    Label1.add(1, makeLabel(this, {.name = "Label1",
-                                   .caption = "Worksheet Title",
-                                   .rect = {5160, 120, 2280, 345},
-                                   .font = tahoma(14.25, true),
-                                   .align = Align::Center}));
+    setNames("wizard", "Multiple Choice Wizard");
+    Label1.add(0, makeLabel(this, headingDesign("Label1", "Multiple Choice Wizard", {0, 0, 4320, 540}, 18)));
+    Label1.add(1, makeLabel(this, headingDesign("Label1", "Worksheet Title", {5160, 120, 2280, 345}, 14.25)));
     Text1 = textBox(this, "Text1", {7560, 120, 4215, 375}, timesNewRoman(12), TitleLength);
     for (int i = 0; i < QuestionsPerSet; ++i)
         buildQuestionBlock(i);
@@ -77,20 +68,18 @@ void WizardScreen::buildQuestionBlock(int i) {
     // its text instead of wrapping its number onto a line that is cut off.
     const Twips headingWidth = std::max<Twips>(
         i == 9 ? 1170 : 1050, pixelsToTwips(QFontMetrics(headingFont).horizontalAdvance(heading) + 4));
-    Label1.add(2 + i, makeLabel(this, {.name = "Label1",
-                                       .caption = heading,
-                                       .rect = {240 + dx, 600 + dy, headingWidth, 240},
-                                       .font = headingFont,
-                                       .align = Align::Center}));
+    Label1.add(
+        2 + i,
+        makeLabel(
+            this,
+            textDesign("Label1", heading, {240 + dx, 600 + dy, headingWidth, 240}, headingFont).centred()));
     Text2.add(
         i, textBox(this, "Text2", shifted({240, 840, 5655, 375}, dx, dy), timesNewRoman(12), QuestionLength));
     for (int k = 0; k < 4; ++k) {
         const AnswerPlace& place = AnswerPlaces[k];
-        letters.push_back(makeLabel(this, {.name = "Letter",
-                                           .caption = QString(QChar('A' + k)) + '.',
-                                           .rect = shifted(place.letter, dx, dy),
-                                           .font = tahoma(12, true),
-                                           .align = Align::Center}));
+        const QString letter = QString(QChar('A' + k)) + '.';
+        letters.push_back(
+            makeLabel(this, headingDesign("Letter", letter, shifted(place.letter, dx, dy), 12)));
         Check1.add(4 * i + k, placed(new CheckBox(this), "Check1", shifted(place.tick, dx, dy)));
         Text3.add(4 * i + k,
                   textBox(this, "Text3", shifted(place.text, dx, dy), timesNewRoman(9.75), AnswerLength));
