@@ -7,6 +7,15 @@
 
 #include <span>
 
+// One card's design: the slot's caption (which load moves onto the card), where the slot is and
+// where the card starts.
+struct CardPlace {
+    const char* text;
+    TwipRect slot;
+    double slotPoints;
+    TwipRect card;
+};
+
 // What the four drag-and-drop screens share: slots, cards, home boxes and the three buttons, and
 // every handler. A screen adds its own content and layout and says where the cards' set-up stands
 // in its load. Each screen keeps its own card count, set by its load; another activity open at the
@@ -33,14 +42,6 @@ public:
 protected:
     ActivityScreen();
 
-    // One card's design: the slot's caption (which load moves onto the card), where the slot is
-    // and where the card starts.
-    struct CardPlace {
-        const char* text;
-        TwipRect slot;
-        double slotPoints;
-        TwipRect card;
-    };
     // Design-time controls, as the screens' tables describe them: slot, card and home box i for
     // each place i.
     void addCardPlaces(std::span<const CardPlace> places, double cardPoints, Align slotAlign);

@@ -4,17 +4,31 @@
 #include "app/setupscreen.h"
 #include "platform/build.h"
 
+namespace {
+// The parts of the spacecraft: the slot under each picture, and where its card starts.
+const CardPlace MoonParts[] = {
+    {"Command Module", {8760, 7200, 2205, 615}, 11.25, {120, 6480, 2205, 615}},
+    {"Service and Command Modules", {4560, 4680, 2205, 615}, 11.25, {120, 7200, 2205, 615}},
+    {"Lunar Module", {8760, 3870, 2205, 615}, 11.25, {2400, 7200, 2205, 615}},
+    {"Apollo Saturn V Launch Vehicle", {720, 5520, 2205, 615}, 11.25, {2400, 6480, 2205, 615}},
+};
+
+// The coded words: the slot beside each, and where its answer card starts.
+const CardPlace CaesarWords[] = {
+    {"Empire", {5160, 6240, 1635, 495}, 15.75, {660, 7200, 1635, 495}},
+    {"Caesar", {5160, 4800, 1635, 495}, 15.75, {6000, 7200, 1635, 495}},
+    {"Venus", {9120, 5520, 1635, 495}, 15.75, {2400, 7200, 1635, 495}},
+    {"Roman", {5160, 5520, 1635, 495}, 14.25, {4200, 7200, 1635, 495}},
+    {"Legion", {9120, 4800, 1635, 495}, 15.75, {7800, 7200, 1635, 495}},
+    {"Diana", {9120, 6240, 1635, 495}, 15.75, {9600, 7200, 1635, 495}},
+};
+} // namespace
+
 // ---- moonlab ----------------------------------------------------------------------------------
 
 MoonLabelling::MoonLabelling() {
     setNames("moonlab", "Labelling Activity: The Moon Landings");
-    const CardPlace parts[] = {
-        {"Command Module", {8760, 7200, 2205, 615}, 11.25, {120, 6480, 2205, 615}},
-        {"Service and Command Modules", {4560, 4680, 2205, 615}, 11.25, {120, 7200, 2205, 615}},
-        {"Lunar Module", {8760, 3870, 2205, 615}, 11.25, {2400, 7200, 2205, 615}},
-        {"Apollo Saturn V Launch Vehicle", {720, 5520, 2205, 615}, 11.25, {2400, 6480, 2205, 615}},
-    };
-    addCardPlaces(parts, 11.25, Align::Center);
+    addCardPlaces(MoonParts, 11.25, Align::Center);
     const TwipRect pictures[] = {
         {240, 120, 3270, 5310}, {3960, 960, 3630, 3630}, {8280, 120, 3255, 3660}, {8040, 4620, 3660, 2505}};
     for (int i = 0; i < 4; ++i) {
@@ -53,15 +67,7 @@ void MoonLabelling::Form_Load() {
 
 CaesarLabelling::CaesarLabelling() {
     setNames("caesar2lab", "Labelling Activity: Julius Caesar");
-    const CardPlace words[] = {
-        {"Empire", {5160, 6240, 1635, 495}, 15.75, {660, 7200, 1635, 495}},
-        {"Caesar", {5160, 4800, 1635, 495}, 15.75, {6000, 7200, 1635, 495}},
-        {"Venus", {9120, 5520, 1635, 495}, 15.75, {2400, 7200, 1635, 495}},
-        {"Roman", {5160, 5520, 1635, 495}, 14.25, {4200, 7200, 1635, 495}},
-        {"Legion", {9120, 4800, 1635, 495}, 15.75, {7800, 7200, 1635, 495}},
-        {"Diana", {9120, 6240, 1635, 495}, 15.75, {9600, 7200, 1635, 495}},
-    };
-    addCardPlaces(words, 14.25, Align::Left);
+    addCardPlaces(CaesarWords, 14.25, Align::Left);
     const struct {
         const char* text;
         TwipRect rect;

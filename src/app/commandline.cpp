@@ -4,6 +4,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -26,35 +28,26 @@ bool isQtOption(const QString& arg, bool& takesValue) {
 
 CommandLine parseCommandLine(const QStringList& args) {
     CommandLine c;
+    // The options that take a folder or a value, as "--option value" or "--option=value".
+    const std::pair<QString, QString*> withValue[] = {{"--data-dir", &c.dataDir},
+                                                      {"--worksheets-dir", &c.worksheetsDir},
+                                                      {"--print-to-pdf", &c.printToPdfDir},
+                                                      {"--scale", &c.scale}};
     for (qsizetype i = 1; i < args.size(); ++i) {
         const QString& a = args[i];
-        auto value = [&](QString& into) {
-            if (i + 1 >= args.size() || args[i + 1].startsWith("--")) {
+        const auto option = std::find_if(std::begin(withValue), std::end(withValue), [&](const auto& o) {
+            return a == o.first || a.startsWith(o.first + '=');
+        });
+        if (option != std::end(withValue)) {
+            const bool separate = a == option->first;
+            if (separate && (i + 1 >= args.size() || args[i + 1].startsWith("--")))
                 c.error = QStringLiteral("%1 needs a value").arg(a);
-                return;
-            }
-            into = args[++i];
-        };
-        if (a == "--help" || a == "-h")
+            else
+                *option->second = separate ? args[++i] : a.mid(option->first.size() + 1);
+        } else if (a == "--help" || a == "-h")
             c.help = true;
         else if (a == "--version" || a == "-v")
             c.version = true;
-        else if (a == "--data-dir")
-            value(c.dataDir);
-        else if (a.startsWith("--data-dir="))
-            c.dataDir = a.mid(11);
-        else if (a == "--worksheets-dir")
-            value(c.worksheetsDir);
-        else if (a.startsWith("--worksheets-dir="))
-            c.worksheetsDir = a.mid(17);
-        else if (a == "--print-to-pdf")
-            value(c.printToPdfDir);
-        else if (a.startsWith("--print-to-pdf="))
-            c.printToPdfDir = a.mid(15);
-        else if (a == "--scale")
-            value(c.scale);
-        else if (a.startsWith("--scale="))
-            c.scale = a.mid(8);
         else if (a == "--import") {
             while (i + 1 < args.size() && !args[i + 1].startsWith("--"))
                 c.importFiles << args[++i];

@@ -11,14 +11,14 @@ public:
     void Form_Load() override;
     void Form_MouseMove(int button, int shift, Twips x, Twips y) override;
 
-    Label* Label1; // screen title
-    Label* Label3; // footer
+    ControlArray<Label> Label2; // the entries; there is no index 14
+    Label* Label1;              // screen title
+    Label* Label3;              // footer
     OptionButton* Option1;
     OptionButton* Option2;
     ImageBox* Image1;
     Timer* Timer1;
-    ControlArray<Label> Label2; // the entries; there is no index 14
-    Label* ScreenSize;          // the teacher's choice of how large screens are drawn
+    Label* ScreenSize; // the teacher's choice of how large screens are drawn
 
     void Label2_Click(int Index);
     void Label2_MouseMove(int Index);

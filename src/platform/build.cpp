@@ -30,11 +30,11 @@ LabelDesign buttonDesign(const QString& name, const QString& caption, TwipRect r
                        .caption = caption,
                        .rect = rect,
                        .font = tahoma(points, true),
+                       .align = Align::Center,
                        .fore = Colours::Yellow,
                        .back = back,
                        .opaque = true,
-                       .border = true,
-                       .align = Align::Center};
+                       .border = true};
 }
 
 void stackFrontToBack(std::initializer_list<QWidget*> widgets) {

@@ -14,11 +14,11 @@ struct LabelDesign {
     QString caption;
     TwipRect rect;
     QFont font;
+    Align align = Align::Left;
     QColor fore = Colours::Yellow;
     QColor back = Colours::Black;
     bool opaque = false;
     bool border = false;
-    Align align = Align::Left;
     bool visible = true;
     bool enabled = true;
 

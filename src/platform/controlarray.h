@@ -46,24 +46,16 @@ public:
         return *element;
     }
 
-    void onClick(IndexClickHandler h) {
-        click_ = std::move(h);
-        rewire();
-    }
-    void onMouseMove(IndexMouseHandler h) {
-        move_ = std::move(h);
-        rewire();
-    }
-    void onMouseUp(IndexMouseHandler h) {
-        up_ = std::move(h);
-        rewire();
-    }
-    void onMouseDown(IndexMouseHandler h) {
-        down_ = std::move(h);
-        rewire();
-    }
+    void onClick(IndexClickHandler h) { setHandler(click_, std::move(h)); }
+    void onMouseMove(IndexMouseHandler h) { setHandler(move_, std::move(h)); }
+    void onMouseUp(IndexMouseHandler h) { setHandler(up_, std::move(h)); }
+    void onMouseDown(IndexMouseHandler h) { setHandler(down_, std::move(h)); }
 
 private:
+    template <class Handler> void setHandler(Handler& slot, Handler h) {
+        slot = std::move(h);
+        rewire();
+    }
     static MouseHandler bind(const IndexMouseHandler& h, int index) {
         if (!h) return {};
         return [h, index](int b, int s, Twips x, Twips y) { h(index, b, s, x, y); };

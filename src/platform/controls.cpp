@@ -250,7 +250,7 @@ void CommandButton::mouseMoveEvent(QMouseEvent* e) {
 
 // ---- PictureBox -------------------------------------------------------------------------------
 
-PictureBox::PictureBox(QWidget* parent) : OwnMouseControl(parent) {
+PictureBox::PictureBox(QWidget* parent) : PictureControl(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(1);
 }
@@ -271,16 +271,11 @@ void PictureBox::paintEvent(QPaintEvent* e) {
 
 // ---- ImageBox ---------------------------------------------------------------------------------
 
-ImageBox::ImageBox(QWidget* parent) : OwnMouseControl(parent) {}
-
-void ImageBox::setPicture(const ::Picture& p) {
-    picture_ = p;
-    if (!stretch_ && !p.isNull()) {
-        const QSizeF size = p.sizeTwips();
-        setWidth(static_cast<Twips>(size.width()));
-        setHeight(static_cast<Twips>(size.height()));
-    }
-    update();
+void ImageBox::pictureChanged() {
+    if (stretch_ || picture_.isNull()) return;
+    const QSizeF size = picture_.sizeTwips();
+    setWidth(static_cast<Twips>(size.width()));
+    setHeight(static_cast<Twips>(size.height()));
 }
 
 void ImageBox::paintEvent(QPaintEvent*) {

@@ -203,47 +203,55 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 };
 
-// Picture box: a background colour and a picture drawn at its own size from the top-left corner,
-// cut off at the box's edges.
-class PictureBox : public OwnMouseControl<QFrame> {
+// What picture boxes and images share: the picture they show, redrawn when it changes.
+template <class Widget> class PictureControl : public OwnMouseControl<Widget> {
 public:
-    explicit PictureBox(QWidget* parent);
+    using OwnMouseControl<Widget>::OwnMouseControl;
     const ::Picture& Picture() const { return picture_; }
     void setPicture(const ::Picture& p) {
         picture_ = p;
-        update();
+        pictureChanged();
+        this->update();
     }
-    QColor BackColor() const { return back_; }
+
+protected:
+    virtual void pictureChanged() {}
+    ::Picture picture_;
+};
+
+// Picture box: a background colour and a picture drawn at its own size from the top-left corner,
+// cut off at the box's edges.
+class PictureBox : public PictureControl<QFrame> {
+public:
+    explicit PictureBox(QWidget* parent);
     void setBackColor(const QColor& c) {
         back_ = c;
         update();
     }
+    QColor BackColor() const { return back_; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
-    ::Picture picture_;
     QColor back_ = Colours::Silver;
 };
 
 // Image: a picture stretched to the box, or at its own size with the box taking that size.
-class ImageBox : public OwnMouseControl<QWidget> {
+class ImageBox : public PictureControl<QWidget> {
 public:
-    explicit ImageBox(QWidget* parent);
-    const ::Picture& Picture() const { return picture_; }
-    void setPicture(const ::Picture& p);
-    bool Stretch() const { return stretch_; }
+    explicit ImageBox(QWidget* parent) : PictureControl(parent) {}
     void setStretch(bool s) {
         stretch_ = s;
         update();
     }
+    bool Stretch() const { return stretch_; }
 
 protected:
+    void pictureChanged() override;
     void paintEvent(QPaintEvent*) override;
 
 private:
-    ::Picture picture_;
     bool stretch_ = false;
 };
 

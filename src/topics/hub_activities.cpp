@@ -3,24 +3,22 @@
 #include "app/module1.h"
 #include "topics/topichub.h"
 
-// The drag-and-drop activities of each topic, titled with the hub's title. The first touch loads
-// the activity, so its title is set after its load has run.
-void MoonHub::openLabelling() {
-    Module1.moonlab->Label6->setCaption(Label1->Caption());
-    Module1.moonlab->Show();
+namespace {
+// The drag-and-drop activities are titled with the hub's title. The first touch loads the
+// activity, so its title is set after its load has run.
+template <class Screen> void openTitled(ScreenRef<Screen>& screen, const QString& title) {
+    screen->Label6->setCaption(title);
+    screen->Show();
+}
+} // namespace
+
+void MoonHub::openActivity(Activity which) {
+    const QString title = Label1->Caption();
+    which == Activity::Ordering ? openTitled(Module1.moonord, title) : openTitled(Module1.moonlab, title);
 }
 
-void MoonHub::openOrdering() {
-    Module1.moonord->Label6->setCaption(Label1->Caption());
-    Module1.moonord->Show();
-}
-
-void CaesarHub::openLabelling() {
-    Module1.caesar2lab->Label6->setCaption(Label1->Caption());
-    Module1.caesar2lab->Show();
-}
-
-void CaesarHub::openOrdering() {
-    Module1.caesarord->Label6->setCaption(Label1->Caption());
-    Module1.caesarord->Show();
+void CaesarHub::openActivity(Activity which) {
+    const QString title = Label1->Caption();
+    which == Activity::Ordering ? openTitled(Module1.caesarord, title)
+                                : openTitled(Module1.caesar2lab, title);
 }

@@ -24,23 +24,16 @@ ReadingViewer::ReadingViewer(const QString& name, TwipRect paperRect, const QStr
     Label3.onClick([this](int i) { Label3_Click(i); });
 }
 
+// 0 Print, 1 Exit, 2 Next Page, 3 Previous Page.
 void ReadingViewer::Label3_Click(int Index) {
-    switch (Index) {
-    case 0:
+    if (Index == 0) {
         printPage();
-        break;
-    case 1:
+    } else if (Index == 1) {
         Unload();
-        break;
-    case 2:
-    case 3: {
+    } else if (Index == 2 || Index == 3) {
         const int step = Index == 2 ? 1 : -1;
         Module1.PageNumber = Module1.PageNumber + step;
         pageTurned(step);
-        break;
-    }
-    default:
-        break;
     }
 }
 

@@ -43,14 +43,14 @@ void TopicHub::Label3_Click(int Index) {
         openQuiz();
         break;
     case 1:
-        openLabelling();
+        openActivity(Activity::Labelling);
         break;
     case 2:
         Module1.intro0->Show();
         Unload();
         break;
     case 3:
-        openOrdering();
+        openActivity(Activity::Ordering);
         break;
     case 4:
         openKeyFacts();

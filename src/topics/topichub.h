@@ -23,8 +23,8 @@ public:
 protected:
     // Each opens a screen from another folder; a hub knows only which one belongs to its topic.
     void openQuiz();
-    virtual void openLabelling() = 0;
-    virtual void openOrdering() = 0;
+    enum class Activity { Labelling, Ordering };
+    virtual void openActivity(Activity which) = 0;
     void openKeyFacts();
     void openTeachersNotes();
 
@@ -37,8 +37,7 @@ public:
     MoonHub();
 
 protected:
-    void openLabelling() override;
-    void openOrdering() override;
+    void openActivity(Activity which) override;
 };
 
 class CaesarHub : public TopicHub {
@@ -46,6 +45,5 @@ public:
     CaesarHub();
 
 protected:
-    void openLabelling() override;
-    void openOrdering() override;
+    void openActivity(Activity which) override;
 };

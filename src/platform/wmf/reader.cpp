@@ -377,22 +377,24 @@ struct Entry {
 
 // Escapes, palette and region work and the records missing here change nothing a page shows.
 constexpr Entry Decoders[] = {
+    // The window, then the viewport.
     {SETWINDOWORG, mapping, SetMapping::WindowOrg},
     {SETWINDOWEXT, mapping, SetMapping::WindowExt},
+    {SCALEWINDOWEXT, scaleExtent, true},
+    {OFFSETWINDOWORG, mapping, SetMapping::OffsetWindowOrg},
     {SETVIEWPORTORG, mapping, SetMapping::ViewportOrg},
     {SETVIEWPORTEXT, mapping, SetMapping::ViewportExt},
-    {OFFSETWINDOWORG, mapping, SetMapping::OffsetWindowOrg},
-    {OFFSETVIEWPORTORG, mapping, SetMapping::OffsetViewportOrg},
-    {SCALEWINDOWEXT, scaleExtent, true},
     {SCALEVIEWPORTEXT, scaleExtent, false},
+    {OFFSETVIEWPORTORG, mapping, SetMapping::OffsetViewportOrg},
+    // The rest of the drawing state, and saving and restoring it all.
     {SETMAPMODE, mode, SetMode::MapMode},
-    {SETBKMODE, mode, SetMode::BackgroundMode},
     {SETPOLYFILLMODE, mode, SetMode::PolyFillMode},
-    {SETTEXTALIGN, mode, SetMode::TextAlign},
+    {SETBKMODE, mode, SetMode::BackgroundMode},
     {SETBKCOLOR, colour, SetColour::Background},
-    {SETTEXTCOLOR, colour, SetColour::Text},
     {SAVEDC, [](Params&, int, Records& o) { return add(o, SaveDC{}); }},
     {RESTOREDC, [](Params& p, int, Records& o) { return add(o, RestoreDC{p.s16(0)}); }},
+    {SETTEXTALIGN, mode, SetMode::TextAlign},
+    {SETTEXTCOLOR, colour, SetColour::Text},
     {SELECTOBJECT, [](Params& p, int, Records& o) { return add(o, SelectObject{p.u16(0)}); }},
     {DELETEOBJECT, [](Params& p, int, Records& o) { return add(o, DeleteObject{p.u16(0)}); }},
     {CREATEPENINDIRECT, createPen},
