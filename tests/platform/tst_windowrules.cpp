@@ -88,7 +88,10 @@ private Q_SLOTS:
     // Qt's own options pass to Qt; a mistyped one still stops the program.
     void qtOptionsPassToQt() {
         const std::tuple<QStringList, bool, QString> cases[] = {
-            {{"-platform", "offscreen", "--data-dir=d"}, true, "d"}, {{"-platfrom", "offscreen"}, false, ""}};
+            {{"-platform", "offscreen", "--data-dir=d"}, true, "d"},
+            {{"-platfrom", "offscreen"}, false, ""},
+            {{"--data-dir", "d"}, true, "d"},
+            {{"--data-dir", "--scale", "2"}, false, ""}};
         for (const auto& [args, accepted, dataDir] : cases) {
             const CommandLine c = parseCommandLine(QStringList{"tellwyn"} + args);
             QCOMPARE(c.error.isEmpty(), accepted);
