@@ -9,7 +9,7 @@ run_packages=(
   fonts-liberation fonts-wine fonts-dejavu-core
 )
 test_packages=(
-  xvfb xauth xdotool x11-utils openbox wmctrl imagemagick poppler-utils file sox libwmf-bin
+  xvfb xauth xdotool x11-utils openbox wmctrl imagemagick poppler-utils file sox
   cups cups-client cups-bsd printer-driver-cups-pdf
   clang clang-format libclang-rt-14-dev python3
   desktop-file-utils appstream lintian dpkg-dev
