@@ -4,7 +4,6 @@
 #include "platform/files.h"
 #include "platform/folders.h"
 #include "support/testenv.h"
-#include "worksheets/worksheetstore.h"
 
 #include <QDir>
 #include <QFile>
@@ -55,23 +54,12 @@ private Q_SLOTS:
         QCOMPARE(resolveDataPath("multiple\\The Moon Landings.txt"),
                  env.path("multiple/The Moon Landings.txt"));
         QCOMPARE(resolveDataPath("images\\LONDON.JPG"), env.path("Images/london.jpg"));
-
-        // The first use of a new folder gives it an empty index; a second leaves what is there.
-        setWorksheetFolder(ws.filePath("new/deeper"));
-        QVERIFY(ensureWorksheetIndex());
-        QFile index(ws.filePath("new/deeper/track.txt"));
-        QVERIFY(index.open(QIODevice::ReadOnly));
-        QCOMPARE(index.readAll(), QByteArray(" 0 \r\n"));
-        QVERIFY(ensureWorksheetIndex());
-
-        // A data folder set again (as --data-dir does) holds the worksheets once more.
-        setDataFolder(env.path(""));
-        QCOMPARE(worksheetRoot(), env.path("multiple"));
     }
 
     // Installed: a named folder is remembered for the next start, but --data-dir still holds
-    // everything. The first start into the user's own folder, with nothing written under the prefix,
-    // is walked by the installed program in tests/install/check-install.sh.
+    // everything. The first start into the user's own folder, given an empty index there with
+    // nothing written under the prefix, is walked by the installed program in
+    // tests/install/check-install.sh.
     void installedProgramRemembersANamedFolder() {
         TestEnv env;
         QTemporaryDir prefix, shared;
