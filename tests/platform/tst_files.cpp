@@ -1,7 +1,8 @@
 // The comma-delimited field reader and what the readers meet in damaged data folders: nothing
-// there may hang the program or exhaust its memory, and a picture is known by its contents. Paths as the
-// screens write them are resolved in tst_worksheetfolder; the code page's round trip is the field fuzz
-// target's invariant, and its five undefined bytes are saved and deleted again by tst_storefaults.
+// there may hang the program or exhaust its memory, and a picture is known by its contents. Paths
+// as the screens write them are resolved in tst_startup; the code page's round trip is the field
+// fuzz target's invariant, and its five undefined bytes are saved and deleted again by
+// tst_storefaults.
 #include "app/module1.h"
 #include "platform/fieldreader.h"
 #include "platform/files.h"
