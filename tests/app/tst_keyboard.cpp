@@ -1,6 +1,6 @@
 // The program used without a mouse: real key presses sent where a keyboard sends them, to the
-// control that has the focus, and a finger tapping the cards on a touch screen. What a screen
-// reader reads is tests/app/check-atspi-menu.sh.
+// control that has the focus, and a finger tapping the cards on a touch screen; on the menu, how
+// the focus light and the pointer's light meet. What a screen reader reads is check-atspi-menu.sh.
 #include "activities/labellingscreens.h"
 #include "activities/orderingscreens.h"
 #include "app/module1.h"
