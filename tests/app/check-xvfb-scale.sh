@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The real program with no options on a projector's 1920 x 1080 display and on a 3840 x 2160 one,
 # under openbox: the screens grow to fill the display (the menu at least 85 % of its height), and
-# the hubs, the four activities dragged to full marks, the wizard (typing, ticking, saving) and the
-# catalogue listing the new worksheet and running it as a quiz all work at the scaled positions.
-# (A quiz answered by letter, which no position decides, is the keyboard check's.)
+# the hubs, the four activities dragged to full marks, the Moon quiz, the wizard (typing, ticking,
+# saving) and the catalogue listing the new worksheet and running it as a quiz all work at the
+# scaled positions; full screen keeps the menu whole in the middle.
 # Usage: check-xvfb-scale.sh [WIDTHxHEIGHT]   (both sizes when none is given)
 set -u
 if [ -z "${TELLWYN_IN_XVFB:-}" ] && [ $# -eq 0 ]; then

@@ -2,7 +2,7 @@
 """Checks the bundled content in DATA_DIR (default: data/ beside tests/) for what breaks the program:
 a missing or unreadable picture or sound, a question set that would not load, a wrong encoding. The
 page pictures are read by the program's own player in tst_pagefidelity."""
-import functools, operator, os, struct, sys
+import io, os, sys, wave
 
 DATA = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../data")
 passed, failed = 0, 0
@@ -31,16 +31,13 @@ for rel, magic in ([(f"Images/{n}.jpg", JPEG) for n in PICTURES.split()] + [("lo
 
 
 def wav_ok(b):
-    """A 16-bit PCM WAV whose chunks stay inside the file and that holds samples."""
-    p, fmt, data = 12, None, 0
-    while b[:4] == b"RIFF" and b[8:12] == b"WAVE" and p + 8 <= len(b):
-        cid, n = b[p:p + 4], struct.unpack("<I", b[p + 4:p + 8])[0]
-        if p + 8 + n > len(b):
-            return False
-        fmt = struct.unpack("<HH", b[p + 8:p + 12]) + struct.unpack("<H", b[p + 22:p + 24]) if cid == b"fmt " else fmt
-        data = n if cid == b"data" else data
-        p += 8 + n + (n & 1)
-    return bool(fmt and fmt[0] == 1 and fmt[2] == 16 and data > 0)
+    """A 16-bit PCM WAV that holds samples, all that its header counts."""
+    try:
+        with wave.open(io.BytesIO(b)) as w:
+            n, frame = w.getnframes(), w.getnchannels() * w.getsampwidth()
+            return w.getsampwidth() == 2 and n > 0 and len(w.readframes(n)) == n * frame
+    except (wave.Error, EOFError):
+        return False
 
 
 SOUNDS = "click typekey thud3 fanf2 fanf3 crowd cheer2 klaxon flute gong clap2 drumroll laser2 whizz clap3 clown"

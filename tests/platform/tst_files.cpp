@@ -1,20 +1,35 @@
 // The comma-delimited field reader and what the readers meet in damaged data folders: nothing
-// there may hang the program or exhaust its memory. Paths as the screens write them are resolved in
-// tst_worksheetfolder; the code page's round trip is the field fuzz target's invariant, and its
-// five undefined bytes are saved and deleted again by tst_storefaults.
+// there may hang the program or exhaust its memory, and a picture is known by its contents. Paths
+// as the screens write them are resolved in tst_startup; the code page's round trip is the field
+// fuzz target's invariant, and its five undefined bytes are saved and deleted again by
+// tst_storefaults.
 #include "app/module1.h"
 #include "platform/fieldreader.h"
 #include "platform/files.h"
 #include "platform/picture.h"
+#include "platform/units.h"
 #include "quiz/questionset.h"
 #include "support/samples.h"
 #include "support/testenv.h"
-#include "worksheets/worksheetindex.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QImage>
 #include <QTest>
 #include <sys/stat.h>
 #include <unistd.h>
+
+namespace {
+QByteArray encoded(const char* format) {
+    QImage image(30, 20, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+} // namespace
 
 class FilesTest : public QObject {
     Q_OBJECT
@@ -39,12 +54,12 @@ private Q_SLOTS:
     }
 
     // A FIFO used to hang the readers for ever, and /dev/zero to read until memory ran out. Should a
-    // reader block again, the alarm ends the test run instead of leaving it hanging.
+    // reader block again, the alarm ends the test run instead of leaving it hanging. The worksheet
+    // index is read by the same text reader as a question set.
     void specialFilesAreRefused_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<bool>("fifo"); // else a link to an endless device
-        for (const char* file :
-             {"multiple/Sheet.txt", "multiple/track.txt", "Images/x.jpg", "wmf/page1.wmf"}) {
+        for (const char* file : {"multiple/Sheet.txt", "Images/x.jpg", "wmf/page1.wmf"}) {
             QTest::addRow("fifo %s", file) << file << true;
             QTest::addRow("/dev/zero %s", file) << file << false;
         }
@@ -59,20 +74,39 @@ private Q_SLOTS:
         QVERIFY(fifo ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0
                      : QFile::link("/dev/zero", path));
         Module1.SetTitle = "Before";
-        Module1.WorksheetCount = 3;
         ::alarm(5);
         QString problem;
-        if (file.endsWith("track.txt")) {
-            QVERIFY(!loadWorksheetIndex(file));
-            QCOMPARE(Module1.WorksheetCount, 3);
-        } else if (file.startsWith("multiple")) {
+        if (file.startsWith("multiple")) {
             QVERIFY(!LoadQuestionSet(file, &problem));
             QCOMPARE(Module1.SetTitle, QString("Before"));
         } else {
             QVERIFY(LoadPicture(file, &problem).isNull());
         }
         ::alarm(0);
-        QVERIFY2(file.endsWith("track.txt") || problem.contains("not a file"), qPrintable(problem));
+        QVERIFY2(problem.contains("not a file"), qPrintable(problem));
+    }
+
+    // Raster pictures are decoded from their files, the suffix choosing the image plugin first: a
+    // suffix that does not match the contents must still load, and a damaged picture names its file.
+    void picturesLoadByContents_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("loads");
+        QTest::newRow("PNG named .jpg") << encoded("PNG") << true;
+        QTest::newRow("no picture at all") << QByteArray("not a picture") << false;
+        QTest::newRow("cut short") << encoded("JPG").left(40) << false;
+    }
+    void picturesLoadByContents() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, loads);
+        TestEnv env;
+        env.writeFile("Images/a.jpg", bytes);
+        QString problem;
+        const Picture picture = LoadPicture("Images/a.jpg", &problem);
+        QCOMPARE(!picture.isNull(), loads);
+        if (loads)
+            QCOMPARE(picture.sizeTwips(), QSizeF(30, 20) * TwipsPerPixel);
+        else
+            QVERIFY2(problem.contains("Images/a.jpg"), qPrintable(problem));
     }
 
     // A two-million-character question once took seconds per repaint: a line over 4096 characters
