@@ -69,7 +69,7 @@ private Q_SLOTS:
         clickControl(&c.Label2(3));
         QCOMPARE(env.readFile("multiple/track.txt"), indexBytes(sheets(30)));
         clickControl(&c.Label2(3));
-        QCOMPARE(env.messages->shown.at(1).text,
+        QCOMPARE(env.messages->shown.at(1),
                  QString("Are you sure that you want to delete the worksheet Sheet 3?"));
         QStringList left = sheets(30);
         left.removeAt(2);
