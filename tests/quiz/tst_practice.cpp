@@ -62,7 +62,6 @@ private Q_SLOTS:
         settle();
         ResultsScreen& results = *Module1.Welldone;
         QCOMPARE(results.Label1->Caption(), QString("You have scored 7 out of 10."));
-        QCOMPARE(Module1.Score, 7);
         clickControl(&results.Label3(0)); // the list comes back as it was
         QVERIFY(wrong.isVisible() && wrong.Label2(2).Caption().startsWith(" 9. "));
 
@@ -92,7 +91,6 @@ private Q_SLOTS:
         QCOMPARE(env.printer->pages.size(), size_t(2));
         QVERIFY(quiz.Option1(3).Value() && Module1.QuestionNumber == 2 && Module1.QuestionMarks == marks);
         const RecordedPage& key = env.printer->pages[1];
-        QCOMPARE(key.title, QString("Tellwyn answer key"));
         QStringList keyTexts = printedTexts(key);
         QCOMPARE(keyTexts.takeAt(3), QString("Answer Key"));
         QCOMPARE(keyTexts, printedTexts(env.printer->pages[0])); // the same page otherwise
