@@ -76,6 +76,9 @@ private Q_SLOTS:
             expected << QString("Question %1    Question text %1?").arg(q) << QString("Your answer: ") + yours
                      << QString("Right answer: A. Answer %1A").arg(q);
         QCOMPARE(printedTexts(page).mid(1), expected);
+        clickControl(&wrong.Label3(1)); // the list's Exit closes the results too
+        settle();
+        QVERIFY(!Module1.Wrong.isLoaded() && !Module1.Welldone.isLoaded());
     }
 
     // Asked for mid-quiz; the quiz carries on where it was.
