@@ -1,7 +1,6 @@
-// The four drag-and-drop screens driven with a real pointer: presses, moves and releases at the
-// pixels their twip positions map to. Each one is played to full marks, and the Moon timeline with
-// two cards swapped, in the real program by tests/activities/check-xvfb-activities.sh; the drop
-// geometry itself is pinned in tst_dragboard.
+// The drag-and-drop screens driven with a real pointer: presses, moves and releases at the pixels
+// their twip positions map to. Each of the four is played to full marks in the real program by
+// tests/activities/check-xvfb-activities.sh; the drop geometry itself is pinned in tst_dragboard.
 #include "activities/labellingscreens.h"
 #include "activities/orderingscreens.h"
 #include "app/module1.h"
@@ -58,26 +57,15 @@ private Q_SLOTS:
         s.Label3_Click(2);
         settle();
         QVERIFY(Module1.Welldone->Label1->Caption().endsWith("scored 2 out of 5."));
-    }
-
-    // A card dragged off the screen stays there until "Start Again" brings every card home.
-    void cardOffTheScreenAndStartAgain() {
-        TestEnv env;
-        Module1.SoundOn = 1;
-        CaesarLabelling& s = *Module1.caesar2lab;
-        s.Show();
-        QVERIFY(QTest::qWaitForWindowExposed(&s));
-        for (int i = 0; i < 6; ++i)
-            drag(s, s.Label2(i), s.Label1(i).geometry().center());
+        // A card dragged off the screen stays there, and "Check Score" with it, until "Start Again"
+        // brings every card home.
         drag(s, s.Label2(2), QPoint(-300, 900));
         QVERIFY(s.Label2(2).Left() + s.Label2(2).Width() < 0 && s.Label2(2).Top() > 9000);
         QVERIFY(s.Label3(2).Visible());
-        Module1.Score = 7;
         clickControl(&s.Label3(1));
-        for (int i = 0; i < 6; ++i)
+        for (int i = 0; i < 5; ++i)
             QCOMPARE(cornerOf(s.Label2(i)), cornerOf(s.Label4(i)));
         QVERIFY(!s.Label3(2).Visible() && Module1.Score == 0);
-        QCOMPARE(env.sound->played.count("wav/click.wav"), 1);
     }
 };
 

@@ -11,21 +11,17 @@ class DragBoardTest : public QObject {
 private Q_SLOTS:
     // The box beside "1957" on the Moon timeline, (8040, 240) 3435 x 855, catches a card whose
     // corner lies strictly inside 8040 - 1717.5 to 8040 + 3435 across and 240 - 427.5 to 240 + 855
-    // down: on each bound it does not, one twip inside it does.
+    // down: on each bound it does not, one twip inside it does. (What a drop in a zone does to the
+    // card is the drop order's.)
     void zone() {
         const TwipRect box1957{8040, 240, 3435, 855};
-        const DragBoard board{.slots = {box1957}, .homes = {{240, 6000, 3435, 855}}, .cards = {}};
         const TwipPoint bounds[] = {{6322.5f, 300}, {11475, 300}, {9000, -187.5f}, {9000, 1095}};
         const TwipPoint inwards[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
-        for (int i = 0; i < 4; ++i)
-            for (bool inside : {false, true}) {
-                TwipPoint corner = bounds[i];
-                if (inside) corner = {corner.left + inwards[i].left, corner.top + inwards[i].top};
-                const TwipPoint released = corner;
-                QCOMPARE(DragBoard::inZone(box1957, corner), inside);
-                QCOMPARE(board.drop(corner).size(), size_t(inside ? 1 : 0));
-                QCOMPARE(corner, (inside ? TwipPoint{8040, 240} : released));
-            }
+        for (int i = 0; i < 4; ++i) {
+            QVERIFY(!DragBoard::inZone(box1957, bounds[i]));
+            const TwipPoint inside{bounds[i].left + inwards[i].left, bounds[i].top + inwards[i].top};
+            QVERIFY(DragBoard::inZone(box1957, inside));
+        }
     }
 
     // The boxes are tried once each, in order (slot 0, home 0, slot 1): of two overlapping zones the
@@ -58,7 +54,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("score");
         const TwipPoint a{0, 0}, b{0, 1000}, c{0, 2000}, off{5, 0};
         QTest::newRow("each on its own slot") << QList<TwipPoint>{a, b, c} << 3 << true << 3;
-        QTest::newRow("each on a slot, two swapped") << QList<TwipPoint>{a, c, b} << 3 << true << 1;
         QTest::newRow("two on one slot, one slot empty") << QList<TwipPoint>{a, a, b} << 3 << true << 1;
         QTest::newRow("one a twip off") << QList<TwipPoint>{off, b, c} << 2 << false << 2;
     }

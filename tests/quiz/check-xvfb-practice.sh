@@ -29,10 +29,9 @@ import_file "$work/sheet.txt" || fail "import failed: $(cat "$work/err")"
 at() { click "$((112 + $1)) $((84 + $2))" 0.7; }
 answer() { at 180 $((377 + 40 * ($1 - 1))); }
 NEXT="637 628"
-shot() { import -window root "$work/shot.png"; }
 # The answer button (1-4) whose text is the shortest or, with "wide", the longest.
 pick() {
-  shot
+  import -window root "$work/shot.png"
   for i in 1 2 3 4; do
     echo "$(convert "$work/shot.png" -crop 440x30+312+$((446 + 40 * (i - 1))) +repage \
       -fuzz 25% -fill black -opaque "rgb(39,63,137)" -trim -format %w info: 2>/dev/null) $i"

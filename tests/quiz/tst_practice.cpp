@@ -62,7 +62,6 @@ private Q_SLOTS:
         settle();
         ResultsScreen& results = *Module1.Welldone;
         QCOMPARE(results.Label1->Caption(), QString("You have scored 7 out of 10."));
-        QCOMPARE(Module1.Score, 7);
         clickControl(&results.Label3(0)); // the list comes back as it was
         QVERIFY(wrong.isVisible() && wrong.Label2(2).Caption().startsWith(" 9. "));
 
@@ -77,6 +76,9 @@ private Q_SLOTS:
             expected << QString("Question %1    Question text %1?").arg(q) << QString("Your answer: ") + yours
                      << QString("Right answer: A. Answer %1A").arg(q);
         QCOMPARE(printedTexts(page).mid(1), expected);
+        clickControl(&wrong.Label3(1)); // the list's Exit closes the results too
+        settle();
+        QVERIFY(!Module1.Wrong.isLoaded() && !Module1.Welldone.isLoaded());
     }
 
     // Asked for mid-quiz; the quiz carries on where it was.
@@ -92,7 +94,6 @@ private Q_SLOTS:
         QCOMPARE(env.printer->pages.size(), size_t(2));
         QVERIFY(quiz.Option1(3).Value() && Module1.QuestionNumber == 2 && Module1.QuestionMarks == marks);
         const RecordedPage& key = env.printer->pages[1];
-        QCOMPARE(key.title, QString("Tellwyn answer key"));
         QStringList keyTexts = printedTexts(key);
         QCOMPARE(keyTexts.takeAt(3), QString("Answer Key"));
         QCOMPARE(keyTexts, printedTexts(env.printer->pages[0])); // the same page otherwise

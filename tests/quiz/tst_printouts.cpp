@@ -84,20 +84,18 @@ private Q_SLOTS:
         compareTexts(*rec, expected);
     }
 
-    // Printed from the screen: the rule that needs its width there. (Typed and printed to a PDF is
-    // the keyboard check's, on the real program.)
+    // Printed from the screen: the rule that needs its width there. (The typed name, printed to a
+    // PDF, is the keyboard and CUPS checks', on the real program.)
     void resultsScreenPrintsTheCertificate() {
         TestEnv env;
         Module1.Score = Module1.ScoreOutOf = 10;
         ResultsScreen& results = *Module1.Welldone;
         results.Show();
-        results.Text1->setText("Amy Johnson");
         // A heading wider than a quarter of the page on the screen prints at 28 pt, not 36.
         Module1.QuizHeading = "The Moon Landings and the Space Race of the Twentieth Century";
         clickControl(&results.Label3(0)); // "Print Certificate"
         QCOMPARE(env.messages->texts(), QStringList{"Your certificate is now printing."});
         const auto texts = opsOf(*env.printer, PrintOp::Text);
-        QCOMPARE(texts[13].text, QString("Amy Johnson"));
         QCOMPARE(texts[7].text, Module1.QuizHeading);
         QCOMPARE(texts[7].points, 28.0);
     }

@@ -22,29 +22,18 @@ public:
     QStringList played;
 };
 
-struct ShownMessage {
-    QString text;
-    MsgButtons buttons;
-    QString title;
-};
-
 class ScriptedMessages : public MessageBoxes {
 public:
-    MsgResult show(const QString& text, MsgButtons buttons, const QString& title) override {
-        shown.push_back({text, buttons, title});
+    MsgResult show(const QString& text, MsgButtons, const QString&) override {
+        shown.push_back(text);
         if (answers.empty()) return MsgResult::OK;
         const MsgResult answer = answers.front();
         answers.pop_front();
         return answer;
     }
-    std::vector<ShownMessage> shown;
+    std::vector<QString> shown;
     std::deque<MsgResult> answers; // answered in turn; OK when none is left
-    QStringList texts() const {
-        QStringList t;
-        for (const auto& m : shown)
-            t << m.text;
-        return t;
-    }
+    QStringList texts() const { return QStringList(shown.begin(), shown.end()); }
 };
 
 class RecordingEnd : public ProgramEnd {

@@ -1,7 +1,7 @@
 # Where the Xvfb checks click, in pixels of the 1024 x 768 display that xvfb.sh starts: the
 # 364 x 438 title screen sits centred at (330, 165), the 800 x 600 screens at (112, 84). Each point
 # is the middle of a control (its twips from the screen's table, over 15).
-TITLE_OK="462 571" TITLE_EXIT="558 571"           # "Cancel" in place of "OK" when reached from the menu
+TITLE_OK="462 571"
 MENU_CAESAR="226 328" MENU_MOON="450 520" MENU_WIZARD="738 492" MENU_CATALOGUE="738 548"
 MENU_GUIDE="222 180"
 EXIT="857 628"                                    # the menu's, hubs', activities', results' and wizard's

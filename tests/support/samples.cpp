@@ -34,10 +34,6 @@ QByteArray indexBytes(const QStringList& titles) {
     return textFileBytes(worksheetIndexLines(titles));
 }
 
-void writeWorksheet(TestEnv& env, const QString& title) {
-    env.writeFile(worksheetFile(title), textFileBytes(questionSetLines(sampleQuestionSet(title))));
-}
-
 QuizScreen& openMoonQuiz(TestEnv& env, const QString& title, int allRight) {
     env.writeFile("multiple/The Moon Landings.txt",
                   textFileBytes(questionSetLines(sampleQuestionSet(title, allRight))));

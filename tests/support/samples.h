@@ -20,8 +20,6 @@ QByteArray textFileBytes(const QStringList& lines);
 // "Sheet 1" to "Sheet n", and a worksheet index listing titles as the store writes it.
 QStringList sheets(int n);
 QByteArray indexBytes(const QStringList& titles);
-// Writes the sample set as a worksheet under its title.
-void writeWorksheet(TestEnv& env, const QString& title);
 
 // The Moon topic's quiz over the sample set, opened from its hub as a pupil opens it.
 QuizScreen& openMoonQuiz(TestEnv& env, const QString& title = "Moon quiz", int allRight = 0);

@@ -39,13 +39,8 @@ TestEnv::~TestEnv() {
 
 void TestEnv::copyBundled(const QString& relativePath) {
     const QString from = bundledDataFolder() + '/' + relativePath;
-    QStringList files{from};
-    if (QFileInfo(from).isDir()) {
-        files.clear();
-        for (QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
-            files << it.next();
-    }
-    for (const QString& src : files) {
+    for (QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+        const QString src = it.next();
         const QString dst = path(relativePath) + src.mid(from.size());
         QDir().mkpath(QFileInfo(dst).path());
         QFile::remove(dst);

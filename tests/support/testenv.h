@@ -15,7 +15,7 @@ public:
     TestEnv();
     ~TestEnv();
 
-    // Copies files from the bundled data folder into this case's folder ("wav", "multiple/x.txt").
+    // Copies a folder of the bundled data into this case's folder ("wav", "multiple").
     void copyBundled(const QString& relativePath);
     // Writes a file into the data folder, creating its folder.
     void writeFile(const QString& relativePath, const QByteArray& bytes);

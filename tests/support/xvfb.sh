@@ -56,7 +56,6 @@ window_for() {
   return 1
 }
 wait_for() { window_for "$@" >/dev/null; }
-gone() { for _ in $(seq 1 50); do [ -z "$(visible "$1")" ] && return 0; sleep 0.1; done; return 1; }
 # How many 800 x 600 screens (caption "Tellwyn") are up; waiting until there are as many as given.
 count() { xdotool search --onlyvisible --name '^Tellwyn$' 2>/dev/null | wc -l; }
 screens() { for _ in $(seq 1 50); do [ "$(count)" -eq "$1" ] && return 0; sleep 0.1; done; return 1; }

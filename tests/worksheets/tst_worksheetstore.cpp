@@ -35,7 +35,6 @@ private Q_SLOTS:
     void worksheetAndIndexAreWrittenByteForByteAndReadBack() {
         TestEnv env;
         QVERIFY(saveWorksheet(titled()));
-        QCOMPARE(golden().count("\r\n"), 72);
         QCOMPARE(env.readFile("multiple/Rivers of Europe.txt"), golden());
         QCOMPARE(env.readFile("multiple/track.txt"), QByteArray(" 1 \r\nRivers of Europe\r\n"));
         // It reads back; the format's own rule: a typed "&" comes back as a comma.
@@ -92,9 +91,8 @@ private Q_SLOTS:
         };
         const auto title = [](const QString& problem) { return "The Worksheet Title " + problem; };
         const QString choose = " Please choose another title.", store = ", which a worksheet cannot store.";
-        for (QChar c : QString("/,"))
-            row(0, -1, QString("Rome%1Italy").arg(c),
-                title(QString("cannot contain the character \"%1\".").arg(c)) + choose);
+        // (A "/" is the wizard suite's refused save.)
+        row(0, -1, "Rome,Italy", title("cannot contain the character \",\".") + choose);
         row(0, -1, " Rivers", title("cannot begin with a blank.") + choose);
         row(0, -1, "Julius CAESAR",
             "The title \"Julius CAESAR\" belongs to the program's own files." + choose);
