@@ -44,6 +44,13 @@ drag() {
   xdotool mousemove "${b[@]}"; sleep 0.1; xdotool mouseup 1; sleep 0.2
 }
 key() { xdotool key --delay 60 "$@"; sleep 0.4; }
+# Answers the open Moon quiz by letter, each right answer as its question set says.
+answer_moon_quiz() {
+  local letters=(x a b c d) right
+  for right in $(awk 'NR > 2 && (NR - 2) % 7 == 6 { sub(/\r/, ""); print }' "$XVFB_DATA/multiple/The Moon Landings.txt"); do
+    key "${letters[$right]}" Return
+  done
+}
 visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1; }
 # Prints the window whose title matches, once it shows (within the seconds given).
 window_for() {
