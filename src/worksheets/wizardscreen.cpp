@@ -68,11 +68,8 @@ void WizardScreen::buildQuestionBlock(int i) {
     // its text instead of wrapping its number onto a line that is cut off.
     const Twips headingWidth = std::max<Twips>(
         i == 9 ? 1170 : 1050, pixelsToTwips(QFontMetrics(headingFont).horizontalAdvance(heading) + 4));
-    Label1.add(
-        2 + i,
-        makeLabel(
-            this,
-            textDesign("Label1", heading, {240 + dx, 600 + dy, headingWidth, 240}, headingFont).centred()));
+    const TwipRect headingRect{240 + dx, 600 + dy, headingWidth, 240};
+    Label1.add(2 + i, makeLabel(this, textDesign("Label1", heading, headingRect, headingFont).centred()));
     Text2.add(
         i, textBox(this, "Text2", shifted({240, 840, 5655, 375}, dx, dy), timesNewRoman(12), QuestionLength));
     for (int k = 0; k < 4; ++k) {
