@@ -71,11 +71,13 @@ private Q_SLOTS:
             else
                 Module1.wizard->Label3_Click(1);
         }
-        QCOMPARE(env.messages->texts().last(), action == "delete"
-                                                   ? "This worksheet seems to be corrupted."
-                                                   : "There was a problem saving your worksheet");
+        // The cause, and where: not "corrupted", not "a problem".
+        QCOMPARE(env.messages->texts().last(),
+                 "The disk that holds the worksheet folder " + env.path("multiple") + " is full.");
         QCOMPARE(env.readFile("multiple/track.txt"), index);
         QCOMPARE(env.readFile("multiple/Sheet 2.txt"), sheet);
+        // A worksheet that could not be listed is not left behind, unlisted, to be overwritten unasked.
+        QVERIFY(!QFile::exists(env.path("multiple/Sheet 501.txt")));
     }
 
     void olderIndexKeepsEveryTitle() {
