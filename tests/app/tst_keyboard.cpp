@@ -4,6 +4,7 @@
 #include "activities/labellingscreens.h"
 #include "activities/orderingscreens.h"
 #include "app/module1.h"
+#include "app/titlescreen.h"
 #include "menu/mainmenu.h"
 #include "platform/focus.h"
 #include "platform/ring.h"
@@ -83,10 +84,13 @@ private Q_SLOTS:
         QCOMPARE(focused(), &quiz.Option1(2));
     }
 
-    // Opened from the keyboard, a screen shows its focus at once: the hub's first button. The
-    // results screen reads name, "Print Certificate", "Exit", and Enter in the name box prints.
+    // Tab on the title screen goes between its buttons, past the picture. Opened from the
+    // keyboard, a screen shows its focus at once: the hub's first button. The results screen reads
+    // name, "Print Certificate", "Exit", and Enter in the name box prints.
     void screensOpenedByKeyShowTheirFocus() {
         TestEnv env;
+        TitleScreen& title = *Module1.Titlefrm;
+        QCOMPARE(Keyboard::focusChain(&title), (QList<QWidget*>{title.Command1, title.Command2}));
         TopicHub& hub = *Module1.moon;
         showAndWait(hub);
         key(Qt::Key_Shift);
