@@ -34,6 +34,7 @@ ResultsScreen::ResultsScreen() {
     Text1 = placed(new TextBox(this), "Text1", {3120, 6600, 5760, 615});
     Text1->setFont(timesNewRoman(24));
     Text1->setMaxLength(25);
+    Text1->setAccessibleName(QStringLiteral("Your name for the certificate"));
     Text1->setVisible(false);
     Label2 = makeLabel(this, textDesign("Label2",
                                         "Enter your name in the box above before printing your certificate",

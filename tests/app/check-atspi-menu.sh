@@ -4,7 +4,7 @@
 # is disabled; every screen is a window with a name of its own; the Acknowledgments page gives its
 # words as text; the wizard's boxes are named for their question and answer; "The Moon Landings"
 # pressed through its accessible action opens the hub, and the score of a quiz answered from the
-# keyboard is announced.
+# keyboard is announced, with one object alone saying it has the focus.
 set -u
 XVFB_TOOLS="dbus-launch /usr/libexec/at-spi-bus-launcher"
 source "$(dirname "$0")/../support/xvfb.sh"
@@ -122,4 +122,21 @@ screens $((menus + 2)) || fail "Return on \"Multiple Choice\" did not open the q
 answer_moon_quiz
 wait "$listener"
 grep -q "You have scored 10 out of 10" "$XVFB_DATA/announced" || fail "the score was not announced"
+# The hub's "Multiple Choice" keeps its focus for later, but only the name box says it has it.
+/usr/bin/python3 - <<'PY' || fail "more than one object says it has the focus"
+import sys
+import pyatspi
+
+def focused(node):
+    for child in node:
+        if child is not None:
+            if child.getState().contains(pyatspi.STATE_FOCUSED):
+                yield child.name
+            yield from focused(child)
+
+app = [a for a in pyatspi.Registry.getDesktop(0) if a and "tellwyn" in (a.name or "").lower()][0]
+names = [n for w in app if w is not None and w.getState().contains(pyatspi.STATE_SHOWING) for n in focused(w)]
+print("focused:", names)
+sys.exit(len(names) > 1)
+PY
 echo "atspi-menu: 1 passed, 0 failed"
