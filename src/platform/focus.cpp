@@ -198,8 +198,10 @@ QList<QWidget*> focusChain(QWidget* window) {
     for (QWidget* w : window->findChildren<QWidget*>())
         if (takesFocus(w)) chain.append(w);
     const QList<int> columns = s ? s->columns : QList<int>();
-    auto column = [&columns](const QPoint& p) {
-        return std::count_if(columns.begin(), columns.end(), [&p](int left) { return p.x() >= left; });
+    // Columns are designed places: a screen filling the display has moved them all alike.
+    const int shift = window->property(ContentOffsetProperty).toPoint().x();
+    auto column = [&columns, shift](const QPoint& p) {
+        return std::count_if(columns.begin(), columns.end(), [&](int left) { return p.x() - shift >= left; });
     };
     auto place = [window](QWidget* w) { return w->mapTo(window, QPoint(0, 0)); };
     std::stable_sort(chain.begin(), chain.end(), [&](QWidget* a, QWidget* b) {
