@@ -34,6 +34,9 @@ MoonLabelling::MoonLabelling() {
     for (int i = 0; i < 4; ++i) {
         auto* image = placed(new ImageBox(this), "Image1", pictures[i]);
         image->setStretch(true);
+        // Named by place alone: a name saying what a picture shows would give the answer away.
+        static const char* const places[] = {"left", "middle", "top right", "bottom right"};
+        image->setAccessibleName(QStringLiteral("Picture %1, %2").arg(i + 1).arg(QLatin1String(places[i])));
         Image1.add(i, image);
     }
     Label7 =

@@ -16,8 +16,9 @@ const QColor FaceGrey = Colours::Silver;
 } // namespace
 
 TitleScreen::TitleScreen() {
-    setObjectName(QStringLiteral("Titlefrm"));
-    setCaption(QStringLiteral(" "));
+    // The taskbar shows the program's name while this screen is the only one up.
+    setNames("Titlefrm", "Tellwyn");
+    setCaption(QStringLiteral("Tellwyn"));
     setBackColor(FaceGrey);
     setClientSize(5460, 6570);
 
@@ -43,10 +44,8 @@ TitleScreen::TitleScreen() {
                                    .centred()
                                    .inColour(Colours::DarkGreen));
 
-    // Labels take no focus; of the design's tab order only the buttons and the picture remain.
-    Picture1->setFocusPolicy(Qt::TabFocus);
+    // Labels and the picture take no focus: Tab goes between the two buttons.
     setTabOrder(Command1, Command2);
-    setTabOrder(Command2, Picture1);
     // The screen opens ready for Return: "OK" (or "Cancel") has the focus.
     Command1->setFocus();
     Command1->Click = [this] { Command1_Click(); };
@@ -81,6 +80,15 @@ void TitleScreen::Command1_Click() {
     Module1.intro0->Show();
     Unload();
     PlayClick();
+}
+
+// Opened from the menu the screen asks, and closing its window answers "Cancel"; at start the
+// close is the way out, as "Exit" is.
+void TitleScreen::closeRequested() {
+    if (Command1->Caption() == QLatin1String("Cancel"))
+        Command1->click();
+    else
+        Command2->click();
 }
 
 void TitleScreen::Command2_Click() {

@@ -21,6 +21,7 @@ public:
 
     void Command1_Click();
     void Command2_Click();
+    void closeRequested() override;
 
 protected:
     void frameArrived() override;

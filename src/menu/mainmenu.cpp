@@ -6,6 +6,7 @@
 #include "app/titlescreen.h"
 #include "menu/menuentries.h"
 #include "platform/build.h"
+#include "platform/focus.h"
 #include "sound/playsound.h"
 #include "topics/topichub.h"
 #include "worksheets/worksheetindex.h"
@@ -23,6 +24,8 @@ MainMenu::MainMenu() {
     Label1 = makeLabel(this, headingDesign("Label1", "Tellwyn Demo", {0, 120, 10560, 900}, 27.75));
     Label3 =
         makeLabel(this, textDesign("Label3", RightsNotice, {0, 8280, 12000, 375}, tahoma(9.75)).centred());
+    // The footer overlaps the bottom of "Acknowledgments" and "Exit": a click there is theirs.
+    Label3->setAttribute(Qt::WA_TransparentForMouseEvents);
     Option1 = placed(new OptionButton(this), "Option1", {10440, 120, 1455, 255});
     Option1->setCaption("Sound On");
     Option2 = placed(new OptionButton(this), "Option2", {10440, 480, 1455, 255});
@@ -39,6 +42,8 @@ MainMenu::MainMenu() {
     ScreenSize = makeLabel(this, buttonDesign(QStringLiteral("ScreenSize"), QString(),
                                               {7080, 7400, 3300, 300}, 9.75, Colours::Navy));
     updateScreenSizeCaption();
+    // Tab reads down the topics' two columns and then the tools on the right, as a reader does.
+    Keyboard::setReadingColumns(this, {3480, 7000});
 
     Label2.onClick([this](int i) { Label2_Click(i); });
     Label2.onMouseMove([this](int i, int, int, Twips, Twips) { Label2_MouseMove(i); });

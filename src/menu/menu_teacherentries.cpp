@@ -8,6 +8,7 @@
 void MainMenu::openAcknowledgments() {
     Module1.teacher.Unload();
     NotesViewer& viewer = *Module1.teacher;
+    viewer.setAccessibleName(QStringLiteral("Acknowledgments"));
     viewer.Label1->hide();
     viewer.Label3(2).hide();
     viewer.Label3(3).hide();

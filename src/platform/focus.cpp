@@ -27,11 +27,14 @@ public:
     }
     Keyboard::ScreenKeys keys;
     QList<QPointer<QWidget>> order;
-    // The ring shows once a key is used in the window and goes as soon as the mouse is pressed
-    // there: a pupil with the mouse sees the screens exactly as before.
-    bool fromKeyboard = false;
-    RingMarker* ring; // a child of the window, which owns it
+    QList<int> columns; // pixels where the columns of a screen read in columns begin
+    RingMarker* ring;   // a child of the window, which owns it
 };
+
+// The ring shows once a key is used and goes as soon as the mouse is pressed: a pupil with the
+// mouse sees the screens exactly as before. It holds for the whole program, so a screen opened
+// from the keyboard shows where its focus is before any key is pressed in it.
+bool fromKeyboard = false;
 
 ScreenState* stateOf(QWidget* window, bool create) {
     for (QObject* child : window->children())
@@ -48,7 +51,7 @@ void showRing(QWidget* window) {
     ScreenState* s = stateOf(window, false);
     if (!s) return;
     QWidget* focus = window->focusWidget();
-    s->ring->frame(s->fromKeyboard && focus && Keyboard::takesFocus(focus) ? focus : nullptr);
+    s->ring->frame(fromKeyboard && focus && Keyboard::takesFocus(focus) ? focus : nullptr);
 }
 
 // As if the mouse had moved over the bare screen and then onto the control.
@@ -109,11 +112,16 @@ public:
 protected:
     bool eventFilter(QObject* o, QEvent* e) override {
         if (e->type() == QEvent::MouseButtonPress) {
-            if (Form* form = formOf(o))
-                if (ScreenState* s = stateOf(form, false); s && s->fromKeyboard) {
-                    s->fromKeyboard = false;
-                    showRing(form);
-                }
+            if (Form* form = formOf(o); form && fromKeyboard) {
+                fromKeyboard = false;
+                showRing(form);
+            }
+            return false;
+        }
+        // A screen coming up or back from the keyboard has its focus on something that acts.
+        if (e->type() == QEvent::WindowActivate && fromKeyboard) {
+            if (auto* form = dynamic_cast<Form*>(o); form && !form->isBackdrop() && !form->isUnloaded())
+                Keyboard::placeFocus(form);
             return false;
         }
         if (e->type() != QEvent::KeyPress) return false;
@@ -124,9 +132,10 @@ protected:
         if (o != focus && o != form) return false;
         auto& k = static_cast<QKeyEvent&>(*e);
         ScreenState* s = stateOf(form, true);
-        s->fromKeyboard = true;
+        fromKeyboard = true;
         const bool used = (s->keys && s->keys(k, focus)) || commonKey(form, focus, k);
-        if (!form->isUnloaded()) showRing(form);
+        // The key may have hidden what had the focus (a question moved on) or shown a new screen.
+        if (!form->isUnloaded()) Keyboard::placeFocus(form);
         if (used) k.accept();
         return used;
     }
@@ -171,21 +180,47 @@ bool takesFocus(const QWidget* w) {
     return w->focusPolicy() != Qt::NoFocus && dynamic_cast<const ControlGeometry*>(w);
 }
 
+void setReadingColumns(QWidget* window, const QList<Twips>& columnLefts) {
+    ScreenState* s = stateOf(window, true);
+    s->columns.clear();
+    for (Twips left : columnLefts)
+        s->columns.append(twipsToPixels(left));
+}
+
 QList<QWidget*> focusChain(QWidget* window) {
     QList<QWidget*> chain;
-    if (ScreenState* s = stateOf(window, false); s && !s->order.isEmpty()) {
+    ScreenState* s = stateOf(window, false);
+    if (s && !s->order.isEmpty()) {
         for (const QPointer<QWidget>& w : s->order)
             if (takesFocus(w)) chain.append(w);
         return chain;
     }
     for (QWidget* w : window->findChildren<QWidget*>())
         if (takesFocus(w)) chain.append(w);
+    const QList<int> columns = s ? s->columns : QList<int>();
+    // Columns are designed places: a screen filling the display has moved them all alike.
+    const int shift = window->property(ContentOffsetProperty).toPoint().x();
+    auto column = [&columns, shift](const QPoint& p) {
+        return std::count_if(columns.begin(), columns.end(), [&](int left) { return p.x() - shift >= left; });
+    };
     auto place = [window](QWidget* w) { return w->mapTo(window, QPoint(0, 0)); };
-    std::stable_sort(chain.begin(), chain.end(), [&place](QWidget* a, QWidget* b) {
+    std::stable_sort(chain.begin(), chain.end(), [&](QWidget* a, QWidget* b) {
         const QPoint pa = place(a), pb = place(b);
+        if (column(pa) != column(pb)) return column(pa) < column(pb);
         return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
     });
     return chain;
+}
+
+void placeFocus(QWidget* window) {
+    if (!fromKeyboard) return;
+    QWidget* focus = window->focusWidget();
+    if (focus && focus->window() == window && takesFocus(focus)) {
+        showRing(window);
+        return;
+    }
+    const QList<QWidget*> chain = focusChain(window);
+    if (!chain.isEmpty()) focusFromKeyboard(chain.first());
 }
 
 bool press(QWidget* control) {
@@ -204,7 +239,8 @@ bool press(QWidget* control) {
 
 void focusFromKeyboard(QWidget* control) {
     QWidget* window = control->window();
-    stateOf(window, true)->fromKeyboard = true;
+    stateOf(window, true);
+    fromKeyboard = true;
     control->setFocus(Qt::TabFocusReason);
     hoverOver(control);
     showRing(window);

@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <functional>
 
+#include "platform/units.h"
+
 class QKeyEvent;
 
 // Using every screen without a mouse. Every control that acts on a click takes the focus with
@@ -25,6 +27,10 @@ void setScreenKeys(QWidget* window, ScreenKeys keys);
 // For a screen whose fields read in blocks rather than in rows: the Tab order, from the first.
 void setFocusOrder(QWidget* window, const QList<QWidget*>& order);
 
+// For a screen that reads in columns: Tab goes down each column in turn, the columns beginning at
+// these lefts (twips); a control belongs to the column its left edge is in.
+void setReadingColumns(QWidget* window, const QList<Twips>& columnLefts);
+
 // A control that takes the focus without a Click of its own (a card that the screen places by
 // keyboard), or one that Tab passes by although it could take the focus.
 void setTakesFocus(QWidget* control, bool takes);
@@ -35,6 +41,9 @@ bool takesFocus(const QWidget* control);
 QList<QWidget*> focusChain(QWidget* window);
 // What a click on the control does, from the keyboard or from assistive technology.
 bool press(QWidget* control);
+// Once a key has been used: keeps the focus on something the window shows that acts, the first
+// stop when it is elsewhere, and shows the ring there.
+void placeFocus(QWidget* window);
 // Gives the focus as Tab does: the ring shows and the hover highlight follows.
 void focusFromKeyboard(QWidget* control);
 

@@ -1,5 +1,6 @@
 #include "platform/form.h"
 
+#include "platform/accessible.h"
 #include "platform/services.h"
 #include "platform/windowrules.h"
 
@@ -24,6 +25,8 @@ std::vector<QPointer<Form>>& shownForms() {
 } // namespace
 
 Form::Form(QWidget* parent) : QWidget(parent, Qt::Window) {
+    // Before the window is made, so that assistive technology meets it as a screen.
+    Accessible::install();
     setMouseTracking(true);
     setAutoFillBackground(true);
     setAttribute(Qt::WA_DeleteOnClose, false);

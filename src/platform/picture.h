@@ -16,6 +16,8 @@ public:
     virtual ~PictureData() = default;
     virtual QSizeF sizeTwips() const = 0;
     virtual void draw(QPainter& painter, const QRectF& target) const = 0;
+    // The words the picture shows, line by line in reading order; none for a photograph.
+    virtual QString text() const { return {}; }
 };
 
 class Picture {
@@ -26,6 +28,7 @@ public:
     bool isNull() const { return !d_; }
     QSizeF sizeTwips() const { return d_ ? d_->sizeTwips() : QSizeF(); }
     void draw(QPainter& painter, const QRectF& target) const;
+    QString text() const { return d_ ? d_->text() : QString(); }
     const PictureData* data() const { return d_.get(); }
 
 private:

@@ -8,10 +8,10 @@
 
 void ResultsScreen::Printpage() {
     CertificateInput input;
-    input.heading = Module1.QuizHeading;
-    // Measured in this screen's own font, as the heading size rule asks.
+    input.heading = certificateHeading.isEmpty() ? Module1.QuizHeading : certificateHeading;
+    // Measured in this screen's own font: a long heading prints smaller.
     input.headingWidthOnScreen =
-        static_cast<Twips>(QFontMetricsF(font()).horizontalAdvance(Module1.QuizHeading) * TwipsPerPixel);
+        static_cast<Twips>(QFontMetricsF(font()).horizontalAdvance(input.heading) * TwipsPerPixel);
     input.name = Text1->Text();
     input.score = Module1.Score;
     input.outOf = Module1.ScoreOutOf;

@@ -2,6 +2,7 @@
 
 #include "app/module1.h"
 #include "app/setupscreen.h"
+#include "platform/accessible.h"
 #include "platform/build.h"
 #include "platform/focus.h"
 #include "platform/numbertext.h"
@@ -76,6 +77,9 @@ QuizScreen::QuizScreen() {
     Option1.onClick([this](int i) { Option1_Click(i); });
     tickRing = new RingMarker(this, TickRingColour, TickRingThickness);
     Keyboard::setScreenKeys(this, [this](QKeyEvent& k, QWidget* focus) { return answerKey(k, focus); });
+    // The answers come first, then the printing, then the way through the questions.
+    Keyboard::setFocusOrder(this, {&Option1(1), &Option1(2), &Option1(3), &Option1(4), &Label3(3), &Label3(4),
+                                   &Label3(5), &Label3(0), &Label3(1), &Label3(2)});
 }
 
 void QuizScreen::Form_Load() {
@@ -116,6 +120,8 @@ void QuizScreen::showquest() {
     if (n == QuestionsPerSet) Label3(1).setCaption(QStringLiteral("Check Score >>"));
     if (Option1(5).Visible()) Option1(5).setFocus();
     ringTickedAnswer();
+    Keyboard::placeFocus(this);
+    Accessible::announce(Label2);
 }
 
 void QuizScreen::Label3_Click(int Index) {
@@ -239,6 +245,7 @@ void QuizScreen::checkScore() {
     results.Label6->setVisible(false);
     results.Label5->setVisible(true);
     results.Label3(0).setVisible(true);
+    results.certificateHeading = certificateHeading.isEmpty() ? Label6->Caption() : certificateHeading;
     results.Show();
     Unload();
 }

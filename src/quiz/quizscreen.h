@@ -22,6 +22,8 @@ public:
     PictureBox* Picture1;
     Label* Label5; // heading, set by the opener
     Label* Label6; // the set's title
+    // What a certificate for this run is for; a worksheet's title when the opener sets none.
+    QString certificateHeading;
     Label* Label4; // "Question n"
     Label* Label2; // the question
     // 1..4 the answers A..D; 5 the no-answer button, kept out of sight behind Picture1.

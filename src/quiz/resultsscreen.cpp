@@ -2,11 +2,15 @@
 
 #include "app/module1.h"
 #include "app/setupscreen.h"
+#include "platform/accessible.h"
 #include "platform/build.h"
+#include "platform/focus.h"
 #include "platform/services.h"
 #include "quiz/resultswording.h"
 #include "quiz/wronganswersscreen.h"
 #include "sound/playsound.h"
+
+#include <QKeyEvent>
 
 namespace {
 const QString WrongAnswersHint =
@@ -30,6 +34,7 @@ ResultsScreen::ResultsScreen() {
     Text1 = placed(new TextBox(this), "Text1", {3120, 6600, 5760, 615});
     Text1->setFont(timesNewRoman(24));
     Text1->setMaxLength(25);
+    Text1->setAccessibleName(QStringLiteral("Your name for the certificate"));
     Text1->setVisible(false);
     Label2 = makeLabel(this, textDesign("Label2",
                                         "Enter your name in the box above before printing your certificate",
@@ -40,6 +45,12 @@ ResultsScreen::ResultsScreen() {
     Timer1 = new Timer(this, 1);
     Timer2 = new Timer(this, 10);
     Timer3 = new Timer(this, 1);
+    // The name first, then what prints it, then the way out; Enter in the name prints.
+    Keyboard::setFocusOrder(this, {Text1, &Label3(0), &Label3(1)});
+    Keyboard::setScreenKeys(this, [this](QKeyEvent& k, QWidget* focus) {
+        const bool enter = k.key() == Qt::Key_Return || k.key() == Qt::Key_Enter;
+        return enter && focus == Text1 && Keyboard::press(&Label3(0));
+    });
 
     Label3.onClick([this](int i) { Label3_Click(i); });
     Label3.onMouseMove([this](int i, int, int, Twips, Twips) { Label3(i).setOpaque(true); });
@@ -71,6 +82,8 @@ void ResultsScreen::Form_Load() {
         break;
     }
     Timer1->setEnabled(true);
+    // Said as the screen comes up, whatever has the focus.
+    setAccessibleDescription(Label1->Caption());
 }
 
 void ResultsScreen::Form_MouseMove(int, int, Twips, Twips) {
@@ -86,6 +99,7 @@ void ResultsScreen::Timer1_Timer() {
 
 void ResultsScreen::Timer2_Timer() {
     if (Text1->Visible()) Text1->setFocus();
+    Accessible::announce(Label1);
     Timer2->setEnabled(false);
     Label3(0).setOpaque(true);
     Label3(1).setOpaque(true);

@@ -33,6 +33,9 @@ public:
 
     // Prints the certificate for the name in Text1; reports its own failures.
     void Printpage();
+    // What the certificate is for, set by the screen that shows the results: the topic and its
+    // activity, or a worksheet's title. Empty, the quiz's heading stands in.
+    QString certificateHeading;
 
 private:
     // The result as read at load: the screen acts on the score it shows.

@@ -18,7 +18,7 @@ void SoundControl::Play(const QString& relativePath) {
 
 GreyForm::GreyForm() {
     becomeBackdrop();
-    setObjectName(QStringLiteral("Grey"));
+    setNames("Grey", "Tellwyn");
     // A plain colour as large as the display: painting it once ourselves is much cheaper than
     // letting the window system clear the whole backing store first, and it is the first thing
     // painted at start.

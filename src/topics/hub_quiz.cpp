@@ -16,5 +16,6 @@ void TopicHub::openQuiz() {
     Module1.multiple.Unload();
     Module1.multiple->Picture1->setPicture(LoadPicture(topic().quizPicture));
     Module1.multiple->Label5->setCaption(QStringLiteral("Tellwyn"));
+    Module1.multiple->certificateHeading = topic().title + QStringLiteral(": Multiple Choice");
     Module1.multiple->Show();
 }

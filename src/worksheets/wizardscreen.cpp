@@ -44,6 +44,7 @@ WizardScreen::WizardScreen() {
     Label1.add(0, makeLabel(this, headingDesign("Label1", "Multiple Choice Wizard", {0, 0, 4320, 540}, 18)));
     Label1.add(1, makeLabel(this, headingDesign("Label1", "Worksheet Title", {5160, 120, 2280, 345}, 14.25)));
     Text1 = textBox(this, "Text1", {7560, 120, 4215, 375}, timesNewRoman(12), TitleLength);
+    Text1->setAccessibleName(QStringLiteral("Worksheet Title"));
     for (int i = 0; i < QuestionsPerSet; ++i)
         buildQuestionBlock(i);
     Label3.add(1, makeLabel(this, buttonDesign("Label3", "Save Worksheet", {240, 7920, 3165, 495})));
@@ -57,6 +58,9 @@ WizardScreen::WizardScreen() {
         Text2(i).KeyPress = [this, i](int key) { Text2_KeyPress(i, key); };
     for (int j = 0; j < 40; ++j)
         Text3(j).KeyPress = [this, j](int key) { Text3_KeyPress(j, key); };
+    // Only a teacher's tick changes the worksheet; the catalogue's filling in does not.
+    for (int j = 0; j < 40; ++j)
+        connect(&Check1(j), &QAbstractButton::clicked, this, [this] { ticksChanged_ = true; });
 }
 
 void WizardScreen::buildQuestionBlock(int i) {
@@ -72,6 +76,7 @@ void WizardScreen::buildQuestionBlock(int i) {
     Label1.add(2 + i, makeLabel(this, textDesign("Label1", heading, headingRect, headingFont).centred()));
     Text2.add(
         i, textBox(this, "Text2", shifted({240, 840, 5655, 375}, dx, dy), timesNewRoman(12), QuestionLength));
+    Text2(i).setAccessibleName(heading);
     for (int k = 0; k < 4; ++k) {
         const AnswerPlace& place = AnswerPlaces[k];
         const QString letter = QString(QChar('A' + k)) + '.';
@@ -80,6 +85,9 @@ void WizardScreen::buildQuestionBlock(int i) {
         Check1.add(4 * i + k, placed(new CheckBox(this), "Check1", shifted(place.tick, dx, dy)));
         Text3.add(4 * i + k,
                   textBox(this, "Text3", shifted(place.text, dx, dy), timesNewRoman(9.75), AnswerLength));
+        Check1(4 * i + k).setAccessibleName(
+            QStringLiteral("%1: %2 is right").arg(heading).arg(QChar('A' + k)));
+        Text3(4 * i + k).setAccessibleName(QStringLiteral("%1, answer %2").arg(heading).arg(QChar('A' + k)));
     }
 }
 
@@ -113,7 +121,7 @@ void WizardScreen::Label3_MouseMove(int Index) {
 
 void WizardScreen::Label3_Click(int Index) {
     if (Index == 0)
-        Unload();
+        exitAsking();
     else if (Index == 1)
         genwork();
     // After the action, so it follows the closing of any message.
@@ -146,6 +154,30 @@ void setWholeText(TextBox& box, const QString& text) {
     if (tooLong) box.setCursorPosition(0);
 }
 
+bool WizardScreen::holdsTypedText() const {
+    if (ticksChanged_) return true;
+    for (const QObject* child : children())
+        if (auto* box = dynamic_cast<const TextBox*>(child); box && box->isModified()) return true;
+    return false;
+}
+
+// Ten typed questions are not lost to one click: "Exit" asks as the window's close does.
+void WizardScreen::exitAsking() {
+    if (!holdsTypedText() || MsgBox(QStringLiteral("Close this screen and lose what you have typed?"),
+                                    MsgButtons::OKCancel) == MsgResult::OK)
+        Unload();
+}
+
+void WizardScreen::closeRequested() {
+    exitAsking();
+}
+
+void WizardScreen::markSaved() {
+    ticksChanged_ = false;
+    for (QObject* child : children())
+        if (auto* box = dynamic_cast<TextBox*>(child)) box->setModified(false);
+}
+
 WizardFields WizardScreen::fields() const {
     WizardFields f;
     f.title = Text1->Text();
@@ -172,8 +204,9 @@ void WizardScreen::saveworksheet() {
         MsgBox(*refusal);
         return;
     }
-    if (const StoreResult saved = storeWorksheet(set); saved.succeeded())
+    if (const StoreResult saved = storeWorksheet(set); saved.succeeded()) {
+        markSaved();
         MsgBox(QStringLiteral("Your worksheet has been saved."));
-    else
+    } else
         MsgBox(storeProblemText(saved));
 }

@@ -32,10 +32,16 @@ public:
     void genwork();
     void saveworksheet();
     WizardFields fields() const;
+    // Typed or changed since it opened or was last saved.
+    bool holdsTypedText() const;
+    void closeRequested() override;
 
 private:
     void buildQuestionBlock(int i);
     void setTabOrder();
+    void exitAsking();
+    void markSaved();
+    bool ticksChanged_ = false;
 };
 
 // Fills a box of the wizard without cutting the text to the box's limit.

@@ -53,10 +53,21 @@ std::optional<QString> fieldRefusal(const QString& field, const QString& text) {
 std::optional<QString> titleRefusal(const QString& title) {
     const QString field = QStringLiteral("The Worksheet Title");
     if (auto r = fieldRefusal(field, title)) return r;
+    // Every character to take out, named at once: a teacher mends the title in one go.
+    QStringList found;
     for (QChar c : title)
-        if (CharsNotInTitles.contains(c))
-            return QStringLiteral("%1 cannot contain %2. Please choose another title.")
-                .arg(field, described(c));
+        if (CharsNotInTitles.contains(c) && !found.contains(described(c))) found << described(c);
+    if (!found.isEmpty()) {
+        const QString last = found.takeLast();
+        const QString named =
+            found.isEmpty() ? last : found.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+        QStringList all;
+        for (QChar c : CharsNotInTitles)
+            all << c;
+        return QStringLiteral("%1 cannot contain %2. A title may not hold any of these characters: %3. "
+                              "Please choose another title.")
+            .arg(field, named, all.join(' '));
+    }
     // A file whose name begins with a dot is hidden from file managers and from the teacher's view.
     if (title.startsWith('.'))
         return QStringLiteral("%1 cannot begin with %2. Please choose another title.")

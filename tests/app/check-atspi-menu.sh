@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # What a screen reader sees: the real program under Xvfb on a session bus of its own, read
 # through AT-SPI. The menu's entries are listed by name and role, a topic without screens says it
-# is disabled, and "The Moon Landings" pressed through its accessible action opens the hub.
+# is disabled; every screen is a window with a name of its own; the Acknowledgments page gives its
+# words as text; the wizard's boxes are named for their question and answer; "The Moon Landings"
+# pressed through its accessible action opens the hub, and the score of a quiz answered from the
+# keyboard is announced, with one object alone saying it has the focus.
 set -u
 XVFB_TOOLS="dbus-launch /usr/libexec/at-spi-bus-launcher"
 source "$(dirname "$0")/../support/xvfb.sh"
@@ -18,6 +21,28 @@ menus=$(count)
 /usr/bin/python3 - <<'PY' || fail "the menu is not readable through AT-SPI"
 import sys, time
 import pyatspi
+
+def showing(app):
+    return [w for w in app if w is not None and w.getState().contains(pyatspi.STATE_SHOWING)]
+
+def descendants(node):
+    for child in node:
+        if child is not None:
+            yield child
+            yield from descendants(child)
+
+def screen(app, name):
+    for _ in range(50):
+        found = [w for w in showing(app) if w.name == name]
+        if found:
+            return found[0]
+        time.sleep(0.1)
+    sys.exit(f"no window named {name!r}; showing: {[w.name for w in showing(app)]}")
+
+def press(node, name):
+    button = [b for b in descendants(node) if b.getRole() == pyatspi.ROLE_PUSH_BUTTON and b.name == name][0]
+    action = button.queryAction()
+    action.doAction([i for i in range(action.nActions) if action.getName(i).lower() == "press"][0])
 
 def buttons(node):
     for child in node:
@@ -43,6 +68,28 @@ if "The Moon Landings" not in entries or "Mohammed" not in entries:
     sys.exit("the menu's entries are not listed")
 if entries["Mohammed"].getState().contains(pyatspi.STATE_ENABLED):
     sys.exit("a topic without screens says it is enabled")
+app = apps[0]
+for w in showing(app):
+    if w.getRoleName() == "filler" or not w.name.strip():
+        sys.exit(f"a screen is a nameless {w.getRoleName()} ({w.name!r})")
+
+press(screen(app, "Main menu"), "Acknowledgments")
+pages = [d for d in descendants(screen(app, "Acknowledgments")) if d.getRole() == pyatspi.ROLE_DOCUMENT_FRAME]
+words = pages[0].queryText().getText(0, -1) if pages else ""
+if not words.startswith("Acknowledgments\nTellwyn is published by Lumenda Learning."):
+    sys.exit(f"the Acknowledgments page reads {words[:80]!r}")
+press(screen(app, "Acknowledgments"), "Exit")
+
+press(screen(app, "Main menu"), "Multiple Choice Wizard")
+wizard = list(descendants(screen(app, "Multiple Choice Wizard")))
+texts = {d.name for d in wizard if d.getRole() == pyatspi.ROLE_TEXT}
+ticks = {d.name for d in wizard if d.getRole() == pyatspi.ROLE_CHECK_BOX}
+if len(texts) != 51 or len(ticks) != 40 or not {"Question 3", "Question 3, answer B"} <= texts \
+        or "Question 3: B is right" not in ticks:
+    sys.exit(f"the wizard's boxes are named {sorted(texts)[:5]} and {sorted(ticks)[:5]}")
+press(screen(app, "Multiple Choice Wizard"), "Exit")
+screen(app, "Main menu")
+entries = {b.name: b for b in buttons(screen(app, "Main menu"))}
 action = entries["The Moon Landings"].queryAction()
 press = [i for i in range(action.nActions) if action.getName(i).lower() == "press"]
 if not press:
@@ -50,4 +97,46 @@ if not press:
 action.doAction(press[0])
 PY
 screens $((menus + 1)) || fail "the accessible press did not open the hub"
+
+# Listens for the score while the quiz is answered by letter.
+/usr/bin/python3 - >"$XVFB_DATA/announced" <<'PY' &
+import sys
+import pyatspi
+from gi.repository import GLib
+
+def heard(event):
+    text = " ".join(str(x) for x in (event.source.name, event.any_data))
+    if "You have scored" in text:
+        print(text)
+        pyatspi.Registry.stop()
+
+pyatspi.Registry.registerEventListener(heard, "object:property-change:accessible-name", "focus:")
+GLib.timeout_add_seconds(40, pyatspi.Registry.stop)
+pyatspi.Registry.start()
+PY
+listener=$!
+sleep 1
+for _ in 1 2 3; do xdotool key Tab; sleep 0.1; done
+key Return                     # "Multiple Choice", past "Key Facts" and "Teacher's Notes"
+screens $((menus + 2)) || fail "Return on \"Multiple Choice\" did not open the quiz"
+answer_moon_quiz
+wait "$listener"
+grep -q "You have scored 10 out of 10" "$XVFB_DATA/announced" || fail "the score was not announced"
+# The hub's "Multiple Choice" keeps its focus for later, but only the name box says it has it.
+/usr/bin/python3 - <<'PY' || fail "more than one object says it has the focus"
+import sys
+import pyatspi
+
+def focused(node):
+    for child in node:
+        if child is not None:
+            if child.getState().contains(pyatspi.STATE_FOCUSED):
+                yield child.name
+            yield from focused(child)
+
+app = [a for a in pyatspi.Registry.getDesktop(0) if a and "tellwyn" in (a.name or "").lower()][0]
+names = [n for w in app if w is not None and w.getState().contains(pyatspi.STATE_SHOWING) for n in focused(w)]
+print("focused:", names)
+sys.exit(len(names) > 1)
+PY
 echo "atspi-menu: 1 passed, 0 failed"

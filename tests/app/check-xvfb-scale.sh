@@ -26,7 +26,7 @@ start_openbox
 # No options, and no size remembered from an earlier run.
 export XDG_CONFIG_HOME="$XVFB_DATA/config"
 XVFB_OPTIONS="" start_program
-read -r tx ty tw th < <(client "$(visible '^ $')")
+read -r tx ty tw th < <(client "$(visible title)")
 # The 364 x 438 title screen tells the scale, in quarters.
 SCALE=$(awk -v w="$tw" 'BEGIN { print int(w / 364 * 4 + 0.5) / 4 }')
 TITLE_XY="$tx $ty"

@@ -4,12 +4,16 @@
 #include "activities/labellingscreens.h"
 #include "activities/orderingscreens.h"
 #include "app/module1.h"
+#include "app/titlescreen.h"
 #include "menu/mainmenu.h"
 #include "platform/focus.h"
 #include "platform/ring.h"
 #include "quiz/quizscreen.h"
+#include "quiz/resultsscreen.h"
 #include "support/samples.h"
 #include "support/testenv.h"
+#include "topics/notesviewer.h"
+#include "topics/topichub.h"
 
 #include <QApplication>
 #include <QPointingDevice>
@@ -56,37 +60,69 @@ RingMarker* focusRing(QWidget* window) {
 class KeyboardTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // Letters and digits choose an answer and ring it; Tab passes the hidden no-answer button by.
-    // The whole way from the title screen to a certificate with the typed name is walked in the
-    // real program by tests/app/check-xvfb-keyboard.sh.
+    // Letters and digits choose an answer and ring it; Tab reaches the answers before "Print
+    // Worksheet" and passes the hidden no-answer button by, and the next question starts with the
+    // focus, ringed, on its first answer. The whole way from the title screen to a certificate
+    // with the typed name is walked in the real program by tests/app/check-xvfb-keyboard.sh.
     void quizAnswersByLetterOrDigit() {
         TestEnv env;
         QuizScreen& quiz = openMoonQuiz(env);
         showAndWait(quiz);
-        QVERIFY(!Keyboard::focusChain(&quiz).contains(&quiz.Option1(5)));
+        key(Qt::Key_Tab);
+        QCOMPARE(focused(), &quiz.Option1(1));
         for (const auto& [k, chosen] : {std::pair{Qt::Key_C, 3}, {Qt::Key_2, 2}}) {
             key(k);
             QVERIFY(quiz.Option1(chosen).Value());
             QCOMPARE(quiz.tickRing->target(), &quiz.Option1(chosen));
             QVERIFY(quiz.tickRing->isVisible());
         }
+        key(Qt::Key_Return);
+        QCOMPARE(Module1.QuestionNumber, 2);
+        QCOMPARE(focused(), &quiz.Option1(1));
+        QVERIFY(focusRing(&quiz) && !quiz.Option1(1).Value());
+        key(Qt::Key_Tab);
+        QCOMPARE(focused(), &quiz.Option1(2));
     }
 
-    // By top, then left, disabled topics passed by; the entry with the focus is lit and ringed, but
-    // a mouse user never sees the ring. The pointer lights the entry under it; a disabled entry
-    // takes no mouse events, so they reach the form, which puts the light out.
+    // Tab on the title screen goes between its buttons, past the picture. Opened from the
+    // keyboard, a screen shows its focus at once: the hub's first button. The results screen reads
+    // name, "Print Certificate", "Exit", and Enter in the name box prints.
+    void screensOpenedByKeyShowTheirFocus() {
+        TestEnv env;
+        TitleScreen& title = *Module1.Titlefrm;
+        QCOMPARE(Keyboard::focusChain(&title), (QList<QWidget*>{title.Command1, title.Command2}));
+        TopicHub& hub = *Module1.moon;
+        showAndWait(hub);
+        key(Qt::Key_Shift);
+        QCOMPARE(focused(), &hub.Label3(4)); // "Key Facts"
+        QVERIFY(focusRing(&hub));
+        Module1.Score = Module1.ScoreOutOf = 10;
+        ResultsScreen& results = *Module1.Welldone;
+        showAndWait(results);
+        QCOMPARE(Keyboard::focusChain(&results),
+                 (QList<QWidget*>{results.Text1, &results.Label3(0), &results.Label3(1)}));
+        QVERIFY(QTest::qWaitFor([&] { return focused() == results.Text1; }));
+        QTest::keyClicks(results.Text1, "Ada");
+        key(Qt::Key_Return);
+        QCOMPARE(env.messages->texts(), QStringList{"Your certificate is now printing."});
+    }
+
+    // Down each column as a reader goes, disabled topics passed by; the entry with the focus is lit
+    // and ringed, but a mouse user never sees the ring. The pointer lights the entry under it; a
+    // disabled entry takes no mouse events, so they reach the form, which puts the light out. The
+    // footer lets a click on the bottom of the entries it overlaps through.
     void menuTabsInReadingOrderWithHoverAndRing() {
         TestEnv env;
         MainMenu& menu = *Module1.intro0;
         showAndWait(menu);
-        const QList<QWidget*> expected{menu.Option1,     menu.Option2,     &menu.Label2(20), &menu.Label2(1),
-                                       &menu.Label2(17), &menu.Label2(13), &menu.Label2(18), menu.ScreenSize,
-                                       &menu.Label2(19), &menu.Label2(16)};
+        const QList<QWidget*> expected{&menu.Label2(20), &menu.Label2(1), &menu.Label2(19), &menu.Label2(13),
+                                       menu.Option1,     menu.Option2,    &menu.Label2(17), &menu.Label2(18),
+                                       menu.ScreenSize,  &menu.Label2(16)};
         QCOMPARE(Keyboard::focusChain(&menu), expected);
-        QVERIFY(tabTo(&menu.Label2(17)));
+        QVERIFY(tabTo(&menu.Label2(19)));
         key(Qt::Key_Tab, Qt::ShiftModifier);
         QCOMPARE(focused(), &menu.Label2(1));
-        QVERIFY(menu.Label2(1).Opaque() && !menu.Label2(17).Opaque() && focusRing(&menu));
+        QVERIFY(menu.Label2(1).Opaque() && !menu.Label2(19).Opaque() && focusRing(&menu));
         QTest::mouseClick(menu.windowHandle(), Qt::LeftButton, {}, QPoint(400, 20));
         QVERIFY(!focusRing(&menu));
         QTest::mouseMove(menu.windowHandle(), QPoint(400, 580)); // bare screen under the footer
@@ -94,6 +130,9 @@ private Q_SLOTS:
         QVERIFY(menu.Label2(13).Opaque() && !menu.Label2(1).Opaque());
         QTest::mouseMove(menu.windowHandle(), menu.Label2(4).geometry().center());
         QVERIFY(!menu.Label2(13).Opaque() && !menu.Label2(4).Opaque());
+        QTest::mouseClick(menu.windowHandle(), Qt::LeftButton, {},
+                          menu.Label2(19).geometry().bottomLeft() + QPoint(30, -2));
+        QVERIFY(Module1.teacher.ifLoaded() && Module1.teacher->isVisible());
     }
 
     void orderingPlacedToFullMarksByKeyboard() { // and a held card let go with Esc

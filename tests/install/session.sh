@@ -24,7 +24,7 @@ colours() { import -silent -window root -crop "$3x$4+$((112 + $1))+$((84 + $2))"
 start() {
   QT_QPA_PLATFORM=xcb "$XVFB_PROGRAM" --scale 1 "$@" &
   pid=$!
-  wait_for '^ $' 30 || fail "the title screen did not appear"
+  wait_for title 30 || fail "the title screen did not appear"
   click TITLE_OK 0
   wait_for '^Tellwyn$' 15 || fail "OK did not open the menu"
   sleep 0.5

@@ -1,10 +1,14 @@
 // The certificate and the worksheet printout: exact layouts on the recording printer (twips,
 // fonts, sizes, colours, order), and the screens printing them with their messages and failures.
+#include "activities/orderingscreens.h"
 #include "app/module1.h"
 #include "quiz/certificatelayout.h"
+#include "quiz/quizscreen.h"
 #include "quiz/resultsscreen.h"
 #include "quiz/worksheetlayout.h"
+#include "support/samples.h"
 #include "support/testenv.h"
+#include "topics/topichub.h"
 
 #include <QTest>
 
@@ -84,20 +88,36 @@ private Q_SLOTS:
         compareTexts(*rec, expected);
     }
 
-    // Printed from the screen: the rule that needs its width there. (The typed name, printed to a
-    // PDF, is the keyboard and CUPS checks', on the real program.)
-    void resultsScreenPrintsTheCertificate() {
-        TestEnv env;
-        Module1.Score = Module1.ScoreOutOf = 10;
-        ResultsScreen& results = *Module1.Welldone;
-        results.Show();
-        // A heading wider than a quarter of the page on the screen prints at 28 pt, not 36.
-        Module1.QuizHeading = "The Moon Landings and the Space Race of the Twentieth Century";
-        clickControl(&results.Label3(0)); // "Print Certificate"
-        QCOMPARE(env.messages->texts(), QStringList{"Your certificate is now printing."});
-        const auto texts = opsOf(*env.printer, PrintOp::Text);
-        QCOMPARE(texts[7].text, Module1.QuizHeading);
-        QCOMPARE(texts[7].points, 28.0);
+    // Printed from the screen: each certificate names what it was won at, whatever an earlier quiz
+    // left, and a heading wider than a quarter of the page on the screen prints at 28 pt, not 36.
+    // (The typed name, printed to a PDF, is the keyboard and CUPS checks', on the real program.)
+    void certificateNamesWhatItIsFor() {
+        const QString worksheet = "The Moon Landings and the Space Race of the Twentieth Century";
+        for (const QString& heading : {QString("The Moon Landings: Multiple Choice"),
+                                       QString("The Moon Landings: Timeline"), worksheet}) {
+            TestEnv env;
+            Module1.QuizHeading = "Tellwyn";
+            if (heading.endsWith("Timeline")) {
+                Module1.moon->Show();
+                clickControl(&Module1.moon->Label3(3)); // "Ordering Activity"
+                MoonOrdering& s = *Module1.moonord;
+                for (int i = 0; i < 5; ++i)
+                    s.Label2(i).Move(s.Label1(i).Left(), s.Label1(i).Top());
+                s.Label3_Click(2); // "Check Score"
+            } else {
+                QuizScreen& quiz = openMoonQuiz(env, worksheet, 1);
+                if (heading == worksheet) quiz.certificateHeading.clear(); // as the catalogue runs one
+                for (int i = 0; i < 10; ++i) {
+                    clickControl(&quiz.Option1(1));
+                    clickControl(&quiz.Label3(1));
+                }
+            }
+            clickControl(&Module1.Welldone->Label3(0)); // "Print Certificate"
+            QCOMPARE(env.messages->texts(), QStringList{"Your certificate is now printing."});
+            const auto texts = opsOf(*env.printer, PrintOp::Text);
+            QCOMPARE(texts[7].text, heading);
+            if (heading == worksheet) QCOMPARE(texts[7].points, 28.0);
+        }
     }
 
     // No printer, or a page that will not come out: one message, the printout's own, never "now

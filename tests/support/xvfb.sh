@@ -51,7 +51,21 @@ answer_moon_quiz() {
     key "${letters[$right]}" Return
   done
 }
-visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1; }
+# The title screen is named "Tellwyn" as every screen is, and is the one taller than wide.
+portrait() { xwininfo -id "$1" | awk '/Width:/ {w = $NF} /Height:/ {h = $NF} END {exit !(h > w)}'; }
+tellwyn_ids() { xdotool search --onlyvisible --name '^Tellwyn$' 2>/dev/null; }
+# The first visible window whose title matches; "title" is the title screen, and '^Tellwyn$' one
+# of the 800 x 600 screens.
+visible() {
+  local w
+  if [ "$1" = title ]; then
+    for w in $(tellwyn_ids); do portrait "$w" && { echo "$w"; break; }; done
+  elif [ "$1" = '^Tellwyn$' ]; then
+    for w in $(tellwyn_ids); do portrait "$w" || { echo "$w"; break; }; done
+  else
+    xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1
+  fi
+}
 # Prints the window whose title matches, once it shows (within the seconds given).
 window_for() {
   local w
@@ -64,7 +78,7 @@ window_for() {
 }
 wait_for() { window_for "$@" >/dev/null; }
 # How many 800 x 600 screens (caption "Tellwyn") are up; waiting until there are as many as given.
-count() { xdotool search --onlyvisible --name '^Tellwyn$' 2>/dev/null | wc -l; }
+count() { for w in $(tellwyn_ids); do portrait "$w" || echo "$w"; done | wc -l; }
 screens() { for _ in $(seq 1 50); do [ "$(count)" -eq "$1" ] && return 0; sleep 0.1; done; return 1; }
 # A window's client area: left, top, width, height.
 client() { xwininfo -id "$1" | awk '/Absolute upper-left [XY]/ {printf "%s ", $NF} /Width:|Height:/ {printf "%s ", $NF}'; }
@@ -93,12 +107,12 @@ start_openbox() {
   for _ in $(seq 1 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break; sleep 0.1; done
 }
 # Starts the program on the scratch data, with any further options, and waits for its title
-# screen (caption " "). At the designed size, where the points of points.sh hold, unless the script
+# screen. At the designed size, where the points of points.sh hold, unless the script
 # sets XVFB_OPTIONS.
 start_program() {
   QT_QPA_PLATFORM=xcb "$XVFB_PROGRAM" --data-dir "$XVFB_DATA" ${XVFB_OPTIONS---scale 1} "$@" &
   pid=$!
-  wait_for '^ $' 20 || fail "the title screen did not appear"
+  wait_for title 20 || fail "the title screen did not appear"
 }
 # Starts the program and opens the menu with the title screen's "OK".
 start_at_menu() {

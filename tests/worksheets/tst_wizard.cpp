@@ -42,6 +42,24 @@ private Q_SLOTS:
                     w.Label1(i).width());
     }
 
+    // "Exit" leaves an untouched wizard at once, and asks before typed work is lost: Cancel keeps it.
+    void exitAsksBeforeTypedWorkIsLost() {
+        TestEnv env;
+        WizardScreen& blank = *Module1.wizard;
+        blank.Show();
+        clickControl(&blank.Label3(0));
+        QVERIFY(blank.isUnloaded() && env.messages->texts().isEmpty());
+        WizardScreen& w = *Module1.wizard;
+        w.Show();
+        QTest::keyClicks(&w.Text2(3), "Who?");
+        env.messages->answers = {MsgResult::Cancel};
+        clickControl(&w.Label3(0));
+        QCOMPARE(env.messages->texts(), QStringList{"Close this screen and lose what you have typed?"});
+        QVERIFY(!w.isUnloaded());
+        clickControl(&w.Label3(0));
+        QVERIFY(w.isUnloaded());
+    }
+
     void genworkReportsTheFirstProblem_data() {
         QTest::addColumn<WizardFields>("fields");
         QTest::addColumn<QString>("message");
@@ -77,8 +95,10 @@ private Q_SLOTS:
             w.Check1(j).setValue(f.ticks[j]);
         }
         clickControl(&w.Label3(1));
-        QCOMPARE(env.messages->texts(), QStringList{"The Worksheet Title cannot contain the character \"/\". "
-                                                    "Please choose another title."});
+        QCOMPARE(
+            env.messages->texts(),
+            QStringList{"The Worksheet Title cannot contain the character \"/\". A title may not hold any "
+                        "of these characters: / \\ : * ? \" < > | , &. Please choose another title."});
         QCOMPARE(QDir(env.path("")).entryList(QDir::Files) +
                      QDir(env.path("multiple")).entryList(QDir::Files),
                  QStringList());

@@ -124,7 +124,10 @@ private Q_SLOTS:
         const auto title = [](const QString& problem) { return "The Worksheet Title " + problem; };
         const QString choose = " Please choose another title.", store = ", which a worksheet cannot store.";
         // (A "/" is the wizard suite's refused save.)
-        row(0, -1, "Rome,Italy", title("cannot contain the character \",\".") + choose);
+        row(0, -1, "Rome,Italy & Gaul, Egypt",
+            title("cannot contain the character \",\" or the character \"&\". A title may not hold any "
+                  "of these characters: / \\ : * ? \" < > | , &.") +
+                choose);
         row(0, -1, " Rivers", title("cannot begin with a blank.") + choose);
         row(0, -1, ".Rivers", title("cannot begin with the character \".\".") + choose); // a hidden file
         row(0, -1, "Julius CAESAR",

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 namespace {
 
@@ -52,6 +53,12 @@ static RegisterShots keyboard("keyboard", [](ShotContext& ctx) {
     press(order, Qt::Key_Return);
     press(order, Qt::Key_Down);
     ctx.save(order, "keyboard-activity");
+    // The pupil takes the mouse again: the shots after these show no focus ring.
+    QMouseEvent down(QEvent::MouseButtonPress, QPointF(1, 1), QPointF(1, 1), Qt::LeftButton, Qt::LeftButton,
+                     {});
+    QMouseEvent up(QEvent::MouseButtonRelease, QPointF(1, 1), QPointF(1, 1), Qt::LeftButton, {}, {});
+    QApplication::sendEvent(&*Module1.moon, &down);
+    QApplication::sendEvent(&*Module1.moon, &up);
     order.Unload();
     ctx.settle();
 });
