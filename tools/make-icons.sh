@@ -1,6 +1,7 @@
 #!/bin/sh
 # Draws the program's icon from assets/icon (which includes the logo mark from assets/logo) into
-# packaging/icons: the plain SVG for the scalable size and PNGs at 48, 128 and 256 pixels.
+# packaging/icons: the plain SVG for the scalable size and PNGs at 16, 22, 24, 32, 48, 64, 128 and
+# 256 pixels, the sizes desktops look for in menus, panels and launchers.
 # Usage: make-icons.sh   (from anywhere in the repository; uses Inkscape, or rsvg-convert)
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -12,7 +13,7 @@ trap 'rm -rf "$tmp"' EXIT
 
 mkdir -p "$out"
 python3 tools/svg-expand.py assets/icon/tellwyn.svg "$out/$id.svg"
-for size in 48 128 256; do
+for size in 16 22 24 32 48 64 128 256; do
   mkdir -p "$out/$size"
   if command -v inkscape >/dev/null; then
     inkscape "$out/$id.svg" --export-type=png --export-filename="$tmp/$size.png" \

@@ -120,9 +120,11 @@ std::optional<QString> findDataFolder(const QString& requested, const QString& e
         const QString dir = QDir(requested).absolutePath();
         return QFileInfo(dir).isDir() ? std::optional(dir) : std::nullopt;
     }
+    // The installed layout first, then a data folder beside the program or its folder: a build
+    // folder has a link to the source tree's there, so no path of the machine that built the
+    // program is compiled into it.
     for (const QString& candidate :
-         {executableDir + "/data", executableDir + "/../data", installedDataFolder(executableDir),
-          QStringLiteral(TELLWYN_SOURCE_DATA_DIR)}) {
+         {installedDataFolder(executableDir), executableDir + "/data", executableDir + "/../data"}) {
         if (looksRight(candidate)) return QDir(candidate).absolutePath();
     }
     return std::nullopt;

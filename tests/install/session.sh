@@ -7,6 +7,8 @@
 #                                             saved into the user's data folder, listed in the
 #                                             catalogue and run as a quiz
 #   session.sh PROGRAM shared DIR NAME COUNT  COUNT worksheets saved into the shared folder DIR
+#   session.sh PROGRAM delete ok|refused      the catalogue's first title deleted, or a message
+#                                             shown instead (check-school.sh reads the folder)
 set -u
 source "$(dirname "$0")/xvfb.sh"
 XVFB_PROGRAM=$1 mode=$2
@@ -72,6 +74,20 @@ shared() {
   done
   kill "$pid"
   echo "${SECONDS}s: $name saved $count worksheets"
+}
+
+delete() {
+  local catalogue
+  start
+  click MENU_CATALOGUE 1
+  click CATALOGUE_DELETE 0.4
+  catalogue=$(count)
+  click CATALOGUE_TITLE1 0.8
+  key Return                   # OK: yes, delete it
+  # Done, the catalogue alone is up again; refused, a message box says why.
+  screens $((catalogue + $([ "$1" = refused ] && echo 1 || echo 0))) || fail "delete: not $1"
+  kill "$pid"
+  echo "${SECONDS}s: delete $1"
 }
 
 "$mode" "$@"

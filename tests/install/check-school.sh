@@ -1,0 +1,159 @@
+#!/usr/bin/env bash
+# The package as a school uses it. The .deb made from the tested build is installed with apt; the
+# technician sets a shared worksheet folder (group-owned, 2775) in /etc/xdg/Tellwyn/Tellwyn.conf;
+# two teachers, ordinary accounts in the folder's group with Debian's umask 022, import, replace
+# and delete each other's worksheets; a pupil's account outside the group is told why it cannot
+# change them and changes nothing; removing and reinstalling the package keeps every worksheet.
+#
+# It changes the machine for as long as it runs: the package, three accounts twpkg-* and a group,
+# all gone at the end. /etc/xdg itself is untouched: the setting lives in a private mount
+# namespace that only this check's processes see.
+set -u
+src="${TELLWYN_SOURCE:-$(cd "$(dirname "$0")/../.." && pwd)}"
+build="${TELLWYN_BUILD:-$src/build}"
+if [ -z "${TWPKG_IN_NAMESPACE:-}" ]; then
+    [ "$(id -u)" -eq 0 ] || { echo "skip: needs root, to install the package and add accounts"; exit 77; }
+    for tool in unshare cpack apt-get dpkg useradd setpriv Xvfb xdotool import; do
+        command -v "$tool" >/dev/null || { echo "skip: no $tool"; exit 77; }
+    done
+    dpkg -s tellwyn >/dev/null 2>&1 && { echo "skip: a tellwyn package is installed already"; exit 77; }
+    [ -f "$build/CPackConfig.cmake" ] || { echo "no CPack configuration in $build"; exit 1; }
+    TWPKG_IN_NAMESPACE=1 exec unshare --mount --propagation private bash "$0" "$@"
+fi
+
+work=$(mktemp -d /tmp/tellwyn-school.XXXXXX)
+chmod 755 "$work"
+teachers=twpkg-teachers
+users="twpkg-anna twpkg-ben twpkg-pupil"
+apt() { apt-get -y -q -o DPkg::Lock::Timeout=120 "$@" >>"$work/apt.log" 2>&1; }
+cleanup() {
+    umount /etc/xdg 2>/dev/null
+    dpkg -s tellwyn >/dev/null 2>&1 && apt purge tellwyn
+    for u in $users; do userdel "$u" 2>/dev/null; done
+    groupdel "$teachers" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+status=0
+fail() { echo "FAIL: $*"; status=1; }
+
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/deb" >"$work/cpack.log" 2>&1 ||
+    { cat "$work/cpack.log"; echo "FAIL: cpack"; exit 1; }
+deb=$(ls "$work"/deb/tellwyn_*.deb)
+apt install "$deb" || { cat "$work/apt.log"; echo "FAIL: apt install"; exit 1; }
+[ -x /usr/bin/tellwyn ] || { echo "FAIL: no /usr/bin/tellwyn"; exit 1; }
+
+# The technician's part: a group of teachers, a shared folder and the machine-wide setting.
+groupadd "$teachers"
+for u in $users; do
+    useradd --home-dir "$work/home-$u" --create-home --shell /bin/bash "$u"
+done
+for u in twpkg-anna twpkg-ben; do usermod -a -G "$teachers" "$u"; done
+shared="$work/school/worksheets"
+mkdir -p "$shared" && chgrp "$teachers" "$shared" && chmod 2775 "$shared"
+mkdir -p "$work/xdg" && cp -a /etc/xdg/. "$work/xdg/" && mkdir -p "$work/xdg/Tellwyn"
+printf '[worksheets]\nfolder=%s\n' "$shared" >"$work/xdg/Tellwyn/Tellwyn.conf"
+mount --bind "$work/xdg" /etc/xdg
+
+# A worksheet file as a teacher writes one: title $2, each question's text starting with $3.
+worksheet() {
+    {
+        printf '%s\r\n \r\n' "$2"
+        for i in 1 2 3 4 5 6 7 8 9 10; do
+            printf '%s %s?\r\nA%s\r\nB%s\r\nC%s\r\nD%s\r\n%s\r\n \r\n' "$3" $i $i $i $i $i $(((i - 1) % 4 + 1))
+        done
+    } >"$work/files/$1.txt"
+}
+mkdir -p "$work/files"
+worksheet castles Castles "Who built the castle"
+worksheet castles-ben Castles "Which castle"
+worksheet rivers Rivers "Which river"
+worksheet rivers-anna Rivers "How long is the river"
+worksheet kings Kings "Who was king"
+worksheet pupil "Pupil Page" "Can I"
+chmod -R a+rX "$work/files"
+
+# Runs a command as one of the accounts, in a session of its own as after logging in (its groups,
+# Debian's default umask, its own HOME); `tellwyn ARGS` in it is the installed program.
+as() {
+    local user=$1
+    shift
+    setpriv --reuid="$user" --regid="$user" --init-groups \
+        env -i PATH=/usr/bin:/bin HOME="$work/home-$user" XDG_RUNTIME_DIR="$work/home-$user/runtime" \
+        LANG=C.UTF-8 bash -c 'umask 022; mkdir -p -m 700 "$XDG_RUNTIME_DIR"; exec "$@"' _ "$@"
+}
+run() { # USER EXPECTED-STATUS ARGS...: runs tellwyn ARGS as USER, keeping its output in $out
+    local user=$1 expected=$2 got
+    shift 2
+    out=$(as "$user" tellwyn "$@" 2>&1)
+    got=$?
+    [ "$got" -eq "$expected" ] || fail "$user: tellwyn $* ended with $got, not $expected: $out"
+}
+lists() { tr -d '\r' <"$shared/track.txt" | tail -n +2 | tr '\n' '|'; }
+holds() { # TITLE FILE: the shared folder's worksheet TITLE is FILE's
+    cmp -s "$shared/$1.txt" "$work/files/$2.txt" || fail "$1.txt in the shared folder is not $2.txt"
+}
+shared_ok() { # every file the program wrote there stays writable for the group, in its group
+    local wrong
+    wrong=$(find "$shared" -mindepth 1 \( ! -group "$teachers" -o ! -perm -g+w \) -printf '%M %g %f\n')
+    [ -z "$wrong" ] || fail "$1: files another teacher could not replace: $wrong"
+}
+cp "$src/tests/install/session.sh" "$src/tests/support/xvfb.sh" "$src/tests/support/points.sh" "$work/"
+mkdir -p /tmp/.X11-unix && chmod 1777 /tmp/.X11-unix
+gui() { as "$1" bash "$work/session.sh" /usr/bin/tellwyn "${@:2}" >>"$work/gui.log" 2>&1 || {
+    cat "$work/gui.log"
+    fail "$1: ${*:2}"
+}; }
+
+# Anna adds a worksheet, Ben another; each replaces the other's.
+run twpkg-anna 0 --import "$work/files/castles.txt"
+shared_ok "after Anna's import"
+run twpkg-ben 0 --import "$work/files/rivers.txt"
+[ "$(lists)" = "Castles|Rivers|" ] || fail "after two imports the index lists '$(lists)'"
+run twpkg-ben 1 --import "$work/files/castles-ben.txt"
+[[ "$out" == *already* ]] || fail "a listed title imported again without --replace said: $out"
+holds Castles castles
+run twpkg-ben 0 --replace --import "$work/files/castles-ben.txt"
+[[ "${out,,}" == *replac* ]] || fail "--replace did not say that it replaced Castles: $out"
+holds Castles castles-ben
+run twpkg-anna 0 --replace --import "$work/files/rivers-anna.txt"
+holds Rivers rivers-anna
+[ "$(lists)" = "Castles|Rivers|" ] || fail "after replacing the index lists '$(lists)'"
+shared_ok "after the teachers' imports"
+# A folder for one run only is not remembered.
+run twpkg-anna 0 --worksheets-dir "$work/home-twpkg-anna/mine" --once --import "$work/files/kings.txt"
+[ -f "$work/home-twpkg-anna/mine/Kings.txt" ] || fail "--once did not import into the folder given"
+[ "$(lists)" = "Castles|Rivers|" ] || fail "--once changed the shared folder: '$(lists)'"
+grep -qs folder "$work/home-twpkg-anna/.config/Tellwyn/Tellwyn.conf" && fail "--once remembered its folder"
+
+# A pupil can change nothing, and is told why.
+before=$(cd "$shared" && find . -printf '%p %s %m %T@\n' | sort; md5sum ./*)
+run twpkg-pupil 1 --import "$work/files/pupil.txt"
+[[ "${out,,}" =~ permission|not\ allowed|no\ right && "$out" == *"$shared"* ]] ||
+    fail "the pupil's import did not say it lacks the right to write in $shared: $out"
+run twpkg-pupil 1 --replace --import "$work/files/castles.txt"
+gui twpkg-pupil delete refused
+after=$(cd "$shared" && find . -printf '%p %s %m %T@\n' | sort; md5sum ./*)
+[ "$before" = "$after" ] || fail "the pupil's account changed the shared folder"
+
+# On the catalogue each teacher deletes the first title, the other's replacement (the catalogue
+# takes a title off the index; its file stays in the folder, unlisted).
+gui twpkg-anna delete ok
+[ "$(lists)" = "Rivers|" ] || fail "Anna's delete left '$(lists)'"
+gui twpkg-ben delete ok
+[ "$(lists)" = "" ] || fail "Ben's delete left '$(lists)'"
+run twpkg-ben 0 --import "$work/files/kings.txt"
+shared_ok "after deleting"
+
+# Removing and reinstalling the package keeps every worksheet and its listing.
+before=$(cd "$shared" && md5sum ./*)
+apt remove tellwyn || fail "apt remove"
+[ -e /usr/bin/tellwyn ] && fail "apt remove left /usr/bin/tellwyn"
+apt install "$deb" || fail "apt install again"
+[ "$before" = "$(cd "$shared" && md5sum ./*)" ] || fail "remove and reinstall changed the shared folder"
+[ -f "$work/home-twpkg-anna/mine/Kings.txt" ] || fail "remove and reinstall lost a teacher's own worksheet"
+run twpkg-anna 0 --import "$work/files/castles.txt"
+[ "$(lists)" = "Kings|Castles|" ] || fail "after reinstalling the index lists '$(lists)'"
+
+[ $status -eq 0 ] && echo "school: 1 passed, 0 failed"
+exit $status
