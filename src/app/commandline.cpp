@@ -52,6 +52,7 @@ CommandLine parseCommandLine(const QStringList& args) {
             while (i + 1 < args.size() && !args[i + 1].startsWith("--"))
                 c.importFiles << args[++i];
             if (c.importFiles.isEmpty()) c.error = QStringLiteral("--import needs a file");
+        } else if (parseRecordsOption(args, i, c.records, c.error)) {
         } else if (a == "--quit-after-first-paint")
             c.quitAfterFirstPaint = true;
         else if (bool valued = false; isQtOption(a, valued)) {

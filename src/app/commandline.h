@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/recordscommand.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -15,6 +17,7 @@ struct CommandLine {
     bool quitAfterFirstPaint = false; // start-up benchmark: leave once the title screen is painted
     bool qtStyle = false;             // Qt's -style was given: it replaces the program's own
     QStringList importFiles;          // --import: worksheet files to import without opening a window
+    RecordsRequest records;           // --add-class, --export-records
     QString error;                    // set when the arguments could not be understood
 };
 

@@ -3,6 +3,7 @@
 #include "app/importcommand.h"
 #include "app/module1.h"
 #include "app/printersetup.h"
+#include "app/recordscommand.h"
 #include "app/titlescreen.h"
 #include "app/worksheetfolder.h"
 #include "platform/fonts.h"
@@ -51,11 +52,12 @@ QStringList argumentsOf(int argc, char** argv) {
 int main(int argc, char** argv) {
     const CommandLine cmd = parseCommandLine(argumentsOf(argc, argv));
     if (!cmd.error.isEmpty()) {
-        std::fprintf(stderr, "tellwyn: %s\n\n%s", qPrintable(cmd.error), qPrintable(usageText()));
+        std::fprintf(stderr, "tellwyn: %s\n\n%s", qPrintable(cmd.error),
+                     qPrintable(usageText() + recordsUsage()));
         return 2;
     }
     if (cmd.help) {
-        std::fputs(qPrintable(usageText()), stdout);
+        std::fputs(qPrintable(usageText() + recordsUsage()), stdout);
         return 0;
     }
     if (cmd.version) {
@@ -63,6 +65,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (!cmd.importFiles.isEmpty()) return runImportCommand(cmd, argc, argv);
+    if (cmd.records.any()) return runRecordsCommand(cmd.records, argc, argv);
 
     const std::jthread fontConfiguration = readFontConfigurationEarly();
     QApplication app(argc, argv);
