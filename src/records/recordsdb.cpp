@@ -75,6 +75,13 @@ bool RecordsConnection::openLocal(const QString& file, bool create, int waitMs) 
     db_.setDatabaseName(file);
     db_.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(waitMs));
     const bool ok = finishOpening(file);
+    // A pupil's result is safe once written, even if the program is killed; only a power cut may
+    // take the last one, and the screen never waits for the disk.
+    if (ok) {
+        QSqlQuery q(db_);
+        q.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+        q.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
+    }
     if (ok && !existed) shareLikeFolder(file);
     return ok;
 }
