@@ -8,6 +8,7 @@
 #include "app/worksheetfolder.h"
 #include "platform/fonts.h"
 #include "platform/realservices.h"
+#include "records/recorder.h"
 #include "sound/greyform.h"
 
 #include <QApplication>
@@ -86,6 +87,8 @@ int main(int argc, char** argv) {
     }
     installRealServices();
     installPrinter(cmd.printToPdfDir);
+    // Results waiting for the school's server go now, and later ones as they come.
+    Recorder::instance().startSender();
 
     Form::afterUnload = [] {
         // Only the backdrop left: nothing for anyone to click, so the program ends.
@@ -117,6 +120,7 @@ int main(int argc, char** argv) {
 
     const int status = QApplication::exec();
     Form::afterUnload = nullptr;
+    Recorder::instance().stopSender();
     Module1.reset();
     return status;
 }

@@ -6,6 +6,7 @@
 #include "app/titlescreen.h"
 #include "menu/menuentries.h"
 #include "platform/build.h"
+#include "records/classrecordscreen.h"
 #include "sound/playsound.h"
 #include "topics/topichub.h"
 #include "worksheets/worksheetindex.h"
@@ -39,6 +40,7 @@ MainMenu::MainMenu() {
     ScreenSize = makeLabel(this, buttonDesign(QStringLiteral("ScreenSize"), QString(),
                                               {7080, 7400, 3300, 300}, 9.75, Colours::Navy));
     updateScreenSizeCaption();
+    ClassRecord = addClassRecordEntry(this);
 
     Label2.onClick([this](int i) { Label2_Click(i); });
     Label2.onMouseMove([this](int i, int, int, Twips, Twips) { Label2_MouseMove(i); });
@@ -73,6 +75,7 @@ void MainMenu::Form_Load() {
 void MainMenu::Form_MouseMove(int, int, Twips, Twips) {
     makeAllTransparent(Label2);
     ScreenSize->setOpaque(false);
+    ClassRecord->setOpaque(false);
 }
 
 void MainMenu::Label2_MouseMove(int Index) {
