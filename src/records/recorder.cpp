@@ -23,7 +23,7 @@ bool mirrorClasses(QSqlDatabase& server, QSqlDatabase& local, QString* error) {
     QSqlQuery q(local);
     bool ok = q.exec(QStringLiteral("DELETE FROM pupils")) && q.exec(QStringLiteral("DELETE FROM classes"));
     for (const auto& [c, names] : lists)
-        ok = ok && addPupils(local, c, names, error) >= 0;
+        ok = ok && addPupils(local, c, names, error, false) >= 0;
     if (ok && local.commit()) return true;
     local.rollback();
     return false;
@@ -94,8 +94,9 @@ void RecordSender::run() {
 }
 
 Recorder& Recorder::instance() {
-    static Recorder recorder;
-    return recorder;
+    // Never destroyed: its connection must not outlive Qt's own table of connections at exit.
+    static Recorder* recorder = new Recorder;
+    return *recorder;
 }
 
 bool Recorder::writePending() {

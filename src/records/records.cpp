@@ -101,14 +101,15 @@ QStringList pupilNames(QSqlDatabase& db, const QString& className) {
     return names;
 }
 
-int addPupils(QSqlDatabase& db, const QString& className, const QStringList& names, QString* error) {
+int addPupils(QSqlDatabase& db, const QString& className, const QStringList& names, QString* error,
+              bool own) {
     const QString cls = cleanName(className);
     if (cls.isEmpty()) {
         if (error) *error = QStringLiteral("A class needs a name.");
         return -1;
     }
     int added = 0;
-    const bool ok = inTransaction(db, error, [&] {
+    const auto work = [&] {
         QSqlQuery c = prepared(
             db, QStringLiteral("INSERT INTO classes (name) VALUES (?) ON CONFLICT DO NOTHING"), {cls});
         if (!run(c, error)) return false;
@@ -123,8 +124,8 @@ int addPupils(QSqlDatabase& db, const QString& className, const QStringList& nam
             added += p.numRowsAffected() > 0 ? 1 : 0;
         }
         return true;
-    });
-    return ok ? added : -1;
+    };
+    return (own ? inTransaction(db, error, work) : work()) ? added : -1;
 }
 
 bool renamePupil(QSqlDatabase& db, const QString& className, const QString& from, const QString& to,

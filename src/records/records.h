@@ -35,8 +35,9 @@ struct ResultRecord {
 QStringList classNames(QSqlDatabase& db);
 QStringList pupilNames(QSqlDatabase& db, const QString& className);
 // Makes the class where it is not there yet and adds the names it does not have; returns how many
-// names were new, or -1.
-int addPupils(QSqlDatabase& db, const QString& className, const QStringList& names, QString* error);
+// names were new, or -1. Inside a caller's transaction, say so (own = false).
+int addPupils(QSqlDatabase& db, const QString& className, const QStringList& names, QString* error,
+              bool own = true);
 bool renamePupil(QSqlDatabase& db, const QString& className, const QString& from, const QString& to,
                  QString* error);
 // Takes the name off the class list; the pupil's results stay until they are erased.
