@@ -81,7 +81,7 @@ private Q_SLOTS:
         showAndWait(menu);
         const QList<QWidget*> expected{menu.Option1,     menu.Option2,     &menu.Label2(20), &menu.Label2(1),
                                        &menu.Label2(17), &menu.Label2(13), &menu.Label2(18), menu.ScreenSize,
-                                       &menu.Label2(19), &menu.Label2(16)};
+                                       menu.ClassRecord, &menu.Label2(19), &menu.Label2(16)};
         QCOMPARE(Keyboard::focusChain(&menu), expected);
         QVERIFY(tabTo(&menu.Label2(17)));
         key(Qt::Key_Tab, Qt::ShiftModifier);
