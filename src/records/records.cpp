@@ -30,8 +30,10 @@ bool run(QSqlQuery& q, QString* error) {
 QSqlQuery prepared(QSqlDatabase& db, const QString& sql, const QVariantList& values) {
     QSqlQuery q(db);
     q.prepare(sql);
+    // A null text would be bound as NULL, which the tables refuse: an answer left blank is "".
     for (const QVariant& v : values)
-        q.addBindValue(v);
+        q.addBindValue(
+            v.typeId() == QMetaType::QString && v.toString().isNull() ? QVariant(QStringLiteral("")) : v);
     return q;
 }
 
@@ -142,7 +144,10 @@ bool renamePupil(QSqlDatabase& db, const QString& className, const QString& from
         QSqlQuery r =
             prepared(db, QStringLiteral("UPDATE results SET pupil = ? WHERE class_name = ? AND pupil = ?"),
                      {name, className, from});
-        return run(p, error) && run(r, error);
+        QSqlQuery a =
+            prepared(db, QStringLiteral("UPDATE answers SET pupil = ? WHERE class_name = ? AND pupil = ?"),
+                     {name, className, from});
+        return run(p, error) && run(r, error) && run(a, error);
     });
 }
 
@@ -230,11 +235,12 @@ bool insertResult(QSqlDatabase& db, const ResultRecord& r, QString* error) {
         if (!run(q, error)) return false;
         for (qsizetype i = 0; i < r.answers.size(); ++i) {
             const AnswerRecord& a = r.answers[i];
-            QSqlQuery aq =
-                prepared(db,
-                         QStringLiteral("INSERT INTO answers (result_id, number, question, given, correct) "
-                                        "VALUES (?, ?, ?, ?, ?) ON CONFLICT DO NOTHING"),
-                         {r.id, int(i + 1), a.question, a.given, a.correct});
+            QSqlQuery aq = prepared(
+                db,
+                QStringLiteral(
+                    "INSERT INTO answers (result_id, number, class_name, pupil, what, question, given, "
+                    "correct) VALUES (?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT DO NOTHING"),
+                {r.id, int(i + 1), r.className, r.pupil, r.what, a.question, a.given, a.correct});
             if (!run(aq, error)) return false;
         }
         return true;
@@ -259,13 +265,11 @@ ResultRecord resultFrom(const QSqlQuery& q) {
 const QString ResultColumns =
     QStringLiteral("id, pupil, class_name, machine, what, activity, score, out_of, started, ended");
 
-void readAnswers(QSqlDatabase& db, ResultRecord& r, bool missedOnly) {
-    QSqlQuery a =
-        prepared(db,
-                 QStringLiteral("SELECT question, given, correct FROM answers WHERE result_id = ? %1 "
-                                "ORDER BY number")
-                     .arg(missedOnly ? QStringLiteral("AND given <> correct") : QString()),
-                 {r.id});
+void readAnswers(QSqlDatabase& db, ResultRecord& r) {
+    QSqlQuery a = prepared(
+        db,
+        QStringLiteral("SELECT question, given, correct FROM answers WHERE result_id = ? ORDER BY number"),
+        {r.id});
     if (a.exec())
         while (a.next())
             r.answers.append({a.value(0).toString(), a.value(1).toString(), a.value(2).toString()});
@@ -281,7 +285,7 @@ QList<ResultRecord> oldestResults(QSqlDatabase& db, int limit) {
     while (q.next())
         list << resultFrom(q);
     for (ResultRecord& r : list)
-        readAnswers(db, r, false);
+        readAnswers(db, r);
     return list;
 }
 
@@ -323,13 +327,11 @@ ClassRecord loadClassRecord(QSqlDatabase& db, const QString& className, QString*
     rec.columns = QStringList(columns.begin(), columns.end());
     rec.columns.sort();
 
-    QSqlQuery m = prepared(
-        db,
-        QStringLiteral(
-            "SELECT r.what, a.question, COUNT(DISTINCT CASE WHEN a.given <> a.correct THEN r.pupil END), "
-            "COUNT(DISTINCT r.pupil) FROM answers a JOIN results r ON r.id = a.result_id "
-            "WHERE r.class_name = ? GROUP BY r.what, a.question"),
-        {className});
+    QSqlQuery m = prepared(db,
+                           QStringLiteral("SELECT what, question, COUNT(DISTINCT CASE WHEN given <> correct "
+                                          "THEN pupil END), COUNT(DISTINCT pupil) "
+                                          "FROM answers WHERE class_name = ? GROUP BY what, question"),
+                           {className});
     if (!run(m, error)) return rec;
     while (m.next())
         if (const int wrong = m.value(2).toInt(); wrong > 0)
@@ -353,18 +355,26 @@ QList<ResultRecord> pupilHistory(QSqlDatabase& db, const QString& className, con
                            {className, pupil});
     QList<ResultRecord> list;
     if (!run(q, error)) return list;
-    while (q.next())
+    QHash<QString, qsizetype> index;
+    while (q.next()) {
         list << resultFrom(q);
-    for (ResultRecord& r : list)
-        readAnswers(db, r, true);
+        index.insert(list.last().id, list.size() - 1);
+    }
+    QSqlQuery a = prepared(
+        db,
+        QStringLiteral("SELECT result_id, question, given, correct FROM answers WHERE class_name = ? "
+                       "AND pupil = ? AND given <> correct ORDER BY result_id, number"),
+        {className, pupil});
+    if (!run(a, error)) return list;
+    while (a.next())
+        if (const auto at = index.constFind(a.value(0).toString()); at != index.cend())
+            list[*at].answers.append({a.value(1).toString(), a.value(2).toString(), a.value(3).toString()});
     return list;
 }
 
 bool erasePupil(QSqlDatabase& db, const QString& className, const QString& pupil, QString* error) {
     return inTransaction(db, error, [&] {
-        QSqlQuery a = prepared(db,
-                               QStringLiteral("DELETE FROM answers WHERE result_id IN "
-                                              "(SELECT id FROM results WHERE class_name = ? AND pupil = ?)"),
+        QSqlQuery a = prepared(db, QStringLiteral("DELETE FROM answers WHERE class_name = ? AND pupil = ?"),
                                {className, pupil});
         QSqlQuery r = prepared(db, QStringLiteral("DELETE FROM results WHERE class_name = ? AND pupil = ?"),
                                {className, pupil});
@@ -376,11 +386,7 @@ bool erasePupil(QSqlDatabase& db, const QString& className, const QString& pupil
 
 bool eraseClass(QSqlDatabase& db, const QString& className, QString* error) {
     return inTransaction(db, error, [&] {
-        QSqlQuery a = prepared(
-            db,
-            QStringLiteral(
-                "DELETE FROM answers WHERE result_id IN (SELECT id FROM results WHERE class_name = ?)"),
-            {className});
+        QSqlQuery a = prepared(db, QStringLiteral("DELETE FROM answers WHERE class_name = ?"), {className});
         QSqlQuery r = prepared(db, QStringLiteral("DELETE FROM results WHERE class_name = ?"), {className});
         QSqlQuery p = prepared(db, QStringLiteral("DELETE FROM pupils WHERE class_name = ?"), {className});
         QSqlQuery c = prepared(db, QStringLiteral("DELETE FROM classes WHERE name = ?"), {className});

@@ -25,10 +25,18 @@ const QStringList Steps[] = {
          "CREATE TABLE results (id TEXT PRIMARY KEY, pupil TEXT NOT NULL, class_name TEXT NOT NULL, "
          "machine TEXT NOT NULL, what TEXT NOT NULL, activity TEXT NOT NULL, score INTEGER NOT NULL, "
          "out_of INTEGER NOT NULL, started TEXT NOT NULL, ended TEXT NOT NULL)"),
-     QStringLiteral("CREATE INDEX results_by_pupil ON results (class_name, pupil)"),
+     // The class record's grid is read from this index alone.
      QStringLiteral(
-         "CREATE TABLE answers (result_id TEXT NOT NULL, number INTEGER NOT NULL, question TEXT NOT NULL, "
-         "given TEXT NOT NULL, correct TEXT NOT NULL, PRIMARY KEY (result_id, number))"),
+         "CREATE INDEX results_by_pupil ON results (class_name, pupil, what, activity, score, out_of, "
+         "ended)"),
+     // Class, pupil and topic stand beside each answer too, so that the questions a class finds
+     // hard are counted from one index, without a join over a year of results.
+     QStringLiteral(
+         "CREATE TABLE answers (result_id TEXT NOT NULL, number INTEGER NOT NULL, class_name TEXT NOT NULL, "
+         "pupil TEXT NOT NULL, what TEXT NOT NULL, question TEXT NOT NULL, given TEXT NOT NULL, "
+         "correct TEXT NOT NULL, PRIMARY KEY (result_id, number))"),
+     QStringLiteral(
+         "CREATE INDEX answers_by_question ON answers (class_name, what, question, pupil, given, correct)"),
      QStringLiteral("INSERT INTO records_schema (version) VALUES (0)")},
 };
 static_assert(std::size(Steps) == RecordsSchemaVersion);
