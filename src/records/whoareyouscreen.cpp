@@ -12,7 +12,7 @@ WhoAreYouScreen::WhoAreYouScreen() {
     Label1 = makeLabel(this, headingDesign("Label1", "Who are you?", {0, 120, 12000, 900}, 36));
     ClassName = makeLabel(this, textDesign("ClassName", {}, {0, 1050, 12000, 600}, tahoma(18)).centred());
     for (int i = 0; i < NamesPerPage; ++i) {
-        const TwipRect r{float(420 + (i % 3) * 3780), float(1800 + (i / 3) * 1180), 3600, 960};
+        const TwipRect r{float(420 + (i % 3) * 3780), float(1800 + (i / 3) * 1180), 3600, 720};
         Names.add(i, makeLabel(this, buttonDesign("Names", {}, r, 20).hidden()));
     }
     const char* captions[] = {"<< Previous", "Next >>", "Change Class", "Skip"};

@@ -99,7 +99,9 @@ private Q_SLOTS:
         const AnswerRecord wrong{"Which year?", "1970", "1969"};
         QVERIFY(insertResult(c.db(), quizResult("1", "Ann", 6, {right, wrong}), &error));
         QVERIFY(insertResult(c.db(), quizResult("2", "Ann", 9, {right, right}), &error));
-        QVERIFY(insertResult(c.db(), quizResult("3", "Bob", 3, {wrong, wrong}), &error));
+        // Nothing ticked: a blank answer, kept and counted as wrong.
+        QVERIFY(insertResult(c.db(), quizResult("3", "Bob", 3, {wrong, {"Which moon?", QString(), "Ours"}}),
+                             &error));
         QVERIFY(insertResult(c.db(), quizResult("4", "=Cy", 8, {right, wrong}), &error));
         // The same result again is kept once.
         QVERIFY(insertResult(c.db(), quizResult("4", "=Cy", 8, {right, wrong}), &error));
@@ -111,7 +113,7 @@ private Q_SLOTS:
         const GridCell ann = rec.cells.value(ClassRecord::cellKey("Ann", rec.columns[0]));
         QCOMPARE((std::tuple{ann.best, ann.outOf, ann.attempts}), (std::tuple{9, 10, 2}));
         QCOMPARE(ann.last, quizResult("2", "Ann", 9, {}).ended);
-        QCOMPARE(rec.mostMissed.size(), 1);
+        QCOMPARE(rec.mostMissed.size(), 2);
         QCOMPARE((std::tuple{rec.mostMissed[0].question, rec.mostMissed[0].pupilsWrong,
                              rec.mostMissed[0].pupilsAnswered}),
                  (std::tuple{QString("Which year?"), 3, 3}));
@@ -134,6 +136,7 @@ private Q_SLOTS:
         QVERIFY(erasePupil(c.db(), "Oak", "Ann", &error));
         QCOMPARE(rows(c.db(), "results"), 2);
         QCOMPARE(rows(c.db(), "answers"), 4);
+        QCOMPARE(rec.mostMissed[1].question, QString("Which moon?"));
         QVERIFY(!pupilNames(c.db(), "Oak").contains("Ann"));
         QVERIFY(eraseClass(c.db(), "Oak", &error));
         QCOMPARE(rows(c.db(), "results") + rows(c.db(), "answers") + rows(c.db(), "pupils") +
