@@ -5,7 +5,7 @@ set -euo pipefail
 
 run_packages=(
   build-essential cmake ninja-build ccache
-  qt6-base-dev qt6-base-private-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev qt6-qpa-plugins pkg-config libxcb1-dev
+  qt6-base-dev qt6-base-private-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev qt6-qpa-plugins libqt6sql6-sqlite pkg-config libxcb1-dev
   fonts-liberation fonts-wine fonts-dejavu-core
 )
 test_packages=(
@@ -14,6 +14,7 @@ test_packages=(
   clang clang-format libclang-rt-14-dev python3
   desktop-file-utils appstream lintian dpkg-dev
   at-spi2-core python3-pyatspi dbus-x11
+  postgresql libqt6sql6-sqlite libqt6sql6-psql
 )
 
 wanted=("${run_packages[@]}")

@@ -1,6 +1,7 @@
 #include "activities/activityscreen.h"
 #include "app/module1.h"
 #include "quiz/resultsscreen.h"
+#include "records/recordhooks.h"
 
 #include <QHash>
 
@@ -18,4 +19,5 @@ void ActivityScreen::showResults() {
     Module1.Welldone->certificateHeading =
         Label6->Caption() + QStringLiteral(": ") + activities.value(objectName(), QStringLiteral("Activity"));
     Module1.Welldone->Show();
+    recordActivityResult(*this);
 }

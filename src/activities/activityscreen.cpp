@@ -3,6 +3,7 @@
 #include "app/module1.h"
 #include "platform/build.h"
 #include "platform/focus.h"
+#include "records/recordhooks.h"
 #include "sound/playsound.h"
 
 #include <algorithm>
@@ -54,6 +55,7 @@ Label* ActivityScreen::addTitle(const QString& caption, TwipRect rect) {
 
 void ActivityScreen::setCardCount(int n) {
     cards_ = n;
+    noteActivityStart(*this);
     Module1.ScoreOutOf = n;
 }
 

@@ -56,7 +56,8 @@ CommandLine parseCommandLine(const QStringList& args) {
             c.replace = true;
         else if (a == "--once")
             c.once = true;
-        else if (a == "--quit-after-first-paint")
+        else if (parseRecordsOption(args, i, c.records, c.error)) {
+        } else if (a == "--quit-after-first-paint")
             c.quitAfterFirstPaint = true;
         else if (bool valued = false; isQtOption(a, valued)) {
             c.qtStyle = c.qtStyle || a.section('=', 0, 0).endsWith("style");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/recordscommand.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -17,6 +19,7 @@ struct CommandLine {
     QStringList importFiles;          // --import: worksheet files to import without opening a window
     bool replace = false;             // --replace: --import replaces a title already listed
     bool once = false;                // --once: --worksheets-dir for this run only, not remembered
+    RecordsRequest records;           // --add-class, --export-records
     QString error;                    // set when the arguments could not be understood
 };
 

@@ -3,10 +3,12 @@
 #include "app/importcommand.h"
 #include "app/module1.h"
 #include "app/printersetup.h"
+#include "app/recordscommand.h"
 #include "app/titlescreen.h"
 #include "app/worksheetfolder.h"
 #include "platform/fonts.h"
 #include "platform/realservices.h"
+#include "records/recorder.h"
 #include "sound/greyform.h"
 
 #include <QApplication>
@@ -51,11 +53,12 @@ QStringList argumentsOf(int argc, char** argv) {
 int main(int argc, char** argv) {
     const CommandLine cmd = parseCommandLine(argumentsOf(argc, argv));
     if (!cmd.error.isEmpty()) {
-        std::fprintf(stderr, "tellwyn: %s\n\n%s", qPrintable(cmd.error), qPrintable(usageText()));
+        std::fprintf(stderr, "tellwyn: %s\n\n%s", qPrintable(cmd.error),
+                     qPrintable(usageText() + recordsUsage()));
         return 2;
     }
     if (cmd.help) {
-        std::fputs(qPrintable(usageText()), stdout);
+        std::fputs(qPrintable(usageText() + recordsUsage()), stdout);
         return 0;
     }
     if (cmd.version) {
@@ -63,6 +66,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (!cmd.importFiles.isEmpty()) return runImportCommand(cmd, argc, argv);
+    if (cmd.records.any()) return runRecordsCommand(cmd.records, argc, argv);
 
     const std::jthread fontConfiguration = readFontConfigurationEarly();
     QApplication app(argc, argv);
@@ -83,6 +87,8 @@ int main(int argc, char** argv) {
     }
     installRealServices();
     installPrinter(cmd.printToPdfDir);
+    // Results waiting for the school's server go now, and later ones as they come.
+    Recorder::instance().startSender();
 
     Form::afterUnload = [] {
         // Only the backdrop left: nothing for anyone to click, so the program ends.
@@ -114,6 +120,7 @@ int main(int argc, char** argv) {
 
     const int status = QApplication::exec();
     Form::afterUnload = nullptr;
+    Recorder::instance().stopSender();
     Module1.reset();
     return status;
 }

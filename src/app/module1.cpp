@@ -20,6 +20,8 @@ void Module1State::reset() {
     caesarord.destroy();
     moonlab.destroy();
     caesar2lab.destroy();
+    whoareyou.destroy();
+    classrecord.destroy();
     Grey.destroy();
 
     static_cast<SharedState&>(*this) = SharedState();

@@ -20,6 +20,8 @@ class MoonOrdering;
 class CaesarOrdering;
 class MoonLabelling;
 class CaesarLabelling;
+class WhoAreYouScreen;
+class ClassRecordScreen;
 
 // The program's shared state: the plain variables, and beside them one global reference per
 // screen.
@@ -40,6 +42,8 @@ struct Module1State : SharedState {
     ScreenRef<CaesarOrdering> caesarord;
     ScreenRef<MoonLabelling> moonlab;
     ScreenRef<CaesarLabelling> caesar2lab;
+    ScreenRef<WhoAreYouScreen> whoareyou;
+    ScreenRef<ClassRecordScreen> classrecord;
 
     // Destroys every screen at once and empties every variable: program end, and a fresh start
     // for each test.

@@ -5,6 +5,7 @@
 #include "menu/mainmenu.h"
 #include "platform/build.h"
 #include "platform/services.h"
+#include "records/whoareyouscreen.h"
 #include "sound/greyform.h"
 #include "sound/playsound.h"
 
@@ -77,7 +78,9 @@ void TitleScreen::frameArrived() {
 }
 
 void TitleScreen::Command1_Click() {
-    Module1.intro0->Show();
+    // At the start, where the machine has a class, the pupil first says who they are.
+    const bool asked = Command1->Caption() == QLatin1String("OK") && offerWhoAreYou();
+    if (!asked) Module1.intro0->Show();
     Unload();
     PlayClick();
 }

@@ -7,6 +7,7 @@
 #include "menu/menuentries.h"
 #include "platform/build.h"
 #include "platform/focus.h"
+#include "records/classrecordscreen.h"
 #include "sound/playsound.h"
 #include "topics/topichub.h"
 #include "worksheets/worksheetindex.h"
@@ -44,6 +45,7 @@ MainMenu::MainMenu() {
     updateScreenSizeCaption();
     // Tab reads down the topics' two columns and then the tools on the right, as a reader does.
     Keyboard::setReadingColumns(this, {3480, 7000});
+    ClassRecord = addClassRecordEntry(this);
 
     Label2.onClick([this](int i) { Label2_Click(i); });
     Label2.onMouseMove([this](int i, int, int, Twips, Twips) { Label2_MouseMove(i); });
@@ -78,6 +80,7 @@ void MainMenu::Form_Load() {
 void MainMenu::Form_MouseMove(int, int, Twips, Twips) {
     makeAllTransparent(Label2);
     ScreenSize->setOpaque(false);
+    ClassRecord->setOpaque(false);
 }
 
 void MainMenu::Label2_MouseMove(int Index) {

@@ -18,7 +18,8 @@ public:
     OptionButton* Option2;
     ImageBox* Image1;
     Timer* Timer1;
-    Label* ScreenSize; // the teacher's choice of how large screens are drawn
+    Label* ScreenSize;  // the teacher's choice of how large screens are drawn
+    Label* ClassRecord; // the teacher's view of the class's results
 
     void Label2_Click(int Index);
     void Label2_MouseMove(int Index);

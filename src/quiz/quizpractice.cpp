@@ -3,6 +3,7 @@
 #include "platform/numbertext.h"
 #include "platform/services.h"
 #include "quiz/quizscreen.h"
+#include "records/recordhooks.h"
 
 namespace {
 const QString CheckScore = QStringLiteral("Check Score >>");
@@ -45,6 +46,7 @@ void QuizScreen::showPracticeEnd() {
         Option1(i).setVisible(false);
     Label4->setCaption(QString());
     Label2->setCaption(practice->summary());
+    recordPracticeResult(*this);
     Label3(0).setVisible(false);
     Label3(1).setCaption(PractiseAgain);
     Label3(1).setVisible(practice->anyStillWrong());

@@ -11,6 +11,7 @@
 #include "quiz/quizmarking.h"
 #include "quiz/resultsscreen.h"
 #include "quiz/wronganswersscreen.h"
+#include "records/recordhooks.h"
 #include "sound/playsound.h"
 
 #include <QKeyEvent>
@@ -87,6 +88,7 @@ void QuizScreen::Form_Load() {
     Module1.Score = 0;
     Module1.ScoreOutOf = QuestionsPerSet;
     Module1.QuestionNumber = 1;
+    noteActivityStart(*this);
     for (int i = 1; i <= QuestionsPerSet; ++i)
         Module1.QuestionMarks[i] = 0;
     Option1(5).Move(Picture1->Left() + 240, Picture1->Top() + 240);
@@ -247,5 +249,6 @@ void QuizScreen::checkScore() {
     results.Label3(0).setVisible(true);
     results.certificateHeading = certificateHeading.isEmpty() ? Label6->Caption() : certificateHeading;
     results.Show();
+    recordQuizResult(*this);
     Unload();
 }

@@ -8,6 +8,7 @@
 #include "platform/services.h"
 #include "quiz/resultswording.h"
 #include "quiz/wronganswersscreen.h"
+#include "records/recorder.h"
 #include "sound/playsound.h"
 
 #include <QKeyEvent>
@@ -62,6 +63,7 @@ ResultsScreen::ResultsScreen() {
 void ResultsScreen::Form_Load() {
     SetupScreen(*this);
     score_ = Module1.Score;
+    if (const auto& pupil = Recorder::instance().pupil()) Text1->setText(pupil->name);
     outOf_ = Module1.ScoreOutOf;
     switch (scoreBand(score_, outOf_)) {
     case ScoreBand::FullMarks:

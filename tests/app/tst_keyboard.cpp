@@ -115,9 +115,9 @@ private Q_SLOTS:
         TestEnv env;
         MainMenu& menu = *Module1.intro0;
         showAndWait(menu);
-        const QList<QWidget*> expected{&menu.Label2(20), &menu.Label2(1), &menu.Label2(19), &menu.Label2(13),
-                                       menu.Option1,     menu.Option2,    &menu.Label2(17), &menu.Label2(18),
-                                       menu.ScreenSize,  &menu.Label2(16)};
+        const QList<QWidget*> expected{&menu.Label2(20), &menu.Label2(1),  &menu.Label2(19), &menu.Label2(13),
+                                       menu.Option1,     menu.Option2,     &menu.Label2(17), &menu.Label2(18),
+                                       menu.ScreenSize,  menu.ClassRecord, &menu.Label2(16)};
         QCOMPARE(Keyboard::focusChain(&menu), expected);
         QVERIFY(tabTo(&menu.Label2(19)));
         key(Qt::Key_Tab, Qt::ShiftModifier);

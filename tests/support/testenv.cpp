@@ -4,6 +4,7 @@
 #include "platform/eventloop.h"
 #include "platform/files.h"
 #include "platform/fonts.h"
+#include "records/recorder.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -29,6 +30,9 @@ TestEnv::TestEnv() {
     s.display = display;
     s.printer = std::make_shared<Printer>(printer);
     Form::afterUnload = nullptr;
+    // No class on this machine, and nothing recorded, unless a case makes one.
+    Recorder::instance().reset();
+    setRecordsConfig({path(QStringLiteral("records/records.sqlite")), std::nullopt, {}});
 }
 
 TestEnv::~TestEnv() {

@@ -1,0 +1,265 @@
+// The class record: its tables, class lists, queries, export, the queue to a server, the teacher's
+// password, and the screens that choose a pupil and show the record.
+#include "activities/orderingscreens.h"
+#include "app/module1.h"
+#include "app/titlescreen.h"
+#include "menu/mainmenu.h"
+#include "quiz/resultsscreen.h"
+#include "records/classrecordscreen.h"
+#include "records/recorder.h"
+#include "records/recordhooks.h"
+#include "records/recordsdb.h"
+#include "records/teacherpassword.h"
+#include "records/whoareyouscreen.h"
+#include "support/testenv.h"
+
+#include <QAccessible>
+#include <QBuffer>
+#include <QFileInfo>
+#include <QSqlQuery>
+#include <QTableWidget>
+#include <QTest>
+
+namespace {
+
+ResultRecord quizResult(const QString& id, const QString& pupil, int score, QList<AnswerRecord> answers) {
+    ResultRecord r;
+    r.id = id;
+    r.pupil = pupil;
+    r.className = "Oak";
+    r.machine = "pc1";
+    r.what = "The Moon Landings";
+    r.activity = "Quiz";
+    r.score = score;
+    r.outOf = 10;
+    r.started = QDateTime(QDate(2026, 12, 7), QTime(9, 0), Qt::UTC);
+    r.ended = r.started.addSecs(300 + score);
+    r.answers = answers;
+    return r;
+}
+
+int rows(QSqlDatabase& db, const QString& table) {
+    QSqlQuery q(QStringLiteral("SELECT COUNT(*) FROM ") + table, db);
+    return q.next() ? q.value(0).toInt() : -1;
+}
+
+} // namespace
+
+class RecordsTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() {
+        // The teacher's password goes into a settings file of this run's own.
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config_.path()));
+        qputenv("XDG_CONFIG_DIRS", QFile::encodeName(config_.path() + "/none"));
+    }
+
+    void schemaIsVersionedAndANewerOneIsLeftAlone() {
+        TestEnv env;
+        const QString file = env.path("r/records.sqlite");
+        RecordsConnection c;
+        QVERIFY(!c.openLocal(file, false, 50));
+        QVERIFY(!QFileInfo::exists(file));
+        QVERIFY2(c.openLocal(file, true, 50), qPrintable(c.error()));
+        QCOMPARE(recordsSchemaVersion(c.db()), RecordsSchemaVersion);
+        QSqlQuery(QStringLiteral("UPDATE records_schema SET version = 99"), c.db());
+        c.close();
+        QVERIFY(!c.openLocal(file, false, 50));
+        QVERIFY(c.error().contains("newer Tellwyn"));
+        QVERIFY(c.openLocal(file, false, 50) == false);
+    }
+
+    void namesFromText_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("one a line, blanks and repeats dropped") << "Ann Lee\r\n\r\n  Bob   Ray \nAnn Lee\n"
+                                                                << QStringList{"Ann Lee", "Bob Ray"};
+        QTest::newRow("a name column, quoted comma") << "UPN,Name,Year\nA1,\"Smith, Ann\",4\nA2,Bob Ray,4\n"
+                                                     << QStringList{"Smith, Ann", "Bob Ray"};
+        QTest::newRow("forename and surname, semicolons")
+            << "Forename;Surname;Class\nAnn;Lee;4\nBob;\"Ray\";4\n"
+            << QStringList{"Ann Lee", "Bob Ray"};
+        QTest::newRow("a comma in a plain list is part of a name") << "Lee, Ann\nRay, Bob\n"
+                                                                   << QStringList{"Lee, Ann", "Ray, Bob"};
+    }
+    void namesFromText() {
+        QFETCH(QString, text);
+        QTEST(::namesFromText(text), "names");
+    }
+
+    void classRecordQueriesEraseAndExport() {
+        TestEnv env;
+        RecordsConnection c;
+        QVERIFY(c.openLocal(env.path("records.sqlite"), true, 50));
+        QString error;
+        QCOMPARE(addPupils(c.db(), " Oak ", {"Ann", "Bob", "=Cy", "Ann"}, &error), 3);
+        QCOMPARE(addPupils(c.db(), "Oak", {"Ann", "Dee"}, &error), 1);
+        QVERIFY(!renamePupil(c.db(), "Oak", "Dee", "Ann", &error));
+        const AnswerRecord right{"Who walked first?", "Armstrong", "Armstrong"};
+        const AnswerRecord wrong{"Which year?", "1970", "1969"};
+        QVERIFY(insertResult(c.db(), quizResult("1", "Ann", 6, {right, wrong}), &error));
+        QVERIFY(insertResult(c.db(), quizResult("2", "Ann", 9, {right, right}), &error));
+        // Nothing ticked: a blank answer, kept and counted as wrong.
+        QVERIFY(insertResult(c.db(), quizResult("3", "Bob", 3, {wrong, {"Which moon?", QString(), "Ours"}}),
+                             &error));
+        QVERIFY(insertResult(c.db(), quizResult("4", "=Cy", 8, {right, wrong}), &error));
+        // The same result again is kept once.
+        QVERIFY(insertResult(c.db(), quizResult("4", "=Cy", 8, {right, wrong}), &error));
+        QVERIFY(renamePupil(c.db(), "Oak", "Dee", "Dee Ray", &error));
+
+        ClassRecord rec = loadClassRecord(c.db(), "Oak", &error);
+        QCOMPARE(rec.pupils, (QStringList{"=Cy", "Ann", "Bob", "Dee Ray"}));
+        QCOMPARE(rec.columns, QStringList{"The Moon Landings: Quiz"});
+        const GridCell ann = rec.cells.value(ClassRecord::cellKey("Ann", rec.columns[0]));
+        QCOMPARE((std::tuple{ann.best, ann.outOf, ann.attempts}), (std::tuple{9, 10, 2}));
+        QCOMPARE(ann.last, quizResult("2", "Ann", 9, {}).ended);
+        QCOMPARE(rec.mostMissed.size(), 2);
+        QCOMPARE((std::tuple{rec.mostMissed[0].question, rec.mostMissed[0].pupilsWrong,
+                             rec.mostMissed[0].pupilsAnswered}),
+                 (std::tuple{QString("Which year?"), 3, 3}));
+        const QList<ResultRecord> history = pupilHistory(c.db(), "Oak", "Ann", &error);
+        QCOMPARE(history.size(), 2);
+        QVERIFY(history[0].answers.isEmpty());
+        QCOMPARE(history[1].answers.size(), 1);
+        QCOMPARE(history[1].answers[0].given, QString("1970"));
+
+        QBuffer csv;
+        csv.open(QIODevice::WriteOnly);
+        QVERIFY(exportResultsCsv(c.db(), "Oak", csv, &error));
+        const QList<QByteArray> lines = csv.data().split('\n');
+        QCOMPARE(lines.size(), 6);
+        QCOMPARE(lines[1], QByteArray("\"'=Cy\",\"Oak\",\"The Moon Landings\",\"Quiz\",8,10,"
+                                      "\"2026-12-07T09:05:08.000Z\",\"2026-12-07T09:05:08.000Z\"\r")
+                               .replace("09:05:08.000Z\",\"2026", "09:00:00.000Z\",\"2026"));
+        QCOMPARE(csvField("say \"hi\""), QString("\"say \"\"hi\"\"\""));
+
+        QVERIFY(erasePupil(c.db(), "Oak", "Ann", &error));
+        QCOMPARE(rows(c.db(), "results"), 2);
+        QCOMPARE(rows(c.db(), "answers"), 4);
+        QCOMPARE(rec.mostMissed[1].question, QString("Which moon?"));
+        QVERIFY(!pupilNames(c.db(), "Oak").contains("Ann"));
+        QVERIFY(eraseClass(c.db(), "Oak", &error));
+        QCOMPARE(rows(c.db(), "results") + rows(c.db(), "answers") + rows(c.db(), "pupils") +
+                     rows(c.db(), "classes"),
+                 0);
+    }
+
+    // A server that is away keeps results in the queue; once back, each arrives once, also one the
+    // server already had when the program died between sending it and taking it off the queue.
+    void queuedResultsReachTheServerOnce() {
+        TestEnv env;
+        RecordsConfig config{env.path("queue.sqlite"), ServerSpec{}, {}};
+        config.server->driver = "QSQLITE";
+        config.server->database = env.path("server/missing/records.sqlite");
+        setRecordsConfig(config);
+        Recorder::instance().choosePupil({"Oak", "Ann"});
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(Recorder::instance().record(quizResult({}, {}, i, {})));
+        QString error;
+        QCOMPARE(sendQueuedResults(config, &error), -1);
+        QVERIFY(!error.isEmpty());
+        error.clear();
+
+        QDir().mkpath(env.path("server/missing"));
+        RecordsConnection server;
+        QVERIFY(server.openServer(*config.server));
+        QVERIFY(addPupils(server.db(), "Oak", {"Ann", "Bob"}, &error) == 2);
+        RecordsConnection local;
+        QVERIFY(local.openLocal(config.localFile, false, 50));
+        QVERIFY(insertResult(server.db(), oldestResults(local.db(), 1).at(0), &error));
+        QCOMPARE((std::pair{sendQueuedResults(config, &error), error}), (std::pair{3, QString()}));
+        QCOMPARE(sendQueuedResults(config, &error), 0);
+        QCOMPARE(rows(server.db(), "results"), 3);
+        QCOMPARE(rows(local.db(), "results"), 0);
+        // The server's class list is what "Who are you?" offers on this machine.
+        QCOMPARE(localPupilNames("Oak"), (QStringList{"Ann", "Bob"}));
+    }
+
+    void teacherPasswordIsASlowSaltedHash() {
+        QCOMPARE(pbkdf2Sha256("password", "salt", 1, 32).toHex(),
+                 QByteArray("120fb6cffcf8b32c43e7225256c4f837a86548c92ccc35480805987cb70be17b"));
+        QCOMPARE(pbkdf2Sha256("password", "salt", 2, 32).toHex(),
+                 QByteArray("ae4d0c95af6b46d32d0adff928f06dd02a303f8ef3c251dfd6e2d85a95474c43"));
+        const QString stored = hashTeacherPassword("owl-pellet", 1000);
+        QVERIFY(!stored.contains("owl-pellet"));
+        QVERIFY(stored != hashTeacherPassword("owl-pellet", 1000));
+        QVERIFY(checkTeacherPassword("owl-pellet", stored));
+        QVERIFY(!checkTeacherPassword("owl-pelle", stored));
+        QVERIFY(!checkTeacherPassword("owl-pellet", "pbkdf2-sha256$999999999$AA==$AA=="));
+    }
+
+    void withoutAClassNothingChangesAndNothingIsMade() {
+        TestEnv env;
+        Module1.Titlefrm->Show();
+        clickControl(Module1.Titlefrm->Command1);
+        QVERIFY(Module1.intro0.isLoaded() && !Module1.whoareyou.isLoaded());
+        Module1.Score = 5;
+        Module1.ScoreOutOf = 5;
+        recordActivityResult(*Module1.moonord);
+        QVERIFY(!QFileInfo::exists(recordsConfig().localFile));
+    }
+
+    // From the title screen: a pupil picks her name, finishes an activity, and the teacher finds it.
+    void aPupilsResultReachesTheClassRecord() {
+        TestEnv env;
+        {
+            RecordsConnection c;
+            QVERIFY(c.openLocal(recordsConfig().localFile, true, 50));
+            QStringList names;
+            for (int i = 1; i <= 17; ++i)
+                names << QString("Pupil %1").arg(i, 2, 10, QChar('0'));
+            QString error;
+            QCOMPARE(addPupils(c.db(), "Oak", names, &error), 17);
+            QCOMPARE(addPupils(c.db(), "Ash", {"Zed"}, &error), 1);
+        }
+        Module1.Titlefrm->Show();
+        clickControl(Module1.Titlefrm->Command1);
+        WhoAreYouScreen& who = *Module1.whoareyou;
+        QVERIFY(who.isVisible() && !Module1.intro0.isLoaded());
+        QCOMPARE(who.ClassName->Caption(), QString("Ash"));
+        clickControl(&who.Label3(2));
+        QCOMPARE(who.ClassName->Caption(), QString("Oak"));
+        QVERIFY(!who.Names(2).isHidden() && who.Label3(1).Visible() && !who.Label3(0).Visible());
+        QCOMPARE(QAccessible::queryAccessibleInterface(&who.Names(0))->role(), QAccessible::Button);
+        clickControl(&who.Label3(1));
+        QCOMPARE(who.Names(1).Caption(), QString("Pupil 17"));
+        QVERIFY(who.Names(2).isHidden());
+        clickControl(&who.Names(1));
+        QVERIFY(Module1.intro0->isVisible());
+
+        Module1.moonord->Show();
+        Module1.moonord->Label3(2).show();
+        clickControl(&Module1.moonord->Label3(2));
+        const QString cell = QString("%1/%2,").arg(Module1.Score).arg(Module1.ScoreOutOf);
+        QCOMPARE(Module1.Welldone->Text1->Text(), QString("Pupil 17"));
+
+        ClassRecordScreen& screen = *Module1.classrecord;
+        screen.Show();
+        QTest::keyClicks(screen.Password, "chalk-dust");
+        QTest::keyClicks(screen.Password2, "chalk-dust");
+        clickControl(&screen.Label3(0));
+        QVERIFY(checkTeacherPassword("chalk-dust", storedTeacherPassword()));
+        QTRY_COMPARE(screen.ClassName->Caption(), QString("Ash"));
+        clickControl(&screen.Label3(1));
+        QTRY_COMPARE(screen.Grid->rowCount(), 17);
+        QTRY_COMPARE(screen.Grid->item(16, 0)->text().left(4), cell);
+        QCOMPARE(screen.Grid->horizontalHeaderItem(0)->text(), QString("The Moon Landings: Ordering"));
+
+        screen.printRecord(*services().printer);
+        QVERIFY(!env.printer->pages.empty());
+        env.messages->answers = {MsgResult::Cancel, MsgResult::OK};
+        screen.choosePupil("Pupil 17");
+        QTRY_VERIFY(!screen.isLoading());
+        clickControl(&screen.Label3(4));
+        QCOMPARE(screen.record().pupils.size(), 17);
+        clickControl(&screen.Label3(4));
+        QTRY_COMPARE(screen.Grid->rowCount(), 16);
+        QVERIFY(screen.record().cells.isEmpty());
+    }
+
+private:
+    QTemporaryDir config_;
+};
+
+QTEST_MAIN(RecordsTest)
+#include "tst_records.moc"
