@@ -166,6 +166,10 @@ void WizardScreen::genwork() {
     saveworksheet();
 }
 
+void WizardScreen::rememberOpened(const QString& title, const QByteArray& bytes) {
+    opened_ = Opened{title, bytes};
+}
+
 void WizardScreen::saveworksheet() {
     const QuestionSet set = worksheetOf(fields());
     if (const auto refusal = worksheetRefusal(set)) {

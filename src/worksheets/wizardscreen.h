@@ -4,6 +4,8 @@
 #include "platform/form.h"
 #include "worksheets/wizardcheck.h"
 
+#include <QByteArray>
+#include <optional>
 #include <vector>
 
 // The Multiple Choice Wizard: a title and ten questions of four answers, one ticked as right.
@@ -32,8 +34,15 @@ public:
     void genwork();
     void saveworksheet();
     WizardFields fields() const;
+    // The worksheet the catalogue opened here: its listed title and its file's bytes as read.
+    void rememberOpened(const QString& title, const QByteArray& bytes);
 
 private:
+    struct Opened {
+        QString title;
+        QByteArray bytes;
+    };
+    std::optional<Opened> opened_;
     void buildQuestionBlock(int i);
     void setTabOrder();
 };
