@@ -5,6 +5,7 @@
 #include "worksheets/worksheetimport.h"
 
 #include <QCoreApplication>
+#include <QStringDecoder>
 #include <cstdint>
 #include <cstdlib>
 
@@ -39,6 +40,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The store's refusals have made sure every text fits the code page.
     const auto stored = encodeWindows1252(questionSetLines(*w.set).join(QStringLiteral("\r\n")) + "\r\n");
     if (!stored) std::abort();
+    // Code-page bytes that are also valid UTF-8 with a character beyond ASCII ("Ã©") are read as
+    // UTF-8, as a teacher's file would be; only those cannot come back as they went.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString asUtf8 = utf8.decode(*stored);
+    if (!utf8.hasError() && asUtf8.size() != stored->size()) return 0;
     const ImportedWorksheet again = readWorksheetFile(*stored, QStringLiteral("Fuzzed"));
     if (!again.set || !sameSet(*again.set, *w.set)) std::abort();
     return 0;

@@ -52,17 +52,29 @@ CommandLine parseCommandLine(const QStringList& args) {
             while (i + 1 < args.size() && !args[i + 1].startsWith("--"))
                 c.importFiles << args[++i];
             if (c.importFiles.isEmpty()) c.error = QStringLiteral("--import needs a file");
-        } else if (a == "--quit-after-first-paint")
+        } else if (a == "--replace")
+            c.replace = true;
+        else if (a == "--once")
+            c.once = true;
+        else if (a == "--quit-after-first-paint")
             c.quitAfterFirstPaint = true;
         else if (bool valued = false; isQtOption(a, valued)) {
             c.qtStyle = c.qtStyle || a.section('=', 0, 0).endsWith("style");
             i += valued ? 1 : 0;
         } else if (a.startsWith('-') && a != "-")
             c.error = QStringLiteral("unknown option %1").arg(a);
+        else
+            // A file named alone (dropped on the program's icon, say) would otherwise be ignored.
+            c.error =
+                QStringLiteral("%1 is not an option; to import a worksheet file, use --import %1").arg(a);
         if (!c.error.isEmpty()) break;
     }
     bool scaleOk = true;
     if (c.error.isEmpty() && !c.scale.isEmpty()) parseDisplayScale(c.scale, &scaleOk);
+    if (c.error.isEmpty() && c.replace && c.importFiles.isEmpty())
+        c.error = QStringLiteral("--replace goes with --import");
+    if (c.error.isEmpty() && c.once && c.worksheetsDir.isEmpty())
+        c.error = QStringLiteral("--once goes with --worksheets-dir");
     if (!scaleOk)
         c.error =
             QStringLiteral("--scale takes auto or a size from 1 to 4 in steps of 0.25, not %1").arg(c.scale);
@@ -78,11 +90,17 @@ QString usageText() {
         "  --data-dir DIR        read pictures, sounds and question sets from DIR, and keep\n"
         "                        teachers' worksheets in DIR/multiple\n"
         "  --worksheets-dir DIR  keep teachers' worksheets in DIR (a shared network folder,\n"
-        "                        say), now and on later starts\n"
+        "                        say), now and on later starts; DIR is remembered only once\n"
+        "                        it has been set up\n"
+        "  --once                with --worksheets-dir: use DIR for this run only and keep\n"
+        "                        the remembered folder as it is\n"
         "  --print-to-pdf DIR    write each printed page as a PDF file into DIR instead of\n"
         "                        sending it to the default printer\n"
         "  --import FILE...      import worksheet files into the worksheet folder, print each\n"
-        "                        imported title and leave, without opening a window\n"
+        "                        imported title and leave, without opening a window; a\n"
+        "                        title already in the catalogue is left as it is\n"
+        "  --replace             with --import: replace a worksheet whose title is already in\n"
+        "                        the catalogue (the output says \"(replaced)\" after its title)\n"
         "  --scale auto|N        draw the screens N times their designed 800 x 600 size\n"
         "                        (1, 1.25, 1.5 ... 4); auto, the default, picks the largest\n"
         "                        size that fits the display. Without this option the size\n"

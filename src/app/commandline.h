@@ -15,6 +15,8 @@ struct CommandLine {
     bool quitAfterFirstPaint = false; // start-up benchmark: leave once the title screen is painted
     bool qtStyle = false;             // Qt's -style was given: it replaces the program's own
     QStringList importFiles;          // --import: worksheet files to import without opening a window
+    bool replace = false;             // --replace: --import replaces a title already listed
+    bool once = false;                // --once: --worksheets-dir for this run only, not remembered
     QString error;                    // set when the arguments could not be understood
 };
 

@@ -16,5 +16,5 @@ int runImportCommand(const CommandLine& cmd, int argc, char** argv) {
         std::fprintf(stderr, "tellwyn: %s\n", qPrintable(problem));
         return 1;
     }
-    return importWorksheetFiles(cmd.importFiles, stdout, stderr);
+    return importWorksheetFiles(cmd.importFiles, stdout, stderr, cmd.replace);
 }

@@ -7,6 +7,10 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -77,21 +81,94 @@ std::optional<QByteArray> readRegularFile(const QString& absolutePath, qint64 ma
     return bytes;
 }
 
-bool writeTextFileAtomically(const QString& absolutePath, const QStringList& lines) {
+namespace {
+
+WriteProblem problemOfError(int error) {
+    switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: // a file size limit fails a write as a full disk does
+        return WriteProblem::DiskFull;
+    case EROFS:
+        return WriteProblem::ReadOnly;
+    case EACCES:
+    case EPERM:
+        return WriteProblem::NoPermission;
+    default:
+        return WriteProblem::Other;
+    }
+}
+
+// A shared folder is one its group may write; files in it follow it. Set on the open file before it
+// takes the final name, so no other teacher ever finds it closed to them.
+void shareLikeFolder(int fd, const QString& folder) {
+    struct stat dir {};
+    struct stat st {};
+    if (fd < 0 || ::stat(QFile::encodeName(folder).constData(), &dir) != 0 || !(dir.st_mode & S_IWGRP) ||
+        ::fstat(fd, &st) != 0)
+        return;
+    if (st.st_gid != dir.st_gid && ::fchown(fd, static_cast<uid_t>(-1), dir.st_gid) != 0) {
+        // Not a member of the folder's group: the rights below still help whoever shares ours.
+    }
+    (void)::fchmod(fd, (st.st_mode & 0777) | S_IRGRP | S_IWGRP);
+}
+
+} // namespace
+
+WriteProblem folderWriteProblem(const QString& folder) {
+    if (::access(QFile::encodeName(folder).constData(), W_OK | X_OK) == 0) return WriteProblem::None;
+    const WriteProblem p = problemOfError(errno);
+    return p == WriteProblem::Other || p == WriteProblem::DiskFull ? WriteProblem::NoPermission : p;
+}
+
+void shareWithFolderGroup(const QString& absolutePath) {
+    const int fd = ::open(QFile::encodeName(absolutePath).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) return;
+    shareLikeFolder(fd, QFileInfo(absolutePath).absolutePath());
+    ::close(fd);
+}
+
+std::optional<QByteArray> windows1252TextBytes(const QStringList& lines) {
     QByteArray bytes;
     for (const QString& line : lines) {
         const auto encoded = encodeWindows1252(line);
-        if (!encoded) return false;
+        if (!encoded) return std::nullopt;
         bytes += *encoded;
         bytes += "\r\n";
     }
+    return bytes;
+}
+
+WriteProblem writeFileAtomically(const QString& absolutePath, const QByteArray& bytes) {
+    const QString folder = QFileInfo(absolutePath).absolutePath();
+    // Where Qt refuses by itself (an existing file it may not write) no system error is left, so
+    // the folder and the file are asked.
+    auto failed = [&](int error) {
+        WriteProblem p = problemOfError(error);
+        if (p == WriteProblem::Other) p = folderWriteProblem(folder);
+        if (p == WriteProblem::None && QFileInfo::exists(absolutePath) &&
+            ::access(QFile::encodeName(absolutePath).constData(), W_OK) != 0)
+            p = problemOfError(errno);
+        return p == WriteProblem::None ? WriteProblem::Other : p;
+    };
     QSaveFile file(absolutePath);
-    if (!file.open(QIODevice::WriteOnly)) return false;
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly)) return failed(errno);
+    shareLikeFolder(file.handle(), folder);
     // Qt 6.4's commit() writes out what is still buffered itself and then replaces the old file
     // even when that write failed (a full disk): every byte is pushed out and checked first.
+    errno = 0;
     if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
+        const int error = errno;
         file.cancelWriting();
-        return false;
+        return failed(error);
     }
-    return file.commit();
+    errno = 0;
+    if (!file.commit()) return failed(errno);
+    return WriteProblem::None;
+}
+
+bool writeTextFileAtomically(const QString& absolutePath, const QStringList& lines) {
+    const auto bytes = windows1252TextBytes(lines);
+    return bytes && writeFileAtomically(absolutePath, *bytes) == WriteProblem::None;
 }

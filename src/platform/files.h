@@ -23,7 +23,28 @@ QString resolveDataPath(const QString& relative);
 std::optional<QByteArray> readRegularFile(const QString& absolutePath, qint64 maxBytes,
                                           QString* problem = nullptr);
 
-// Writes lines with CR LF ends in Windows-1252, replacing the file atomically: a reader sees the
-// old file or the new one, never half of either. Returns false (and leaves the old file) on any
-// failure, including a line the code page cannot hold.
+// Why a file could not be written, as far as the system says: the words for the person at the
+// screen differ for each (ask for rights, free some room, choose another folder).
+enum class WriteProblem { None, NoPermission, ReadOnly, DiskFull, Other };
+
+// Replaces a file atomically with bytes: a reader sees the old file or the new one, never half of
+// either, and on any failure the old file is left as it was. In a group-writable folder (a folder
+// teachers share) the file is made group-writable and given the folder's group, whatever the
+// umask, so that the others can replace it in turn.
+WriteProblem writeFileAtomically(const QString& absolutePath, const QByteArray& bytes);
+
+// The lines with CR LF ends in Windows-1252; nothing when one holds a character the code page
+// cannot hold.
+std::optional<QByteArray> windows1252TextBytes(const QStringList& lines);
+
+// Writes lines as windows1252TextBytes gives them through writeFileAtomically. False (and the old
+// file left) on any failure, including a line the code page cannot hold.
 bool writeTextFileAtomically(const QString& absolutePath, const QStringList& lines);
+
+// The problem that writing into a folder would meet now (after a failure whose system error was
+// not kept, or before creating something there): no right to it, a read-only disk, or none.
+WriteProblem folderWriteProblem(const QString& folder);
+
+// Gives a file just created in a folder the group rights writeFileAtomically gives, when the folder
+// is group-writable (used for the index lock). Quietly does nothing where it may not.
+void shareWithFolderGroup(const QString& absolutePath);

@@ -99,16 +99,19 @@ bool CatalogueScreen::importWorksheet(const QString& path) {
         return false;
     }
     const QString& title = w.set->title;
-    if (worksheetListed(title) &&
-        MsgBox(QStringLiteral("A worksheet called %1 is already in the catalogue. Do you want to replace it?")
-                   .arg(title),
-               MsgButtons::OKCancel) != MsgResult::OK)
-        return false;
-    if (!saveWorksheet(*w.set)) {
-        MsgBox(QStringLiteral("There was a problem saving your worksheet"));
-        return false;
+    // Listed or not is decided with the save itself, so a title another teacher adds meanwhile is
+    // asked about too, never replaced unasked.
+    StoreResult r = storeWorksheet(*w.set, {SaveCondition::OnlyIfNew, {}, {}});
+    if (r.outcome == StoreOutcome::AlreadyListed) {
+        if (MsgBox(QStringLiteral(
+                       "A worksheet called %1 is already in the catalogue. Do you want to replace it?")
+                       .arg(title),
+                   MsgButtons::OKCancel) != MsgResult::OK)
+            return false;
+        r = storeWorksheet(*w.set);
     }
-    return true;
+    if (!r.succeeded()) MsgBox(storeProblemText(r));
+    return r.succeeded();
 }
 
 void CatalogueScreen::importWorksheets(const QStringList& paths) {
@@ -132,10 +135,8 @@ void CatalogueScreen::exportOneWorksheet() {
     if (!title) return;
     const QString target = catalogueFileDialogs().chooseExportTarget(this, *title + QStringLiteral(".txt"));
     if (target.isEmpty()) return;
-    if (exportWorksheet(*title, target))
-        MsgBox(QStringLiteral("Your worksheet has been exported."));
-    else
-        MsgBox(QStringLiteral("There was a problem exporting your worksheet"));
+    const auto problem = exportWorksheet(*title, target);
+    MsgBox(problem ? *problem : QStringLiteral("Your worksheet has been exported."));
 }
 
 namespace {

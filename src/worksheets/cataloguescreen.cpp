@@ -213,8 +213,10 @@ void CatalogueScreen::deleteWorksheet(const QString& title) {
                MsgButtons::OKCancel, QString()) != MsgResult::OK)
         return;
     Module1.SelectedWorksheet = title;
-    if (!delworksheet(Module1.SelectedWorksheet)) {
-        MsgBox(Corrupted);
+    if (const StoreResult r = removeWorksheet(Module1.SelectedWorksheet); !r.succeeded()) {
+        // Only a broken index is the worksheet's fault; a lock, a right or a disk is said as such.
+        const bool broken = r.outcome == StoreOutcome::IndexUnreadable || r.outcome == StoreOutcome::Failed;
+        MsgBox(broken ? Corrupted : storeProblemText(r));
         return;
     }
     refillAfterDelete();

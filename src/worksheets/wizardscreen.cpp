@@ -176,8 +176,8 @@ void WizardScreen::saveworksheet() {
         MsgBox(*refusal);
         return;
     }
-    if (saveWorksheet(set))
+    if (const StoreResult saved = storeWorksheet(set); saved.succeeded())
         MsgBox(QStringLiteral("Your worksheet has been saved."));
     else
-        MsgBox(QStringLiteral("There was a problem saving your worksheet"));
+        MsgBox(storeProblemText(saved));
 }

@@ -1,12 +1,14 @@
 #include "worksheets/worksheetimport.h"
 
 #include "platform/files.h"
+#include "platform/folders.h"
 #include "quiz/questionsperset.h"
 #include "worksheets/aiken.h"
 #include "worksheets/wizardcheck.h"
 #include "worksheets/worksheetindex.h"
 #include "worksheets/worksheetstore.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -26,17 +28,16 @@ QString atLine(int line, const QString& text) {
 }
 
 // What a teacher's editor wrote: UTF-8 when the bytes are valid UTF-8, else the program's own code
-// page. A byte order mark is not text. A file in the code page, as the program writes and exports
-// them, can happen to be valid UTF-8 as well ("ß" before a closing quote is); without a mark, a UTF-8
-// reading whose characters the code page cannot hold is taken as the code page instead, so that a
-// worksheet exported from the program comes back as it went out.
+// page. A byte order mark is not text. Characters the code page cannot hold are then refused by
+// line, rather than the whole file read as the code page into something nobody typed. (A file the
+// program wrote whose bytes happen to be valid multi-byte UTF-8 as well, which takes unusual pairs
+// such as "Ã©", is read as UTF-8 too.)
 QStringList linesOf(const QByteArray& bytes) {
     QByteArray b = bytes;
-    const bool marked = b.startsWith("\xEF\xBB\xBF");
-    if (marked) b.remove(0, 3);
+    if (b.startsWith("\xEF\xBB\xBF")) b.remove(0, 3);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(b);
-    if (utf8.hasError() || (!marked && !encodeWindows1252(text))) text = decodeWindows1252(b);
+    if (utf8.hasError()) text = decodeWindows1252(b);
     QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\n|\r")));
     // The end of the last line is not a line of its own.
     if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
@@ -182,10 +183,29 @@ int lineNumberOf(const QString& problem) {
     return m.hasMatch() ? m.captured(1).toInt() : 0;
 }
 
+// UTF-16 (or UTF-32), with or without a mark: text whose every other byte is mostly zero. Read as
+// either code page it would give a message for every line.
+bool looksLikeUtf16(const QByteArray& bytes) {
+    const QByteArray head = bytes.left(512);
+    if (!head.contains('\0')) return false;
+    if (head.startsWith("\xFF\xFE") || head.startsWith("\xFE\xFF")) return true;
+    qsizetype zeros[2] = {0, 0};
+    for (qsizetype i = 0; i < head.size(); ++i)
+        zeros[i % 2] += head[i] == '\0' ? 1 : 0;
+    return std::max(zeros[0], zeros[1]) * 4 >= head.size() / 2;
+}
+
 } // namespace
 
 ImportedWorksheet readWorksheetFile(const QByteArray& bytes, const QString& fileBaseName) {
     ImportedWorksheet result;
+    if (looksLikeUtf16(bytes)) {
+        result.problems << atLine(1,
+                                  QStringLiteral("the file is saved as UTF-16 (\"Unicode\" in some "
+                                                 "editors), which a worksheet cannot be read from; save it "
+                                                 "as UTF-8 and import it again."));
+        return result;
+    }
     const QStringList lines = linesOf(bytes);
     const bool aiken = looksLikeAiken(lines);
     SourcedSet s =
@@ -206,20 +226,54 @@ ImportedWorksheet readWorksheetFileAt(const QString& path) {
     return readWorksheetFile(file.read(MaxWorksheetFileBytes), info.completeBaseName());
 }
 
-bool worksheetListed(const QString& title) {
-    const auto index = readWorksheetIndex(WorksheetIndexFile, std::numeric_limits<long long>::max());
-    return index && index->titles.contains(title);
+namespace {
+
+// Whether a path lies in a folder or below it, links followed; a path not there yet is judged by
+// the nearest folder above it that is.
+bool isInside(const QString& path, const QString& folder) {
+    const QString root = QFileInfo(folder).canonicalFilePath();
+    if (root.isEmpty()) return false;
+    QFileInfo at(QFileInfo(path).absoluteFilePath());
+    QString rest;
+    while (!at.exists() && at.absolutePath() != at.absoluteFilePath()) {
+        rest = '/' + at.fileName() + rest;
+        at = QFileInfo(at.absolutePath());
+    }
+    const QString real = at.canonicalFilePath() + rest;
+    return real == root || real.startsWith(root + '/');
 }
 
-bool exportWorksheet(const QString& title, const QString& targetPath) {
-    QFile source(resolveDataPath(worksheetFile(title)));
-    if (!source.open(QIODevice::ReadOnly) || source.size() > MaxWorksheetFileBytes) return false;
-    const QByteArray bytes = source.readAll();
-    QSaveFile target(targetPath);
-    return target.open(QIODevice::WriteOnly) && target.write(bytes) == bytes.size() && target.commit();
+} // namespace
+
+std::optional<QString> exportWorksheet(const QString& title, const QString& targetPath) {
+    // A copy over the index (or a worksheet, or the program's own files) would empty the catalogue.
+    for (const QString& folder : {worksheetRoot(), dataFolder()})
+        if (isInside(targetPath, folder))
+            return QStringLiteral("A worksheet cannot be exported into the program's own folder %1. "
+                                  "Please choose another folder, such as your Documents folder.")
+                .arg(QDir::toNativeSeparators(folder));
+    const auto bytes = storedWorksheetBytes(title);
+    if (!bytes || bytes->size() > MaxWorksheetFileBytes)
+        return QStringLiteral("The worksheet %1 cannot be read.").arg(title);
+    switch (writeFileAtomically(targetPath, *bytes)) {
+    case WriteProblem::None:
+        return std::nullopt;
+    case WriteProblem::NoPermission:
+        return QStringLiteral("You do not have permission to write in %1.")
+            .arg(QDir::toNativeSeparators(QFileInfo(targetPath).absolutePath()));
+    case WriteProblem::ReadOnly:
+        return QStringLiteral("%1 is on a disk that can only be read.")
+            .arg(QDir::toNativeSeparators(QFileInfo(targetPath).absolutePath()));
+    case WriteProblem::DiskFull:
+        return QStringLiteral("The disk that holds %1 is full; the worksheet was not exported.")
+            .arg(QDir::toNativeSeparators(QFileInfo(targetPath).absolutePath()));
+    case WriteProblem::Other:
+        break;
+    }
+    return QStringLiteral("There was a problem exporting your worksheet");
 }
 
-int importWorksheetFiles(const QStringList& paths, FILE* out, FILE* err) {
+int importWorksheetFiles(const QStringList& paths, FILE* out, FILE* err, bool replace) {
     int status = 0;
     for (const QString& path : paths) {
         const QByteArray name = path.toUtf8();
@@ -231,17 +285,21 @@ int importWorksheetFiles(const QStringList& paths, FILE* out, FILE* err) {
             continue;
         }
         const QByteArray title = w.set->title.toUtf8();
-        if (worksheetListed(w.set->title)) {
-            // Without a window there is no one to ask, so nothing is replaced.
+        // Without a window there is no one to ask: a listed title is replaced only when asked for.
+        const StoreResult r =
+            storeWorksheet(*w.set, {replace ? SaveCondition::Replace : SaveCondition::OnlyIfNew, {}, {}});
+        if (r.outcome == StoreOutcome::AlreadyListed) {
             std::fprintf(err,
-                         "%s: a worksheet called \"%s\" is already in the catalogue; it was left as it is.\n",
+                         "%s: a worksheet called \"%s\" is already in the catalogue; it was left as it is "
+                         "(--replace replaces it).\n",
                          name.constData(), title.constData());
             status = 1;
-        } else if (!saveWorksheet(*w.set)) {
-            std::fprintf(err, "%s: there was a problem saving the worksheet.\n", name.constData());
+        } else if (!r.succeeded()) {
+            std::fprintf(err, "%s: %s\n", name.constData(), storeProblemText(r).toUtf8().constData());
             status = 1;
         } else {
-            std::fprintf(out, "%s\n", title.constData());
+            std::fprintf(out, "%s%s\n", title.constData(),
+                         r.outcome == StoreOutcome::Replaced ? " (replaced)" : "");
         }
     }
     return status;

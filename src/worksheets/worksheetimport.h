@@ -37,12 +37,13 @@ ImportedWorksheet readWorksheetFile(const QByteArray& bytes, const QString& file
 // The same for a file on disk; a file that is not a regular file, or too large, is a problem.
 ImportedWorksheet readWorksheetFileAt(const QString& path);
 
-// Whether a title is listed in the worksheet index now.
-bool worksheetListed(const QString& title);
+// Copies a stored worksheet's file, byte for byte, to a path outside the program's folders,
+// through the same checked writer as the store: a failed export leaves the old file whole. Nothing
+// on success; otherwise what went wrong, in a sentence for the teacher. A target inside the
+// worksheet or the data folder (the index, a lock, a worksheet) is refused before anything is written.
+std::optional<QString> exportWorksheet(const QString& title, const QString& targetPath);
 
-// Copies a stored worksheet's file, byte for byte, to a path outside the program's folders.
-bool exportWorksheet(const QString& title, const QString& targetPath);
-
-// Imports files without a window: prints each imported title on `out` and each broken file's
-// messages on `err`; a title already listed is left as it is. 0 when every file was imported.
-int importWorksheetFiles(const QStringList& paths, FILE* out, FILE* err);
+// Imports files without a window: prints each imported title on `out` (" (replaced)" after it when
+// it replaced a listed one) and each broken file's messages on `err`. A title already listed is left
+// as it is unless `replace`. 0 when every file was imported.
+int importWorksheetFiles(const QStringList& paths, FILE* out, FILE* err, bool replace = false);

@@ -151,21 +151,46 @@ private Q_SLOTS:
         QCOMPARE(resolveDataPath("images\\LONDON.JPG"), env.path("Images/london.jpg"));
     }
 
-    // Installed: a named folder is remembered for the next start, but --data-dir still holds
-    // everything. The first start into the user's own folder, given an empty index there with
-    // nothing written under the prefix, is walked by the installed program in
+    // Installed: a named folder is remembered for the next start once it is set up (not a file,
+    // not with --once), but --data-dir still holds everything. The first start into the user's own folder,
+    // given an empty index there with nothing written under the prefix, is walked by the installed program in
     // tests/install/check-install.sh.
     void installedProgramRemembersANamedFolder() {
         TestEnv env;
         QTemporaryDir prefix, shared;
         QDir().mkpath(prefix.filePath("bin"));
         QDir().mkpath(prefix.filePath("share/tellwyn/multiple"));
+        {
+            // No home folder: said, not a worksheet folder at "//.local".
+            const QByteArray home = qgetenv("HOME"), data = qgetenv("XDG_DATA_HOME");
+            qunsetenv("HOME");
+            qunsetenv("XDG_DATA_HOME");
+            const QString problem = setUpFolders(CommandLine{}, prefix.filePath("bin"));
+            qputenv("HOME", home);
+            qputenv("XDG_DATA_HOME", data);
+            QVERIFY2(problem.startsWith("HOME is not set"), qPrintable(problem));
+        }
         CommandLine named;
         named.worksheetsDir = shared.filePath("school");
         QCOMPARE(setUpFolders(named, prefix.filePath("bin")), QString());
+        QFile(shared.filePath("a file")).open(QIODevice::WriteOnly);
+        for (const QString& unusable : {shared.filePath("a file"), QString("/dev/null")}) {
+            named.worksheetsDir = unusable;
+            QVERIFY(!setUpFolders(named, prefix.filePath("bin")).isEmpty());
+        }
+        named.worksheetsDir = shared.filePath("this run");
+        named.once = true;
+        QCOMPARE(setUpFolders(named, prefix.filePath("bin")), QString());
+        QCOMPARE(worksheetRoot(), shared.filePath("this run"));
         QCOMPARE(setUpFolders(CommandLine{}, prefix.filePath("bin")), QString());
         QCOMPARE(dataFolder(), prefix.filePath("share/tellwyn"));
         QCOMPARE(worksheetRoot(), shared.filePath("school"));
+        // Written by hand in a settings file: from the home folder, never the current one.
+        QCOMPARE(rememberedFolderPath("sheets", "/home/u"), QString("/home/u/sheets"));
+        QCOMPARE(rememberedFolderPath("~/sheets", "/home/u"), QString("/home/u/sheets"));
+        QCOMPARE(rememberedFolderPath("~", ""), std::nullopt);
+        // A file named alone is not silently ignored.
+        QVERIFY(parseCommandLine({"tellwyn", "sheet.txt"}).error.contains("--import sheet.txt"));
         CommandLine data;
         data.dataDir = env.path("");
         QCOMPARE(setUpFolders(data, prefix.filePath("bin")), QString());

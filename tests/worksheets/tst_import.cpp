@@ -68,6 +68,21 @@ private Q_SLOTS:
             "10: a comma ends the text here when the file is read; write \"&\" where a comma should be.");
         row("question too long", layoutWith(17, QString(61, 'x')),
             "17: Question 3 is longer than the 60 characters the wizard takes.");
+        // UTF-8 without a mark, with one character the code page lacks: refused where it is, not the
+        // whole file read as the code page ("CafÃ©", "Ï€") and imported.
+        row("utf-8 pi", layoutWith(3, QString::fromUtf8("Caf\u00e9: what is \u03c0?")),
+            QString::fromUtf8(
+                "3: Question 1 contains the character \"\u03c0\", which a worksheet cannot store."));
+        const QString utf16 = QString::fromUtf8(layoutWith(1, "Good title"));
+        const QByteArray marked = QByteArray("\xFF\xFE") +
+                                  QByteArray(reinterpret_cast<const char*>(utf16.utf16()), utf16.size() * 2);
+        row("utf-16", marked,
+            "1: the file is saved as UTF-16 (\"Unicode\" in some editors), which a worksheet cannot be read "
+            "from; save it as UTF-8 and import it again.");
+        row("utf-16, no mark", marked.mid(2),
+            "1: the file is saved as UTF-16 (\"Unicode\" in some editors), "
+            "which a worksheet cannot be read from; save it as UTF-8 and "
+            "import it again.");
     }
 
     void brokenFileIsToldByLine() {
@@ -76,6 +91,7 @@ private Q_SLOTS:
         const ImportedWorksheet w = readWorksheetFile(bytes, "broken");
         QVERIFY(!w.set);
         QCOMPARE(w.problems.value(0), message);
+        QCOMPARE(w.problems.size(), 1);
     }
 
     void droppedOrChosenReplacedOnlyWhenAsked() {

@@ -1,15 +1,18 @@
 // The worksheet store when things go wrong: a disk with no room for the write (a limit on file sizes
-// fails the write as a full disk does, without mounting anything), an index as the older program
-// wrote it, the bytes the code page leaves undefined, and texts longer than the wizard's boxes.
+// fails the write as a full disk does, without mounting anything) for a save, a delete and an
+// export, an export aimed at the program's own files, an index as the older program wrote it, the bytes the
+// code page leaves undefined, and texts longer than the wizard's boxes.
 #include "app/module1.h"
 #include "platform/files.h"
 #include "support/samples.h"
 #include "support/testenv.h"
 #include "worksheets/cataloguescreen.h"
 #include "worksheets/wizardscreen.h"
+#include "worksheets/worksheetimport.h"
 #include "worksheets/worksheetindex.h"
 #include "worksheets/worksheetstore.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
 #include <sys/resource.h>
@@ -71,11 +74,40 @@ private Q_SLOTS:
             else
                 Module1.wizard->Label3_Click(1);
         }
-        QCOMPARE(env.messages->texts().last(), action == "delete"
-                                                   ? "This worksheet seems to be corrupted."
-                                                   : "There was a problem saving your worksheet");
+        // The cause, and where: not "corrupted", not "a problem".
+        QCOMPARE(env.messages->texts().last(),
+                 "The disk that holds the worksheet folder " + env.path("multiple") + " is full.");
         QCOMPARE(env.readFile("multiple/track.txt"), index);
         QCOMPARE(env.readFile("multiple/Sheet 2.txt"), sheet);
+        // A worksheet that could not be listed is not left behind, unlisted, to be overwritten unasked.
+        QVERIFY(!QFile::exists(env.path("multiple/Sheet 501.txt")));
+    }
+
+    // An export never empties the file it replaces, and never lands on the program's own files.
+    void exportTellsTheTruth() {
+        TestEnv env;
+        QVERIFY(saveWorksheet(sampleQuestionSet("Nile")));
+        const QByteArray index = env.readFile("multiple/track.txt");
+        for (const char* own :
+             {"multiple/track.txt", "multiple/track.txt.lock", "multiple/Nile copy.txt", "Images/Nile.txt"}) {
+            const auto problem = exportWorksheet("Nile", env.path(own));
+            QVERIFY2(problem && problem->contains("choose another folder"), own);
+        }
+        QCOMPARE(env.readFile("multiple/track.txt"), index);
+        QVERIFY(!QFile::exists(env.path("multiple/Nile copy.txt")));
+        QTemporaryDir out;
+        const QString target = out.filePath("Nile.txt");
+        const QByteArray old(3 * Page, 'x');
+        QFile f(target);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(old) == old.size());
+        f.close();
+        {
+            FileSizeLimit limit(0);
+            const auto problem = exportWorksheet("Nile", target);
+            QVERIFY(problem && problem->contains("is full"));
+        }
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), old);
     }
 
     void olderIndexKeepsEveryTitle() {

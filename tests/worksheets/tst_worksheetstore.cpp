@@ -67,6 +67,33 @@ private Q_SLOTS:
             QCOMPARE(QDir(env.path("multiple")).entryList(QDir::Files), QStringList{"track.txt"});
     }
 
+    // Each condition decided under the lock, as two teachers meet it; and an empty lock file that
+    // nobody holds (its maker killed before it wrote its name) taken over at once, not after the
+    // ten seconds a stale lock waits.
+    void conditionalSaves() {
+        TestEnv env;
+        env.writeFile("multiple/track.txt.lock", "");
+        int waits = 0;
+        const auto save = [&](const QuestionSet& set, SaveCondition c,
+                              std::optional<QByteArray> opened = {}) {
+            return storeWorksheet(set, {c, std::move(opened), [&] { ++waits; }}).outcome;
+        };
+        QuestionSet mine = titled("Castles"), theirs = titled("Castles");
+        theirs.questions[0].text = "Theirs?";
+        QCOMPARE(save(mine, SaveCondition::OnlyIfNew), StoreOutcome::Saved);
+        QVERIFY2(waits <= 3, qPrintable(QString::number(waits)));
+        QCOMPARE(save(theirs, SaveCondition::OnlyIfNew), StoreOutcome::AlreadyListed);
+        const auto opened = storedWorksheetBytes("Castles");
+        QCOMPARE(save(mine, SaveCondition::OnlyIfUnchanged), StoreOutcome::ChangedSinceOpened); // "was new"
+        QCOMPARE(save(theirs, SaveCondition::Replace), StoreOutcome::Replaced);
+        QCOMPARE(save(mine, SaveCondition::OnlyIfUnchanged, opened), StoreOutcome::ChangedSinceOpened);
+        QVERIFY(delworksheet("Castles"));
+        QCOMPARE(save(mine, SaveCondition::OnlyIfUnchanged, storedWorksheetBytes("Castles")),
+                 StoreOutcome::DeletedSinceOpened);
+        QVERIFY(env.readFile("multiple/Castles.txt").contains("Theirs?"));
+        QCOMPARE(env.readFile("multiple/track.txt"), QByteArray(" 0 \r\n"));
+    }
+
     // Which listing a delete takes off is the store fuzz target's invariant; here, the titles past
     // the 1000th, which the catalogue cannot show, survive the rewrite.
     void deleteKeepsTitlesPastTheThousandth() {
@@ -94,6 +121,7 @@ private Q_SLOTS:
         // (A "/" is the wizard suite's refused save.)
         row(0, -1, "Rome,Italy", title("cannot contain the character \",\".") + choose);
         row(0, -1, " Rivers", title("cannot begin with a blank.") + choose);
+        row(0, -1, ".Rivers", title("cannot begin with the character \".\".") + choose); // a hidden file
         row(0, -1, "Julius CAESAR",
             "The title \"Julius CAESAR\" belongs to the program's own files." + choose);
         row(3, -1, QString::fromUtf8("What is 2 \u2260 3?"),
