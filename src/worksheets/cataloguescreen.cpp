@@ -49,10 +49,6 @@ QByteArray indexBytes() {
     return readRegularFile(resolveDataPath(WorksheetIndexFile), 1 << 20).value_or(QByteArray());
 }
 
-QByteArray worksheetBytes(const QString& title) {
-    return readRegularFile(resolveDataPath(worksheetFile(title)), 1 << 20).value_or(QByteArray());
-}
-
 CheckBox* modeBox(QWidget* parent, const QString& name, const QString& caption, TwipRect rect, QColor text) {
     auto* box = placed(new CheckBox(parent), name, rect);
     box->setText(caption);
@@ -190,7 +186,7 @@ void CatalogueScreen::Label2_Click(int Index) {
         return;
     }
     // Read before the load: should it change in between, a save asks rather than overwrites.
-    const QByteArray opened = worksheetBytes(title);
+    const std::optional<QByteArray> opened = storedWorksheetBytes(title);
     const bool loaded = LoadQuestionSet(worksheetFile(title));
     if (Check1->Value() == 1) {
         if (loaded)
@@ -234,7 +230,7 @@ void CatalogueScreen::refillAfterDelete() {
         Label2(i).setVisible(true);
 }
 
-void CatalogueScreen::editworksheet(const QString& title, const QByteArray& opened) {
+void CatalogueScreen::editworksheet(const QString& title, const std::optional<QByteArray>& opened) {
     WizardScreen& wizard = *Module1.wizard;
     wizard.rememberOpened(title, opened);
     setWholeText(*wizard.Text1, Module1.SetTitle);

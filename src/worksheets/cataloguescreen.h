@@ -3,6 +3,9 @@
 #include "platform/controlarray.h"
 #include "platform/form.h"
 
+#include <QByteArray>
+#include <optional>
+
 // The Worksheet Catalogue: the saved worksheets, 24 titles a page. A click on a title runs it as a
 // quiz, or with a mode box ticked opens it in the wizard or removes it from the index. While open
 // it follows the index, which other machines sharing the folder may change at any moment.
@@ -27,7 +30,7 @@ public:
 
     void workpage();
     // `opened`: the listed title's file as read, which a later save compares against.
-    void editworksheet(const QString& title, const QByteArray& opened);
+    void editworksheet(const QString& title, const std::optional<QByteArray>& opened);
     void runAsQuiz();
     // Reads the index again and, when it has changed, shows the page anew: same page, same modes.
     void followIndex();

@@ -3,7 +3,9 @@
 // opening it from the menu, typing a worksheet in with Enter and ticks, and saving it are the
 // install check's session, on the real program; Tab order is tst_keyboard's.)
 #include "app/module1.h"
+#include "support/samples.h"
 #include "support/testenv.h"
+#include "worksheets/cataloguescreen.h"
 #include "worksheets/wizardscreen.h"
 #include "worksheets/worksheetstore.h"
 
@@ -25,6 +27,15 @@ WizardFields completeFields() {
         f.ticks[4 * i + (i % 4)] = 1;
     }
     return f;
+}
+
+void fill(WizardScreen& w, const WizardFields& f) {
+    w.Text1->setText(f.title);
+    for (int j = 0; j < 40; ++j) {
+        w.Text2(j / 4).setText(f.questions[j / 4]);
+        w.Text3(j).setText(f.answers[j]);
+        w.Check1(j).setValue(f.ticks[j]);
+    }
 }
 
 } // namespace
@@ -69,13 +80,9 @@ private Q_SLOTS:
         TestEnv env;
         WizardScreen& w = *Module1.wizard;
         w.Show();
-        const WizardFields f = completeFields();
-        w.Text1->setText("../Rome");
-        for (int j = 0; j < 40; ++j) {
-            w.Text2(j / 4).setText(f.questions[j / 4]);
-            w.Text3(j).setText(f.answers[j]);
-            w.Check1(j).setValue(f.ticks[j]);
-        }
+        WizardFields f = completeFields();
+        f.title = "../Rome";
+        fill(w, f);
         clickControl(&w.Label3(1));
         QCOMPARE(env.messages->texts(), QStringList{"The Worksheet Title cannot contain the character \"/\". "
                                                     "Please choose another title."});
@@ -83,6 +90,61 @@ private Q_SLOTS:
                      QDir(env.path("multiple")).entryList(QDir::Files),
                  QStringList());
         QCOMPARE(w.Text1->Text(), QString("../Rome")); // the fields stay for the author to mend
+    }
+
+    // Another teacher saves, then deletes, the worksheet this wizard has open; a blank wizard meets a
+    // listed title. Nothing is written until the teacher has chosen.
+    void asksBeforeOverwritingAnotherTeachersWork() {
+        TestEnv env;
+        env.writeFile("multiple/track.txt", indexBytes(sheets(3)));
+        QuestionSet theirs = sampleQuestionSet("Sheet 2");
+        env.writeFile("multiple/Sheet 2.txt", textFileBytes(questionSetLines(theirs)));
+        QList<QStringList> asked;
+        QList<int> choices{2, 1, 0}; // go back; a new title; (deleted) save it again
+        wizardDialogs().choose = [&](QWidget*, const QString&, const QStringList& buttons) {
+            asked << buttons;
+            return choices.takeFirst();
+        };
+        wizardDialogs().newTitle = [](QWidget*, const QString&) {
+            return std::optional<QString>("Sheet 2 B");
+        };
+        Module1.worksheets->Check1->setValue(1);
+        Module1.worksheets->Label2_Click(2);
+        WizardScreen& w = *Module1.wizard;
+        w.Text2(1).setText("Mine");
+        theirs.questions[0].text = "Theirs";
+        QVERIFY(saveWorksheet(theirs));
+        const QByteArray kept = env.readFile("multiple/Sheet 2.txt");
+        w.Label3_Click(1);
+        QCOMPARE(env.readFile("multiple/Sheet 2.txt"), kept);
+        QVERIFY(!QFile::exists(env.path("multiple/Sheet 2 B.txt")));
+        w.Label3_Click(1);
+        QCOMPARE(env.readFile("multiple/Sheet 2.txt"), kept);
+        QVERIFY(env.readFile("multiple/Sheet 2 B.txt").contains("\r\nMine\r\n"));
+        w.Label3_Click(1); // as this teacher left it: no question
+        QVERIFY(delworksheet("Sheet 2 B"));
+        w.Label3_Click(1);
+        QCOMPARE(asked.size(), 3);
+        QCOMPARE(asked[0].size(), 3);
+        QCOMPARE(asked[2].size(), 2);
+        QCOMPARE(env.readFile("multiple/track.txt"), indexBytes(sheets(3) << "Sheet 2 B"));
+        QCOMPARE(env.messages->texts(), QStringList(3, "Your worksheet has been saved."));
+
+        // A blank wizard: Cancel writes nothing, OK replaces.
+        w.Label3_Click(0);
+        WizardFields f = completeFields();
+        f.title = "Sheet 2";
+        fill(*Module1.wizard, f);
+        env.messages->answers = {MsgResult::Cancel, MsgResult::OK};
+        Module1.wizard->Label3_Click(1);
+        QCOMPARE(env.readFile("multiple/Sheet 2.txt"), kept);
+        Module1.wizard->Label3_Click(1);
+        QCOMPARE(
+            env.messages->texts().mid(3),
+            (QStringList{"A worksheet called Sheet 2 is already in the catalogue. Do you want to replace it?",
+                         "A worksheet called Sheet 2 is already in the catalogue. Do you want to replace it?",
+                         "Your worksheet has been saved."}));
+        QVERIFY(env.readFile("multiple/Sheet 2.txt").contains("\r\nQ1\r\n"));
     }
 };
 
