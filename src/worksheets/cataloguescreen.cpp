@@ -15,9 +15,11 @@
 #include "worksheets/worksheetindex.h"
 #include "worksheets/worksheetstore.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QTimer>
+#include <utility>
 
 namespace {
 
@@ -209,7 +211,14 @@ void CatalogueScreen::deleteWorksheet(const QString& title) {
                MsgButtons::OKCancel, QString()) != MsgResult::OK)
         return;
     Module1.SelectedWorksheet = title;
-    if (const StoreResult r = removeWorksheet(Module1.SelectedWorksheet); !r.succeeded()) {
+    // While another machine holds the index the screen keeps drawing, under a busy pointer.
+    bool waited = false;
+    const StoreResult r = removeWorksheet(Module1.SelectedWorksheet, [&waited] {
+        if (!std::exchange(waited, true)) QApplication::setOverrideCursor(Qt::WaitCursor);
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
+    if (waited) QApplication::restoreOverrideCursor();
+    if (!r.succeeded()) {
         // Only a broken index is the worksheet's fault; a lock, a right or a disk is said as such.
         const bool broken = r.outcome == StoreOutcome::IndexUnreadable || r.outcome == StoreOutcome::Failed;
         MsgBox(broken ? Corrupted : storeProblemText(r));
