@@ -12,13 +12,14 @@ const QRegularExpression AnswerLine(QStringLiteral("^\\s*ANSWER\\s*:\\s*(.*)$"),
                                     QRegularExpression::CaseInsensitiveOption);
 const QRegularExpression OptionLine(QStringLiteral("^\\s*([A-Za-z])[.)]\\s?(.*)$"));
 
-QString atLine(int line, const QString& text) {
-    return QStringLiteral("Line %1: %2").arg(line).arg(text);
+ImportProblem atLine(qsizetype line, const QString& text) {
+    return {static_cast<int>(line), {}, text};
 }
 
 class AikenReader {
 public:
-    AikenReader(const QStringList& lines, QStringList& problems) : lines_(lines), problems_(problems) {}
+    AikenReader(const QStringList& lines, QList<ImportProblem>& problems)
+        : lines_(lines), problems_(problems) {}
 
     SourcedSet read(const QString& fileBaseName) {
         SourcedSet s;
@@ -91,7 +92,7 @@ private:
     }
 
     const QStringList& lines_;
-    QStringList& problems_;
+    QList<ImportProblem>& problems_;
     qsizetype i_ = 0;
     bool stopped_ = false;
 };
@@ -104,6 +105,6 @@ bool looksLikeAiken(const QStringList& lines) {
     return false;
 }
 
-SourcedSet readAiken(const QStringList& lines, const QString& fileBaseName, QStringList& problems) {
+SourcedSet readAiken(const QStringList& lines, const QString& fileBaseName, QList<ImportProblem>& problems) {
     return AikenReader(lines, problems).read(fileBaseName);
 }

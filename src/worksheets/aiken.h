@@ -18,4 +18,4 @@
 bool looksLikeAiken(const QStringList& lines);
 
 // Reads the ten questions, adding a line-numbered message for each line that does not fit.
-SourcedSet readAiken(const QStringList& lines, const QString& fileBaseName, QStringList& problems);
+SourcedSet readAiken(const QStringList& lines, const QString& fileBaseName, QList<ImportProblem>& problems);

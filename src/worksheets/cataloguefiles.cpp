@@ -95,7 +95,7 @@ bool CatalogueScreen::importWorksheet(const QString& path) {
     if (!w.set) {
         // A long list would not fit a message box; the first problems show what to mend.
         MsgBox(QStringLiteral("The file %1 cannot be imported:\n\n%2")
-                   .arg(QFileInfo(path).fileName(), w.problems.mid(0, 8).join('\n')));
+                   .arg(QFileInfo(path).fileName(), w.messages().mid(0, 8).join('\n')));
         return false;
     }
     const QString& title = w.set->title;

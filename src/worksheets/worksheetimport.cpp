@@ -12,7 +12,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <algorithm>
 #include <limits>
@@ -22,9 +21,10 @@ namespace {
 // A worksheet is a few kilobytes; anything much larger is not one.
 constexpr qint64 MaxWorksheetFileBytes = 1024 * 1024;
 
-QString atLine(int line, const QString& text) {
-    return line > 0 ? QStringLiteral("Line %1: %2").arg(line).arg(text)
-                    : QStringLiteral("The file's name, taken as the title: %1").arg(text);
+const QString TitleField = QStringLiteral("The Worksheet Title");
+
+ImportProblem atLine(int line, const QString& text, const QString& field = {}) {
+    return {line, field, text};
 }
 
 // What a teacher's editor wrote: UTF-8 when the bytes are valid UTF-8, else the program's own code
@@ -45,7 +45,7 @@ QStringList linesOf(const QByteArray& bytes) {
 }
 
 // The program's own layout, each line read as the quiz's loader reads it.
-SourcedSet readLayout(QStringList lines, QStringList& problems) {
+SourcedSet readLayout(QStringList lines, QList<ImportProblem>& problems) {
     // Blank lines an editor leaves after the last spacer are not part of the worksheet.
     while (lines.size() > QuestionSetLines && lines.last().trimmed().isEmpty())
         lines.removeLast();
@@ -99,18 +99,21 @@ SourcedSet readLayout(QStringList lines, QStringList& problems) {
 }
 
 // One typed text: the wizard's length and the store's refusals.
-void checkText(QStringList& problems, int line, const QString& field, const QString& text, int maxLength,
-               bool ampersandIsTyped) {
+void checkText(QList<ImportProblem>& problems, int line, const QString& field, const QString& text,
+               int maxLength, bool ampersandIsTyped) {
     if (text.size() > maxLength)
-        problems << atLine(line, QStringLiteral("%1 is longer than the %2 characters the wizard takes.")
-                                     .arg(field)
-                                     .arg(maxLength));
+        problems << atLine(
+            line,
+            QStringLiteral("%1 is longer than the %2 characters the wizard takes.").arg(field).arg(maxLength),
+            field);
     // In a hand-typed file "&" is meant as itself, but a worksheet file gives it back as a comma.
     if (ampersandIsTyped && text.contains('&'))
-        problems << atLine(line, QStringLiteral("%1 contains \"&\", which a worksheet reads back as a comma; "
-                                                "write \"and\" instead.")
-                                     .arg(field));
-    if (const auto r = typedTextRefusal(field, text)) problems << atLine(line, *r);
+        problems << atLine(line,
+                           QStringLiteral("%1 contains \"&\", which a worksheet reads back as a comma; "
+                                          "write \"and\" instead.")
+                               .arg(field),
+                           field);
+    if (const auto r = typedTextRefusal(field, text)) problems << atLine(line, *r, field);
 }
 
 WizardFields fieldsOf(const QuestionSet& set) {
@@ -126,25 +129,28 @@ WizardFields fieldsOf(const QuestionSet& set) {
     return f;
 }
 
-// The wizard's own check names a question; the line is the first of its texts left empty, or
-// else its right-answer line.
-int lineOfWizardProblem(const SourcedSet& s, const QString& problem) {
+// The wizard's own check, on a set whose every text has passed, can only find one left empty: the
+// title, or the first text of a question in file order. Its line is that text's.
+int firstEmptyLine(const SourcedSet& s) {
     if (s.set.title.isEmpty()) return s.titleLine;
-    const int q = problem.section(' ', -1).toInt() - 1;
-    if (q < 0 || q > 9) return 0;
-    if (s.set.questions[q].text.isEmpty()) return s.questionLine[q];
-    for (int k = 0; k < 4; ++k)
-        if (s.set.questions[q].answers[k].isEmpty()) return s.answerLine[q][k];
-    return s.rightLine[q];
+    for (int q = 0; q < QuestionsPerSet; ++q) {
+        if (s.set.questions[q].text.isEmpty()) return s.questionLine[q];
+        for (int k = 0; k < 4; ++k)
+            if (s.set.questions[q].answers[k].isEmpty()) return s.answerLine[q][k];
+        if (s.set.questions[q].correct.isEmpty()) return s.rightLine[q];
+    }
+    return 0;
 }
 
-void checkSet(const SourcedSet& s, bool handTyped, QStringList& problems) {
+void checkSet(const SourcedSet& s, bool handTyped, QList<ImportProblem>& problems) {
     const QString& title = s.set.title;
     if (title.size() > TitleLength)
         problems << atLine(
             s.titleLine,
-            QStringLiteral("the title is longer than the %1 characters the wizard takes.").arg(TitleLength));
-    if (const auto r = titleRefusal(title); r && !title.isEmpty()) problems << atLine(s.titleLine, *r);
+            QStringLiteral("the title is longer than the %1 characters the wizard takes.").arg(TitleLength),
+            TitleField);
+    if (const auto r = titleRefusal(title); r && !title.isEmpty())
+        problems << atLine(s.titleLine, *r, TitleField);
     for (int q = 0; q < QuestionsPerSet; ++q) {
         const Question& question = s.set.questions[q];
         const QString name = QStringLiteral("Question %1").arg(q + 1);
@@ -155,8 +161,7 @@ void checkSet(const SourcedSet& s, bool handTyped, QStringList& problems) {
                       AnswerLength, handTyped);
     }
     if (!problems.isEmpty()) return;
-    if (const auto p = genworkProblem(fieldsOf(s.set)))
-        problems << atLine(lineOfWizardProblem(s, *p), *p + '.');
+    if (const auto p = genworkProblem(fieldsOf(s.set))) problems << atLine(firstEmptyLine(s), *p + '.');
 }
 
 // A title stands first in the worksheet's file, where a byte order mark in front of it (from a file
@@ -177,12 +182,6 @@ QString withoutLeadingMarks(const QString& title) {
     return rest.toString();
 }
 
-int lineNumberOf(const QString& problem) {
-    static const QRegularExpression number(QStringLiteral("^Line (\\d+):"));
-    const auto m = number.match(problem);
-    return m.hasMatch() ? m.captured(1).toInt() : 0;
-}
-
 // UTF-16 (or UTF-32), with or without a mark: text whose every other byte is mostly zero. Read as
 // either code page it would give a message for every line.
 bool looksLikeUtf16(const QByteArray& bytes) {
@@ -197,10 +196,23 @@ bool looksLikeUtf16(const QByteArray& bytes) {
 
 } // namespace
 
+QString ImportProblem::message() const {
+    if (line == WholeFile) return text;
+    return line > 0 ? QStringLiteral("Line %1: %2").arg(line).arg(text)
+                    : QStringLiteral("The file's name, taken as the title: %1").arg(text);
+}
+
+QStringList ImportedWorksheet::messages() const {
+    QStringList all;
+    for (const ImportProblem& p : problems)
+        all << p.message();
+    return all;
+}
+
 ImportedWorksheet readWorksheetFile(const QByteArray& bytes, const QString& fileBaseName) {
     ImportedWorksheet result;
     if (looksLikeUtf16(bytes)) {
-        result.problems << atLine(1,
+        result.problems << atLine(ImportProblem::WholeFile,
                                   QStringLiteral("the file is saved as UTF-16 (\"Unicode\" in some "
                                                  "editors), which a worksheet cannot be read from; save it "
                                                  "as UTF-8 and import it again."));
@@ -213,7 +225,7 @@ ImportedWorksheet readWorksheetFile(const QByteArray& bytes, const QString& file
     s.set.title = withoutLeadingMarks(s.set.title);
     if (result.problems.isEmpty()) checkSet(s, aiken, result.problems);
     std::stable_sort(result.problems.begin(), result.problems.end(),
-                     [](const QString& a, const QString& b) { return lineNumberOf(a) < lineNumberOf(b); });
+                     [](const ImportProblem& a, const ImportProblem& b) { return a.line < b.line; });
     if (result.problems.isEmpty()) result.set = s.set;
     return result;
 }
@@ -222,7 +234,9 @@ ImportedWorksheet readWorksheetFileAt(const QString& path) {
     const QFileInfo info(path);
     QFile file(path);
     if (!info.isFile() || info.size() > MaxWorksheetFileBytes || !file.open(QIODevice::ReadOnly))
-        return {std::nullopt, {QStringLiteral("the file cannot be read as a worksheet.")}};
+        return {
+            std::nullopt,
+            {atLine(ImportProblem::WholeFile, QStringLiteral("the file cannot be read as a worksheet."))}};
     return readWorksheetFile(file.read(MaxWorksheetFileBytes), info.completeBaseName());
 }
 
@@ -271,36 +285,4 @@ std::optional<QString> exportWorksheet(const QString& title, const QString& targ
         break;
     }
     return QStringLiteral("There was a problem exporting your worksheet");
-}
-
-int importWorksheetFiles(const QStringList& paths, FILE* out, FILE* err, bool replace) {
-    int status = 0;
-    for (const QString& path : paths) {
-        const QByteArray name = path.toUtf8();
-        const ImportedWorksheet w = readWorksheetFileAt(path);
-        if (!w.set) {
-            for (const QString& problem : w.problems)
-                std::fprintf(err, "%s: %s\n", name.constData(), problem.toUtf8().constData());
-            status = 1;
-            continue;
-        }
-        const QByteArray title = w.set->title.toUtf8();
-        // Without a window there is no one to ask: a listed title is replaced only when asked for.
-        const StoreResult r =
-            storeWorksheet(*w.set, {replace ? SaveCondition::Replace : SaveCondition::OnlyIfNew, {}, {}});
-        if (r.outcome == StoreOutcome::AlreadyListed) {
-            std::fprintf(err,
-                         "%s: a worksheet called \"%s\" is already in the catalogue; it was left as it is "
-                         "(--replace replaces it).\n",
-                         name.constData(), title.constData());
-            status = 1;
-        } else if (!r.succeeded()) {
-            std::fprintf(err, "%s: %s\n", name.constData(), storeProblemText(r).toUtf8().constData());
-            status = 1;
-        } else {
-            std::fprintf(out, "%s%s\n", title.constData(),
-                         r.outcome == StoreOutcome::Replaced ? " (replaced)" : "");
-        }
-    }
-    return status;
 }

@@ -4,10 +4,10 @@
 #include "quiz/questionsperset.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <array>
-#include <cstdio>
 #include <optional>
 
 // Worksheet files that travel between schools: read one from a file a teacher may have typed by
@@ -23,9 +23,20 @@ struct SourcedSet {
     std::array<int, QuestionsPerSet> rightLine{};
 };
 
+// One thing that keeps a file from being imported, where it lies and what it concerns; the words
+// "Line 9: ..." are made only where it is shown (message()).
+struct ImportProblem {
+    static constexpr int WholeFile = -1;
+    int line = 0;  // 1-based; 0: the file's name, taken as the title; WholeFile: not one line's
+    QString field; // "Question 3", "Answer B of Question 7", "The Worksheet Title"; empty: the layout
+    QString text;  // what is wrong, as a sentence's end, for the person who typed the file
+    QString message() const;
+};
+
 struct ImportedWorksheet {
     std::optional<QuestionSet> set; // only when there is no problem
-    QStringList problems;           // "Line 9: ...", in line order
+    QList<ImportProblem> problems;  // in line order
+    QStringList messages() const;   // each problem's message()
 };
 
 // Reads a worksheet from a file's bytes: the program's own 72-line layout, or the plain layout
@@ -42,8 +53,3 @@ ImportedWorksheet readWorksheetFileAt(const QString& path);
 // on success; otherwise what went wrong, in a sentence for the teacher. A target inside the
 // worksheet or the data folder (the index, a lock, a worksheet) is refused before anything is written.
 std::optional<QString> exportWorksheet(const QString& title, const QString& targetPath);
-
-// Imports files without a window: prints each imported title on `out` (" (replaced)" after it when
-// it replaced a listed one) and each broken file's messages on `err`. A title already listed is left
-// as it is unless `replace`. 0 when every file was imported.
-int importWorksheetFiles(const QStringList& paths, FILE* out, FILE* err, bool replace = false);

@@ -45,21 +45,26 @@ private Q_SLOTS:
     void saveInAFullOrBrokenStore_data() {
         QTest::addColumn<QByteArray>("index");
         QTest::addColumn<QString>("title");
-        QTest::addColumn<bool>("saved");
-        QTest::newRow("a 1001st is refused") << indexBytes(sheets(MaxWorksheets)) << "One too many" << false;
+        QTest::addColumn<StoreOutcome>("outcome");
+        QTest::newRow("a 1001st is refused")
+            << indexBytes(sheets(MaxWorksheets)) << "One too many" << StoreOutcome::CatalogueFull;
         QTest::newRow("a listed title still saves")
-            << indexBytes(sheets(MaxWorksheets)) << "Sheet 1000" << true;
+            << indexBytes(sheets(MaxWorksheets)) << "Sheet 1000" << StoreOutcome::Replaced;
         // Saving a listed title again leaves an index the store did not write to the byte.
-        QTest::newRow("listed by hand")
-            << QByteArray("  2\r\nFractions\r\nRivers of Europe") << "Rivers of Europe" << true;
+        QTest::newRow("listed by hand") << QByteArray("  2\r\nFractions\r\nRivers of Europe")
+                                        << "Rivers of Europe" << StoreOutcome::Replaced;
+        QTest::newRow("no count") << QByteArray("Fractions\r\n") << "Rivers of Europe"
+                                  << StoreOutcome::IndexUnreadable;
     }
     void saveInAFullOrBrokenStore() {
         QFETCH(QByteArray, index);
         QFETCH(QString, title);
-        QFETCH(bool, saved);
+        QFETCH(StoreOutcome, outcome);
         TestEnv env;
         env.writeFile("multiple/track.txt", index);
-        QCOMPARE(saveWorksheet(titled(title)), saved);
+        const StoreResult r = storeWorksheet(titled(title));
+        QCOMPARE(r.outcome, outcome);
+        const bool saved = r.succeeded();
         QCOMPARE(env.readFile("multiple/track.txt"), index);
         if (saved)
             QVERIFY(LoadQuestionSet(worksheetFile(title)));
