@@ -2,12 +2,12 @@
 # Two machines on one shared worksheet folder, each the real program under its own user, host name
 # and display, driven as two teachers would: both edit one worksheet, one deletes a worksheet the
 # other has open, both save a new one under one title at the same moment, and one saves while a
-# stopped process holds the index lock. Every save that said "saved" must find its text in the
+# stopped process holds the index lock (the window must go on drawing itself). Every save that said "saved" must find its text in the
 # folder at the end; a catalogue open on one machine shows a title imported on the other.
 set -u
 src="${TELLWYN_SOURCE:-$(cd "$(dirname "$0")/../.." && pwd)}"
 bin="${TELLWYN_BUILD:-$src/build}/tellwyn"
-for tool in xvfb-run xdotool unshare useradd runuser import; do
+for tool in xvfb-run xdotool xmessage unshare useradd runuser import; do
   command -v "$tool" >/dev/null || { echo "skip: no $tool"; exit 77; }
 done
 [ "$(id -u)" = 0 ] || { echo "skip: needs root for its users and host names"; exit 77; }
@@ -121,12 +121,17 @@ printf '%s\nsleep\n%s\n%s\n%s\n' $holder $machine "$(cat /etc/machine-id)" \
   "$(cat /proc/sys/kernel/random/boot_id)" >"$shared/track.txt.lock"
 on$saver key Return
 shot() { on$saver import -window root -crop 456x23+352+618 -depth 8 rgb:- | md5sum; }
-still=$(shot)
+# Until the save gives up (its message box would make one more window), the line that it waits
+# shows, and the window draws itself again where a window covering it has gone.
+windows=$(on$saver count) still=$(shot)
+waiting() { [ "$(on$saver count)" = "$windows" ] || fail "$1 while the save waited"; }
 on$saver click WIZARD_SAVE 0
-until [ "$(shot)" != "$still" ]; do
-  grep -q "^$holder$" "$shared/track.txt.lock" 2>/dev/null || fail "the window did not repaint while it waited"
-done
-grep -q "^$holder$" "$shared/track.txt.lock" || fail "the lock went before the window showed it waited"
+until [ "$(shot)" != "$still" ]; do waiting "the window did not show that it waits"; done
+line=$(shot)
+DISPLAY=$(cat "$work/display.$saver") xmessage -geometry 600x60+300+600 cover 2>/dev/null & cover=$!
+until [ "$(shot)" != "$line" ]; do waiting "the cover did not show"; done
+kill $cover
+until [ "$(shot)" = "$line" ]; do waiting "the window did not repaint"; done
 
 # Every save that said "saved" finds its teacher's text in the folder at the end.
 for f in "Sheet 08|Changed by A" "Sheet 08 B|Changed by B" "Volcanoes|Volcano by $saver"; do
