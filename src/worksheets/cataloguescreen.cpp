@@ -4,6 +4,7 @@
 #include "app/setupscreen.h"
 #include "menu/mainmenu.h"
 #include "platform/build.h"
+#include "platform/files.h"
 #include "platform/services.h"
 #include "quiz/questionset.h"
 #include "quiz/questionsperset.h"
@@ -14,10 +15,18 @@
 #include "worksheets/worksheetindex.h"
 #include "worksheets/worksheetstore.h"
 
+#include <QApplication>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
+#include <QTimer>
+#include <utility>
+
 namespace {
 
 const QColor ModeBoxBlue = RGB(0, 78, 152);
 const QString Corrupted = QStringLiteral("This worksheet seems to be corrupted.");
+// Where the file system sends no events, as network shares often do, a change shows within this.
+constexpr int IndexPollMs = 1000;
 
 TwipRect slotRect(int k) {
     const bool left = k <= 12;
@@ -30,6 +39,16 @@ TwipRect slotRect(int k) {
 // The title listed at an index, or nothing past the table's end (the last page reaches beyond it).
 QString listedTitle(int t) {
     return t >= 1 && t <= MaxWorksheets ? Module1.WorksheetTitles[t] : QString();
+}
+
+bool listedNow(const QString& title) {
+    for (int t = 1; t <= Module1.WorksheetCount && t <= MaxWorksheets; ++t)
+        if (Module1.WorksheetTitles[t] == title) return true;
+    return false;
+}
+
+QByteArray indexBytes() {
+    return readRegularFile(resolveDataPath(WorksheetIndexFile), 1 << 20).value_or(QByteArray());
 }
 
 CheckBox* modeBox(QWidget* parent, const QString& name, const QString& caption, TwipRect rect, QColor text) {
@@ -69,7 +88,9 @@ CatalogueScreen::CatalogueScreen() {
 
 void CatalogueScreen::Form_Load() {
     SetupScreen(*this);
+    indexSeen_ = indexBytes();
     loadWorksheetIndex(QStringLiteral("multiple\\track.txt"));
+    watchIndex();
     Check1->setBackColor(ModeBoxBlue);
     Check2->setBackColor(ModeBoxBlue);
     Module1.CataloguePage = 0;
@@ -83,6 +104,25 @@ void CatalogueScreen::Form_Load() {
         Label2(t).setCaption(listedTitle(t));
         Label2(t).setVisible(true);
     }
+}
+
+void CatalogueScreen::watchIndex() {
+    // The folder rather than the file: a save renames a new index over the old one, which would
+    // end a watch on the file itself.
+    auto* watcher = new QFileSystemWatcher(this);
+    watcher->addPath(QFileInfo(resolveDataPath(WorksheetIndexFile)).absolutePath());
+    connect(watcher, &QFileSystemWatcher::directoryChanged, this, [this] { followIndex(); });
+    auto* poll = new QTimer(this);
+    connect(poll, &QTimer::timeout, this, [this] { followIndex(); });
+    poll->start(IndexPollMs);
+}
+
+void CatalogueScreen::followIndex() {
+    const QByteArray now = indexBytes();
+    if (now == indexSeen_) return;
+    indexSeen_ = now;
+    loadWorksheetIndex(QStringLiteral("multiple\\track.txt"));
+    workpage();
 }
 
 void CatalogueScreen::Form_MouseMove(int, int, Twips, Twips) {
@@ -141,10 +181,18 @@ void CatalogueScreen::Label2_Click(int Index) {
         return;
     }
     const QString title = Label2(Index).Caption();
+    // Another machine may have taken it off the list since the page was drawn; its file stays.
+    followIndex();
+    if (!listedNow(title)) {
+        MsgBox(QStringLiteral("The worksheet %1 is no longer in the catalogue.").arg(title));
+        return;
+    }
+    // Read before the load: should it change in between, a save asks rather than overwrites.
+    const std::optional<QByteArray> opened = storedWorksheetBytes(title);
     const bool loaded = LoadQuestionSet(worksheetFile(title));
     if (Check1->Value() == 1) {
         if (loaded)
-            editworksheet();
+            editworksheet(title, opened);
         else
             MsgBox(Corrupted);
     } else if (Check2->Value() == 0) {
@@ -163,7 +211,14 @@ void CatalogueScreen::deleteWorksheet(const QString& title) {
                MsgButtons::OKCancel, QString()) != MsgResult::OK)
         return;
     Module1.SelectedWorksheet = title;
-    if (const StoreResult r = removeWorksheet(Module1.SelectedWorksheet); !r.succeeded()) {
+    // While another machine holds the index the screen keeps drawing, under a busy pointer.
+    bool waited = false;
+    const StoreResult r = removeWorksheet(Module1.SelectedWorksheet, [&waited] {
+        if (!std::exchange(waited, true)) QApplication::setOverrideCursor(Qt::WaitCursor);
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
+    if (waited) QApplication::restoreOverrideCursor();
+    if (!r.succeeded()) {
         // Only a broken index is the worksheet's fault; a lock, a right or a disk is said as such.
         const bool broken = r.outcome == StoreOutcome::IndexUnreadable || r.outcome == StoreOutcome::Failed;
         MsgBox(broken ? Corrupted : storeProblemText(r));
@@ -184,8 +239,9 @@ void CatalogueScreen::refillAfterDelete() {
         Label2(i).setVisible(true);
 }
 
-void CatalogueScreen::editworksheet() {
+void CatalogueScreen::editworksheet(const QString& title, const std::optional<QByteArray>& opened) {
     WizardScreen& wizard = *Module1.wizard;
+    wizard.rememberOpened(title, opened);
     setWholeText(*wizard.Text1, Module1.SetTitle);
     for (int i = 0; i < QuestionsPerSet; ++i) {
         setWholeText(wizard.Text2(i), Module1.QuestionText[i + 1]);

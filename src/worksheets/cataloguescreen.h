@@ -3,8 +3,12 @@
 #include "platform/controlarray.h"
 #include "platform/form.h"
 
+#include <QByteArray>
+#include <optional>
+
 // The Worksheet Catalogue: the saved worksheets, 24 titles a page. A click on a title runs it as a
-// quiz, or with a mode box ticked opens it in the wizard or removes it from the index.
+// quiz, or with a mode box ticked opens it in the wizard or removes it from the index. While open
+// it follows the index, which other machines sharing the folder may change at any moment.
 class CatalogueScreen : public Form {
 public:
     CatalogueScreen();
@@ -25,8 +29,11 @@ public:
     void Check2_Click();
 
     void workpage();
-    void editworksheet();
+    // `opened`: the listed title's file as read, which a later save compares against.
+    void editworksheet(const QString& title, const std::optional<QByteArray>& opened);
     void runAsQuiz();
+    // Reads the index again and, when it has changed, shows the page anew: same page, same modes.
+    void followIndex();
 
     // Worksheets in and out (cataloguefiles.cpp): the "Files" button, and files dropped on the screen.
     void filesButton();
@@ -38,6 +45,8 @@ protected:
     void dropEvent(QDropEvent* e) override;
 
 private:
+    QByteArray indexSeen_;
+    void watchIndex();
     void deleteWorksheet(const QString& title);
     void refillAfterDelete();
     bool importWorksheet(const QString& path);

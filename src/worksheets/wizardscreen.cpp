@@ -2,13 +2,17 @@
 
 #include "app/setupscreen.h"
 #include "platform/build.h"
+#include "platform/files.h"
 #include "platform/focus.h"
 #include "platform/services.h"
 #include "quiz/questionsperset.h"
 #include "sound/playsound.h"
 #include "worksheets/worksheetstore.h"
 
+#include <QApplication>
 #include <QFontMetrics>
+#include <QInputDialog>
+#include <QMessageBox>
 #include <algorithm>
 
 namespace {
@@ -37,7 +41,35 @@ TextBox* textBox(QWidget* parent, const QString& name, TwipRect rect, const QFon
     return t;
 }
 
+const QString SavedText = QStringLiteral("Your worksheet has been saved.");
+
+WizardDialogs realDialogs() {
+    WizardDialogs d;
+    d.choose = [](QWidget* parent, const QString& text, const QStringList& buttons) {
+        QMessageBox box(QMessageBox::Question, SaveQuestionTitle, text, QMessageBox::NoButton, parent);
+        QList<QAbstractButton*> added;
+        for (const QString& b : buttons)
+            added << box.addButton(b, added.size() + 1 < buttons.size() ? QMessageBox::AcceptRole
+                                                                        : QMessageBox::RejectRole);
+        box.setEscapeButton(added.last());
+        box.exec();
+        return std::max<int>(0, static_cast<int>(added.indexOf(box.clickedButton())));
+    };
+    d.newTitle = [](QWidget* parent, const QString& title) -> std::optional<QString> {
+        bool ok = false;
+        const QString t = QInputDialog::getText(parent, SaveQuestionTitle, QStringLiteral("New title:"),
+                                                QLineEdit::Normal, title, &ok);
+        return ok ? std::optional(t) : std::nullopt;
+    };
+    return d;
+}
+
 } // namespace
+
+WizardDialogs& wizardDialogs() {
+    static WizardDialogs dialogs = realDialogs();
+    return dialogs;
+}
 
 WizardScreen::WizardScreen() {
     setNames("wizard", "Multiple Choice Wizard");
@@ -49,6 +81,9 @@ WizardScreen::WizardScreen() {
         buildQuestionBlock(i);
     Label3.add(1, makeLabel(this, buttonDesign("Label3", "Save Worksheet", {240, 7920, 3165, 495})));
     Label3.add(0, makeLabel(this, buttonDesign("Label3", "Exit", {10560, 7920, 1245, 495})));
+    waitLine = makeLabel(this, headingDesign("WaitLine", "Waiting for another computer to finish saving...",
+                                             {3600, 8010, 6840, 345}, 12)
+                                   .hidden());
     setTabOrder();
 
     Label3.onClick([this](int i) { Label3_Click(i); });
@@ -198,15 +233,90 @@ void WizardScreen::genwork() {
     saveworksheet();
 }
 
+void WizardScreen::rememberOpened(const QString& title, const std::optional<QByteArray>& bytes) {
+    opened_ = Opened{title, bytes};
+}
+
 void WizardScreen::saveworksheet() {
     const QuestionSet set = worksheetOf(fields());
     if (const auto refusal = worksheetRefusal(set)) {
         MsgBox(*refusal);
         return;
     }
-    if (const StoreResult saved = storeWorksheet(set); saved.succeeded()) {
+    // Under the title it was opened with, the file must still be as it was then; under any other
+    // title, and from a blank wizard, the title must not be taken.
+    store(set,
+          opened_ && opened_->title == set.title ? SaveCondition::OnlyIfUnchanged : SaveCondition::OnlyIfNew);
+}
+
+void WizardScreen::store(const QuestionSet& set, SaveCondition condition) {
+    SaveRequest request{condition, std::nullopt, [this] { waitForOtherMachine(); }};
+    if (opened_ && opened_->title == set.title) request.opened = opened_->bytes;
+    const StoreResult result = storeWorksheet(set, request);
+    if (waitLine->isVisible()) {
+        waitLine->setVisible(false);
+        QApplication::restoreOverrideCursor();
+    }
+    const QString& title = set.title;
+    switch (result.outcome) {
+    case StoreOutcome::Saved:
+    case StoreOutcome::Replaced:
+        // What this teacher has now saved is what the next save compares against.
+        rememberOpened(title, windows1252TextBytes(questionSetLines(set)));
         markSaved();
-        MsgBox(QStringLiteral("Your worksheet has been saved."));
-    } else
-        MsgBox(storeProblemText(saved));
+        MsgBox(SavedText);
+        return;
+    case StoreOutcome::AlreadyListed:
+        if (MsgBox(QStringLiteral(
+                       "A worksheet called %1 is already in the catalogue. Do you want to replace it?")
+                       .arg(title),
+                   MsgButtons::OKCancel, SaveQuestionTitle) == MsgResult::OK)
+            store(set, SaveCondition::Replace);
+        return;
+    case StoreOutcome::ChangedSinceOpened:
+        switch (wizardDialogs().choose(
+            this,
+            QStringLiteral("Someone else has saved the worksheet %1 since you opened it. Your worksheet "
+                           "has not been saved yet.")
+                .arg(title),
+            {QStringLiteral("&Replace Their Version"), QStringLiteral("Save Under a &New Title"),
+             QStringLiteral("&Go Back")})) {
+        case 0:
+            store(set, SaveCondition::Replace);
+            return;
+        case 1:
+            saveUnderNewTitle(title);
+            return;
+        default:
+            return;
+        }
+    case StoreOutcome::DeletedSinceOpened:
+        if (wizardDialogs().choose(this,
+                                   QStringLiteral("The worksheet %1 has been deleted since you opened it. "
+                                                  "Your worksheet has not been saved yet.")
+                                       .arg(title),
+                                   {QStringLiteral("&Save It Again"), QStringLiteral("&Go Back")}) == 0)
+            store(set, SaveCondition::OnlyIfNew);
+        return;
+    default:
+        MsgBox(storeProblemText(result));
+    }
+}
+
+void WizardScreen::saveUnderNewTitle(const QString& title) {
+    const auto chosen = wizardDialogs().newTitle(this, title);
+    if (!chosen || *chosen == title) return;
+    setWholeText(*Text1, *chosen);
+    // Checked and stored as any other title typed here: a taken one is asked about.
+    genwork();
+}
+
+// Called again and again while the lock is waited for: the window keeps painting and says why
+// nothing happens, but takes no clicks until the save is decided.
+void WizardScreen::waitForOtherMachine() {
+    if (!waitLine->isVisible()) {
+        waitLine->setVisible(true);
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

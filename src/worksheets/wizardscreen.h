@@ -4,11 +4,18 @@
 #include "platform/form.h"
 #include "worksheets/wizardcheck.h"
 
+#include <QByteArray>
+#include <functional>
+#include <optional>
 #include <vector>
+
+struct QuestionSet;
+enum class SaveCondition;
 
 // The Multiple Choice Wizard: a title and ten questions of four answers, one ticked as right.
 // Opened blank from the menu, or filled by the catalogue for editing; the title alone decides
-// which worksheet a save writes.
+// which worksheet a save writes. A save never silently overwrites what another teacher saved or
+// deleted since this wizard opened the worksheet: it asks first.
 class WizardScreen : public Form {
 public:
     WizardScreen();
@@ -35,14 +42,37 @@ public:
     // Typed or changed since it opened or was last saved.
     bool holdsTypedText() const;
     void closeRequested() override;
+    // The worksheet the catalogue opened here: its listed title and its file's bytes as read.
+    void rememberOpened(const QString& title, const std::optional<QByteArray>& bytes);
+
+    Label* waitLine; // shown, with a busy pointer, while another machine holds the index
 
 private:
+    struct Opened {
+        QString title;
+        std::optional<QByteArray> bytes;
+    };
+    std::optional<Opened> opened_;
+    void store(const QuestionSet& set, SaveCondition condition);
+    void saveUnderNewTitle(const QString& title);
+    void waitForOtherMachine();
     void buildQuestionBlock(int i);
     void setTabOrder();
     void exitAsking();
     void markSaved();
     bool ticksChanged_ = false;
 };
+
+// The questions a save asks when the worksheet has changed or gone since it was opened. Real
+// dialogs by default; tests answer them instead. `choose` gives the index of the button chosen,
+// the last (going back) when the dialog is closed.
+struct WizardDialogs {
+    std::function<int(QWidget* parent, const QString& text, const QStringList& buttons)> choose;
+    std::function<std::optional<QString>(QWidget* parent, const QString& title)> newTitle;
+};
+WizardDialogs& wizardDialogs();
+// The window title of those questions.
+inline const QString SaveQuestionTitle = QStringLiteral("Save Worksheet");
 
 // Fills a box of the wizard without cutting the text to the box's limit.
 void setWholeText(TextBox& box, const QString& text);

@@ -1,5 +1,6 @@
 // The Worksheet Catalogue: its pages, the mode boxes, and what a click on a title does in each
-// mode, including titles whose file is missing or broken. (Running a worksheet from it is the
+// mode, including titles whose file is missing or broken, and how it follows an index that another
+// machine changes while it is open. (Running a worksheet from it is the
 // install and practice checks'; editing one and saving it under a new title byte for byte, the
 // worksheets check's: all on the real program.)
 #include "app/module1.h"
@@ -79,6 +80,28 @@ private Q_SLOTS:
         left.removeAt(2);
         QCOMPARE(env.readFile("multiple/track.txt"), indexBytes(left));
         QCOMPARE(shownTitles(c), left.mid(0, 24)); // the page stays full
+    }
+
+    // Page 2 in edit mode: another machine's changes show there, the page and mode kept; a title
+    // gone since the page was drawn is not opened.
+    void followsTheIndexWhileOpen() {
+        TestEnv env;
+        CatalogueScreen& c = openCatalogue(env, sheets(30));
+        clickControl(c.Check1);
+        clickControl(&c.Label3(1));
+        QStringList now = sheets(30);
+        now.removeAt(25);
+        now << "Volcanoes";
+        env.writeFile("multiple/track.txt", indexBytes(now));
+        QTRY_COMPARE(shownTitles(c), now.mid(24));
+        QCOMPARE(c.Label4->Caption(), QString("Page 2"));
+        QCOMPARE(c.Check1->Value(), 1);
+        now.removeAt(24);
+        env.writeFile("multiple/track.txt", indexBytes(now));
+        c.Label2_Click(1); // still shows Sheet 25
+        QCOMPARE(env.messages->texts(), QStringList{"The worksheet Sheet 25 is no longer in the catalogue."});
+        QVERIFY(!Module1.wizard.isLoaded());
+        QCOMPARE(shownTitles(c), now.mid(24));
     }
 };
 

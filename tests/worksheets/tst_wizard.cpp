@@ -3,7 +3,9 @@
 // opening it from the menu, typing a worksheet in with Enter and ticks, and saving it are the
 // install check's session, on the real program; Tab order is tst_keyboard's.)
 #include "app/module1.h"
+#include "support/samples.h"
 #include "support/testenv.h"
+#include "worksheets/cataloguescreen.h"
 #include "worksheets/wizardscreen.h"
 #include "worksheets/worksheetstore.h"
 
@@ -25,6 +27,15 @@ WizardFields completeFields() {
         f.ticks[4 * i + (i % 4)] = 1;
     }
     return f;
+}
+
+void fill(WizardScreen& w, const WizardFields& f) {
+    w.Text1->setText(f.title);
+    for (int j = 0; j < 40; ++j) {
+        w.Text2(j / 4).setText(f.questions[j / 4]);
+        w.Text3(j).setText(f.answers[j]);
+        w.Check1(j).setValue(f.ticks[j]);
+    }
 }
 
 } // namespace
@@ -87,13 +98,9 @@ private Q_SLOTS:
         TestEnv env;
         WizardScreen& w = *Module1.wizard;
         w.Show();
-        const WizardFields f = completeFields();
-        w.Text1->setText("../Rome");
-        for (int j = 0; j < 40; ++j) {
-            w.Text2(j / 4).setText(f.questions[j / 4]);
-            w.Text3(j).setText(f.answers[j]);
-            w.Check1(j).setValue(f.ticks[j]);
-        }
+        WizardFields f = completeFields();
+        f.title = "../Rome";
+        fill(w, f);
         clickControl(&w.Label3(1));
         QCOMPARE(
             env.messages->texts(),
@@ -103,6 +110,39 @@ private Q_SLOTS:
                      QDir(env.path("multiple")).entryList(QDir::Files),
                  QStringList());
         QCOMPARE(w.Text1->Text(), QString("../Rome")); // the fields stay for the author to mend
+    }
+
+    // Another teacher saves, then deletes, the worksheet this wizard has open: nothing is written
+    // until the teacher has chosen. (A new title, and a blank wizard meeting a listed title, are the
+    // two-teachers check's, on two real programs.)
+    void asksBeforeOverwritingAnotherTeachersWork() {
+        TestEnv env;
+        env.writeFile("multiple/track.txt", indexBytes(sheets(3)));
+        QuestionSet theirs = sampleQuestionSet("Sheet 2");
+        env.writeFile("multiple/Sheet 2.txt", textFileBytes(questionSetLines(theirs)));
+        QList<int> asked, choices{2, 0, 0}; // go back; replace theirs; (deleted) save it again
+        wizardDialogs().choose = [&](QWidget*, const QString&, const QStringList& buttons) {
+            asked << static_cast<int>(buttons.size());
+            return choices.takeFirst();
+        };
+        Module1.worksheets->Check1->setValue(1);
+        Module1.worksheets->Label2_Click(2);
+        WizardScreen& w = *Module1.wizard;
+        w.Text2(1).setText("Mine");
+        theirs.questions[0].text = "Theirs";
+        QVERIFY(saveWorksheet(theirs));
+        const QByteArray kept = env.readFile("multiple/Sheet 2.txt");
+        w.Label3_Click(1);
+        QCOMPARE(env.readFile("multiple/Sheet 2.txt"), kept);
+        w.Label3_Click(1);
+        QVERIFY(env.readFile("multiple/Sheet 2.txt").contains("\r\nMine\r\n"));
+        w.Label3_Click(1); // as this teacher left it: no question
+        QVERIFY(delworksheet("Sheet 2"));
+        w.Label3_Click(1);
+        QCOMPARE(asked, (QList<int>{3, 3, 2}));
+        QCOMPARE(env.readFile("multiple/track.txt"), indexBytes({"Sheet 1", "Sheet 3", "Sheet 2"}));
+        QCOMPARE(env.messages->texts(), QStringList(3, "Your worksheet has been saved."));
+        wizardDialogs().choose = nullptr; // it holds this case's locals
     }
 };
 
