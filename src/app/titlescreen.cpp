@@ -41,7 +41,7 @@ TitleScreen::TitleScreen() {
     Label2 = makeLabel(Frame1, textDesign("Label2", "\u00A9 2026 Lumenda Learning. All rights reserved.",
                                           {0, 6420, 5415, 255}, arial(8.25))
                                    .centred()
-                                   .inColour(Colours::DarkGreen));
+                                   .inColour(Colours::FernGreen));
 
     // Labels take no focus; of the design's tab order only the buttons and the picture remain.
     Picture1->setFocusPolicy(Qt::TabFocus);

@@ -128,7 +128,7 @@ void Label::paintEvent(QPaintEvent*) {
         // Greyed, engraved text, as disabled captions have always looked.
         p.setPen(Colours::White);
         p.drawText(textRect.translated(1, 1), flags, caption_);
-        p.setPen(Colours::Grey);
+        p.setPen(Colours::DimGrey);
         p.drawText(textRect, flags, caption_);
     }
 }

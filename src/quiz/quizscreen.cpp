@@ -43,7 +43,7 @@ QuizScreen::QuizScreen() {
         textDesign("Label5", "Label5", {120, 1200, 6465, 585}, large).centred().inColour(Colours::Green));
     Label6 = makeLabel(this, textDesign("Label6", "Label6", {120, 1920, 6465, 705}, large)
                                  .centred()
-                                 .inColour(Colours::Periwinkle));
+                                 .inColour(Colours::LightPeriwinkle));
     Label3.add(3, makeLabel(this, buttonDesign("Label3", "Print Worksheet", {7920, 1920, 3045, 495})));
     Label4 = makeLabel(this, textDesign("Label4", "Question 1", {360, 3240, 5415, 615}, large));
     Label2 =

@@ -69,4 +69,6 @@ MoonHub::MoonHub() : TopicHub(moonTopic(), {0, 0, 12000, 9570}) {
 }
 CaesarHub::CaesarHub() : TopicHub(caesarTopic(), {0, 0, 11835, 8115}) {
     setNames("caesar", "Julius Caesar");
+    // Yellow does not read on the pale sky of the picture.
+    Label1->setForeColor(Colours::DarkGold);
 }

@@ -46,7 +46,7 @@ CatalogueScreen::CatalogueScreen() {
     setNames("worksheets", "Worksheet Catalogue");
     Label1 = makeLabel(this, headingDesign("Label1", "Worksheets Catalogue", {0, 0, 12000, 780}, 24));
     Check1 = modeBox(this, "Check1", "Edit Worksheet", {120, 120, 2535, 375}, Colours::Yellow);
-    Check2 = modeBox(this, "Check2", "Delete Worksheet", {9240, 120, 2535, 375}, RGB(255, 0, 0));
+    Check2 = modeBox(this, "Check2", "Delete Worksheet", {9240, 120, 2535, 375}, Colours::PaleRed);
     for (int k = 1; k <= TitlesPerPage; ++k)
         Label2.add(k, makeLabel(this, buttonDesign("Label2", QString(), slotRect(k), 12)));
     Label2.add(0, makeLabel(this, buttonDesign("Label2", "Exit", {10560, 7920, 1245, 495}, 18)));

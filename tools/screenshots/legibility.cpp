@@ -73,7 +73,7 @@ std::optional<Text> textOf(QWidget* w, QWidget& form) {
                     l->Caption(),
                     box.translated(at),
                     ink.translated(at),
-                    l->isEnabled() ? l->ForeColor() : Colours::Grey,
+                    l->isEnabled() ? l->ForeColor() : Colours::DimGrey,
                     l->font(),
                     !l->isEnabled(),
                     [l](const QString& c) { l->setCaption(c); }};
