@@ -21,8 +21,9 @@ bool isQuestion(int n) {
 }
 
 const QColor TickRingColour(255, 140, 0);
-// Wide enough to show round the focus ring when both frame the same answer.
-constexpr int TickRingThickness = 8;
+// Inside the answer's box, clear of the focus ring round it and of the answers above and below,
+// whose descenders and capitals come within a few pixels of the box.
+constexpr int TickRingThickness = 3;
 
 // 1 to 4 for the keys A to D and 1 to 4, else 0.
 int answerForKey(const QKeyEvent& k) {
@@ -75,6 +76,7 @@ QuizScreen::QuizScreen() {
     Label3.onMouseMove([this](int i, int, int, Twips, Twips) { Label3(i).setOpaque(true); });
     Option1.onClick([this](int i) { Option1_Click(i); });
     tickRing = new RingMarker(this, TickRingColour, TickRingThickness);
+    tickRing->setInside(true);
     Keyboard::setScreenKeys(this, [this](QKeyEvent& k, QWidget* focus) { return answerKey(k, focus); });
 }
 
