@@ -201,10 +201,11 @@ void CatalogueScreen::editworksheet() {
 void CatalogueScreen::runAsQuiz() {
     // A quiz left open from an earlier run would go on with its old question number and marks.
     Module1.multiple.Unload();
-    // Worksheets run under the menu's title and picture; asking for them loads the menu, unseen,
-    // when the catalogue has replaced it.
+    // Worksheets run under the menu's title, and their own small picture: the menu's large one
+    // showed only its corner of sky in the small box. Asking for the title loads the menu,
+    // unseen, when the catalogue has replaced it.
     MainMenu& menu = *Module1.intro0;
-    Module1.multiple->Picture1->setPicture(menu.Image1->Picture());
+    Module1.multiple->Picture1->setPicture(LoadPicture("Images\\londonsm.jpg"));
     Module1.multiple->Label5->setCaption(menu.Label1->Caption());
     Module1.multiple->Show();
 }
