@@ -1,9 +1,9 @@
-// Reads every text a screenshot shows the way a pupil at the back of the class has to: each caption
-// must fit its box whole, measured with the fonts the screen really draws with at this scale, and
-// its colour must stand out from the pixels behind its glyphs (what is behind is photographed again
-// with the text taken away; the pixels that change are the glyphs'). Contrast is WCAG's ratio of relative
-// luminances: 4.5:1, or 3:1 for text of 18 pt and more or bold text of 14 pt and more; a greyed caption needs
-// 3:1.
+// Reads every screenshot the way a pupil at the back of the class has to: each caption must fit
+// its box whole, measured with the fonts the screen really draws with at this scale, and its colour
+// must stand out from the pixels behind its glyphs (what is behind is photographed again with the
+// text taken away; the pixels that change are the glyphs'). Contrast is WCAG's ratio of relative
+// luminances: 4.5:1, or 3:1 for text of 18 pt and more or bold text of 14 pt and more; a greyed
+// caption needs 3:1. And everything a pupil clicks takes clicks on 24 x 24 pixels at least.
 #include "legibility.h"
 
 #include "app/displayscale.h"
@@ -12,6 +12,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QImage>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -113,6 +114,22 @@ QString name(const Text& t) {
     return QStringLiteral("%1 \"%2\"").arg(t.control->objectName(), t.caption.left(40));
 }
 
+// Whether a pupil clicks it; for the screens' labels, whether a click does anything.
+bool clickable(QWidget* w) {
+    if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w)) return true;
+    auto* c = dynamic_cast<ControlGeometry*>(w);
+    return c && c->Click;
+}
+
+// The room that takes a control's clicks: its own box and any margin added round it.
+QRect hitArea(QWidget* w, QWidget& form) {
+    QRect area(w->mapTo(&form, QPoint(0, 0)), w->size());
+    for (QWidget* c : form.findChildren<QWidget*>())
+        if (auto* m = dynamic_cast<HitMargin*>(c); m && m->control() == w && !m->isHidden())
+            area |= QRect(m->mapTo(&form, QPoint(0, 0)), m->size());
+    return area;
+}
+
 } // namespace
 
 double luminance(QColor c) {
@@ -145,6 +162,15 @@ QStringList checkLegibility(QWidget& form) {
     for (QWidget* w : form.findChildren<QWidget*>())
         if (w->isVisibleTo(&form) && w->window() == &form)
             if (auto t = textOf(w, form)) texts.push_back(*t);
+    for (QWidget* w : form.findChildren<QWidget*>())
+        if (w->isVisibleTo(&form) && w->window() == &form && clickable(w)) {
+            const QRect area = hitArea(w, form);
+            if (area.width() < MinTargetPixels || area.height() < MinTargetPixels)
+                failures << QStringLiteral("small target: %1 \"%2\" takes clicks on %3 x %4 px")
+                                .arg(w->objectName(), w->accessibleName().left(40))
+                                .arg(area.width())
+                                .arg(area.height());
+        }
     const QImage shown = form.grab().toImage();
     for (const Text& t : texts) {
         // A pixel of slack each way: a line's leading below the last descender is empty.
