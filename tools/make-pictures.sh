@@ -33,6 +33,7 @@ lunarmodule 800 638
 vercingetorix 789 541
 lunarmodulesm 324 244
 caesarsm 57 41
+londonsm 57 41
 saturnv2 218 354
 service 242 242
 lunarmodule2 217 244

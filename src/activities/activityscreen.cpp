@@ -119,15 +119,19 @@ void ActivityScreen::Label2_MouseUp(int Index, int, int, Twips, Twips) {
     // Whichever button goes up, the card is put down where it is: a card never stays hanging
     // between boxes only because the wrong button was released.
     Label& card = Label2(Index);
-    const DragBoard before = board();
-    TwipPoint corner{card.Left(), card.Top()};
-    const std::vector<Snap> snaps = before.drop(corner);
-    card.Move(corner.left, corner.top);
+    DragBoard b = board();
+    const QPoint shift = property(ContentOffsetProperty).toPoint();
+    const TwipRect visible{pixelsToTwips(-shift.x()), pixelsToTwips(-shift.y()), pixelsToTwips(width()),
+                           pixelsToTwips(height())};
+    const std::vector<Snap> snaps = b.place(Index, {card.Left(), card.Top()}, visible);
+    for (int i = 0; i < static_cast<int>(b.cards.size()); ++i)
+        if (b.cards[i] != TwipPoint{Label2(i).Left(), Label2(i).Top()})
+            Label2(i).Move(b.cards[i].left, b.cards[i].top);
     for (size_t k = 0; k < snaps.size(); ++k)
         PlaySound(QStringLiteral("wav\\thud3.wav"));
 
     // Once every slot is filled the button stays, even if cards are moved off again.
-    if (board().everySlotFilled()) Label3(2).show();
+    if (b.everySlotFilled()) Label3(2).show();
 }
 
 void ActivityScreen::Label3_Click(int Index) {

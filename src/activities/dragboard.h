@@ -43,6 +43,14 @@ public:
     // nothing stays where it was released.
     std::vector<Snap> drop(TwipPoint& corner) const;
 
+    // Puts card `card` down with its corner released at `corner`, on a screen whose visible area
+    // is `visible`. A card whose middle lies outside that area could be neither seen nor picked
+    // up again: it goes home, and that counts as a snap home. A card that snaps onto a box where
+    // another card lies sends that card home, so no card ever hides another; the box that is a
+    // card's own start place is kept for it. Every card moved
+    // ends in `cards`; returns the snaps made by the dropped card.
+    std::vector<Snap> place(int card, TwipPoint corner, const TwipRect& visible);
+
     // Card-and-slot pairs that coincide, counted with repetition: two cards on one slot count twice.
     int completionCount() const;
     bool everySlotFilled() const { return completionCount() == static_cast<int>(slots.size()); }

@@ -39,9 +39,11 @@ MoonLabelling::MoonLabelling() {
         image->setAccessibleName(QStringLiteral("Picture %1, %2").arg(i + 1).arg(QLatin1String(places[i])));
         Image1.add(i, image);
     }
+    // Wider than first drawn, into the free blue on both sides: at its first width the sentence took
+    // three lines and the box showed two.
     Label7 =
         makeLabel(this, textDesign("Label7", "Label these pictures of parts of the Apollo Moon spacecraft.",
-                                   {3840, 5520, 3825, 825}, timesNewRoman(15.75))
+                                   {3480, 5520, 4440, 825}, timesNewRoman(15.75))
                             .centred());
     Label6 = addTitle("The Moon Landings", {3720, 120, 4305, 945});
 

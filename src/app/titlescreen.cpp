@@ -43,7 +43,7 @@ TitleScreen::TitleScreen() {
     Label2 = makeLabel(Frame1, textDesign("Label2", "\u00A9 2026 Lumenda Learning. All rights reserved.",
                                           {0, 6420, 5415, 255}, arial(8.25))
                                    .centred()
-                                   .inColour(Colours::DarkGreen));
+                                   .inColour(Colours::FernGreen));
 
     // Labels and the picture take no focus: Tab goes between the two buttons.
     setTabOrder(Command1, Command2);

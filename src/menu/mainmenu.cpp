@@ -31,6 +31,9 @@ MainMenu::MainMenu() {
     Option1->setCaption("Sound On");
     Option2 = placed(new OptionButton(this), "Option2", {10440, 480, 1455, 255});
     Option2->setCaption("Sound Off");
+    // 17 pixels high as drawn; the gap between the two gives them 24.
+    new HitMargin(Option1, QMargins(0, 4, 0, 3));
+    new HitMargin(Option2, QMargins(0, 3, 0, 4));
     for (OptionButton* o : {Option1, Option2}) {
         o->setFont(tahoma(9.75, true));
         o->setForeColor(Colours::Yellow);
@@ -41,7 +44,7 @@ MainMenu::MainMenu() {
     Timer1 = new Timer(this, 1);
     // Small and out of the way, in the free space under the worksheet tools.
     ScreenSize = makeLabel(this, buttonDesign(QStringLiteral("ScreenSize"), QString(),
-                                              {7080, 7400, 3300, 300}, 9.75, Colours::Navy));
+                                              {7080, 7370, 3300, 360}, 9.75, Colours::Navy));
     updateScreenSizeCaption();
     // Tab reads down the topics' two columns and then the tools on the right, as a reader does.
     Keyboard::setReadingColumns(this, {3480, 7000});

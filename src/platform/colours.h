@@ -21,6 +21,12 @@ inline const QColor Periwinkle{128, 128, 255};   // quiz text, logo backgrounds
 inline const QColor PaleCyan{128, 255, 255};     // labelling text
 inline const QColor DeepBlue{0, 78, 152};        // the catalogue's and the wizard's tick boxes
 inline const QColor LogoBlue{49, 135, 214};      // the animated logo's background after the frame
-inline const QColor CreditsBlue{49, 130, 212};   // the Acknowledgments page
+inline const QColor CreditsBlue{40, 104, 180};   // the Acknowledgments page, dark enough for its text
 inline const QColor SoundFormBlue{48, 133, 214}; // the hidden form that carries the sound control
+// Shades that keep a design colour's hue where the design colour would not read on its ground.
+inline const QColor LightPeriwinkle{140, 140, 255}; // the quiz's set title on the screen blue
+inline const QColor DarkGold{110, 85, 0};           // the Caesar hub's title on the pale sky
+inline const QColor FernGreen{0, 90, 0};            // the title screen's rights notice
+inline const QColor PaleRed{255, 180, 180};         // the catalogue's delete mode on the blue
+inline const QColor DimGrey{150, 150, 150};         // greyed captions, still readable
 } // namespace Colours

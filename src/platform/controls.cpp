@@ -128,7 +128,7 @@ void Label::paintEvent(QPaintEvent*) {
         // Greyed, engraved text, as disabled captions have always looked.
         p.setPen(Colours::White);
         p.drawText(textRect.translated(1, 1), flags, caption_);
-        p.setPen(Colours::Grey);
+        p.setPen(Colours::DimGrey);
         p.drawText(textRect, flags, caption_);
     }
 }
@@ -188,6 +188,46 @@ void CheckBox::setValue(int v) {
     if (want == isChecked()) return;
     setChecked(want);
     if (Click) Click();
+}
+
+// ---- HitMargin --------------------------------------------------------------------------------
+
+HitMargin::HitMargin(QWidget* control, QMargins grow)
+    : QWidget(control->parentWidget()), control_(control), grow_(grow) {
+    setFocusPolicy(Qt::NoFocus);
+    control->installEventFilter(this);
+    follow();
+}
+
+void HitMargin::follow() {
+    if (!control_) return;
+    setGeometry(control_->geometry().marginsAdded(grow_));
+    stackUnder(control_);
+    setVisible(!control_->isHidden());
+}
+
+bool HitMargin::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == control_ && (e->type() == QEvent::Move || e->type() == QEvent::Resize ||
+                                e->type() == QEvent::Show || e->type() == QEvent::Hide))
+        follow();
+    return false;
+}
+
+void HitMargin::mousePressEvent(QMouseEvent* e) {
+    e->accept();
+}
+
+void HitMargin::mouseReleaseEvent(QMouseEvent* e) {
+    e->accept();
+    if (!control_ || !control_->isEnabled() || e->button() != Qt::LeftButton ||
+        !rect().contains(e->position().toPoint()))
+        return;
+    if (auto* button = qobject_cast<QAbstractButton*>(control_))
+        button->click();
+    else if (auto* geometry = dynamic_cast<ControlGeometry*>(control_.data()); geometry && geometry->Click)
+        geometry->Click();
+    else
+        control_->setFocus(Qt::MouseFocusReason);
 }
 
 // ---- TextBox ----------------------------------------------------------------------------------

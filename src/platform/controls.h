@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -173,6 +174,29 @@ public:
     explicit CheckBox(QWidget* parent) : ToggleControl(parent) {}
     int Value() const { return isChecked() ? 1 : 0; }
     void setValue(int v);
+};
+
+// The least size, in pixels at the designed scale, of anything a pupil clicks.
+inline constexpr int MinTargetPixels = 24;
+
+// An invisible margin round a small control that takes its clicks, so that a child's unsteady hand
+// finds it; the control draws as designed. A click there presses a button, or puts the focus in a
+// text box. It lies just beneath the control and follows it: what lies above the control keeps
+// its own clicks.
+class HitMargin : public QWidget {
+public:
+    HitMargin(QWidget* control, QMargins grow);
+    QWidget* control() const { return control_; }
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    void follow();
+    QPointer<QWidget> control_;
+    QMargins grow_;
 };
 
 // Single-line text box with a maximum length. KeyPress sees every character typed and Enter (13);

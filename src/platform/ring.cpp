@@ -33,7 +33,7 @@ void RingMarker::follow() {
         hide();
         return;
     }
-    const int out = Gap + thickness_ + 2 * Edge;
+    const int out = inside_ ? 0 : Gap + thickness_ + 2 * Edge;
     const QRect r(target_->mapTo(parentWidget(), QPoint(0, 0)), target_->size());
     setGeometry(r.adjusted(-out, -out, out, out));
     raise();

@@ -14,6 +14,12 @@ public:
     // Frames `target` (a control of the same window), or hides the ring for nullptr.
     void frame(QWidget* target);
     QWidget* target() const { return target_; }
+    // Draws the ring along the inside of the control's edge instead of round it, where the
+    // control's neighbours lie too close for a ring outside.
+    void setInside(bool inside) {
+        inside_ = inside;
+        follow();
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -25,4 +31,5 @@ private:
     QPointer<QWidget> target_;
     QColor colour_;
     int thickness_;
+    bool inside_ = false;
 };

@@ -23,8 +23,9 @@ bool isQuestion(int n) {
 }
 
 const QColor TickRingColour(255, 140, 0);
-// Wide enough to show round the focus ring when both frame the same answer.
-constexpr int TickRingThickness = 8;
+// Inside the answer's box, clear of the focus ring round it and of the answers above and below,
+// whose descenders and capitals come within a few pixels of the box.
+constexpr int TickRingThickness = 3;
 
 // 1 to 4 for the keys A to D and 1 to 4, else 0.
 int answerForKey(const QKeyEvent& k) {
@@ -45,7 +46,7 @@ QuizScreen::QuizScreen() {
         textDesign("Label5", "Label5", {120, 1200, 6465, 585}, large).centred().inColour(Colours::Green));
     Label6 = makeLabel(this, textDesign("Label6", "Label6", {120, 1920, 6465, 705}, large)
                                  .centred()
-                                 .inColour(Colours::Periwinkle));
+                                 .inColour(Colours::LightPeriwinkle));
     Label3.add(3, makeLabel(this, buttonDesign("Label3", "Print Worksheet", {7920, 1920, 3045, 495})));
     Label4 = makeLabel(this, textDesign("Label4", "Question 1", {360, 3240, 5415, 615}, large));
     Label2 =
@@ -77,6 +78,7 @@ QuizScreen::QuizScreen() {
     Label3.onMouseMove([this](int i, int, int, Twips, Twips) { Label3(i).setOpaque(true); });
     Option1.onClick([this](int i) { Option1_Click(i); });
     tickRing = new RingMarker(this, TickRingColour, TickRingThickness);
+    tickRing->setInside(true);
     Keyboard::setScreenKeys(this, [this](QKeyEvent& k, QWidget* focus) { return answerKey(k, focus); });
     // The answers come first, then the printing, then the way through the questions.
     Keyboard::setFocusOrder(this, {&Option1(1), &Option1(2), &Option1(3), &Option1(4), &Label3(3), &Label3(4),

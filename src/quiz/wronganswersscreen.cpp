@@ -22,9 +22,10 @@ WrongAnswersScreen::WrongAnswersScreen() {
     Label5 = makeLabel(
         this, headingDesign("Label5", "Read the Key Facts and try again.", {0, 7920, 12000, 540}, 20.25));
     Label3.add(1, makeLabel(this, buttonDesign("Label3", "Exit", {10560, 7920, 1245, 495})));
-    // In the top corners, beside the centred title, where the designed screen is empty.
-    Label3.add(2, makeLabel(this, buttonDesign("Label3", "Practise Again", {120, 120, 2280, 495}, 12)));
-    Label3.add(3, makeLabel(this, buttonDesign("Label3", "Print Mistakes", {9525, 120, 2280, 495}, 12)));
+    // One above the other in the bottom left corner, left of the centred advice: the title band
+    // is the whole width's, for the longest title a worksheet may have, and so are the rows.
+    Label3.add(2, makeLabel(this, buttonDesign("Label3", "Practise Again", {120, 7980, 2280, 390}, 12)));
+    Label3.add(3, makeLabel(this, buttonDesign("Label3", "Print Mistakes", {120, 8430, 2280, 390}, 12)));
     // Label5 and Label6 span the whole width: the buttons must lie above them to be clicked.
     for (int i : {1, 2, 3})
         Label3(i).raise();

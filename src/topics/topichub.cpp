@@ -33,9 +33,9 @@ void TopicHub::Form_Load() {
     Image1->setPicture(LoadPicture(topic_.hubPicture));
 }
 
-void TopicHub::Form_MouseMove(int, int, Twips, Twips) {
-    makeAllTransparent(Label3);
-}
+// The buttons keep their black face: they stand on the picture, where a bare yellow caption does
+// not read (on the grey moon, in the grass).
+void TopicHub::Form_MouseMove(int, int, Twips, Twips) {}
 
 void TopicHub::Label3_Click(int Index) {
     switch (Index) {
@@ -69,4 +69,6 @@ MoonHub::MoonHub() : TopicHub(moonTopic(), {0, 0, 12000, 9570}) {
 }
 CaesarHub::CaesarHub() : TopicHub(caesarTopic(), {0, 0, 11835, 8115}) {
     setNames("caesar", "Julius Caesar");
+    // Yellow does not read on the pale sky of the picture.
+    Label1->setForeColor(Colours::DarkGold);
 }

@@ -65,7 +65,7 @@ CatalogueScreen::CatalogueScreen() {
     setNames("worksheets", "Worksheet Catalogue");
     Label1 = makeLabel(this, headingDesign("Label1", "Worksheets Catalogue", {0, 0, 12000, 780}, 24));
     Check1 = modeBox(this, "Check1", "Edit Worksheet", {120, 120, 2535, 375}, Colours::Yellow);
-    Check2 = modeBox(this, "Check2", "Delete Worksheet", {9240, 120, 2535, 375}, RGB(255, 0, 0));
+    Check2 = modeBox(this, "Check2", "Delete Worksheet", {9240, 120, 2535, 375}, Colours::PaleRed);
     for (int k = 1; k <= TitlesPerPage; ++k)
         Label2.add(k, makeLabel(this, buttonDesign("Label2", QString(), slotRect(k), 12)));
     Label2.add(0, makeLabel(this, buttonDesign("Label2", "Exit", {10560, 7920, 1245, 495}, 18)));
@@ -259,10 +259,11 @@ void CatalogueScreen::editworksheet(const QString& title, const std::optional<QB
 void CatalogueScreen::runAsQuiz() {
     // A quiz left open from an earlier run would go on with its old question number and marks.
     Module1.multiple.Unload();
-    // Worksheets run under the menu's title and picture; asking for them loads the menu, unseen,
-    // when the catalogue has replaced it.
+    // Worksheets run under the menu's title, and their own small picture: the menu's large one
+    // showed only its corner of sky in the small box. Asking for the title loads the menu,
+    // unseen, when the catalogue has replaced it.
     MainMenu& menu = *Module1.intro0;
-    Module1.multiple->Picture1->setPicture(menu.Image1->Picture());
+    Module1.multiple->Picture1->setPicture(LoadPicture("Images\\londonsm.jpg"));
     Module1.multiple->Label5->setCaption(menu.Label1->Caption());
     Module1.multiple->Show();
 }

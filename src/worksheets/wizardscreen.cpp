@@ -19,15 +19,17 @@ namespace {
 
 const QColor TickBoxBlue = RGB(0, 78, 152);
 
-// Offsets of one answer within its question's block, A to D.
+// Offsets of one answer within its question's block, A to D. The second row lies 3 pixels lower
+// than first drawn, into the free space below it, so that each tick box takes clicks on 24 pixels
+// of height without taking the other row's.
 struct AnswerPlace {
     TwipRect letter, tick, text;
 };
 constexpr std::array<AnswerPlace, 4> AnswerPlaces{{
     {{255, 1200, 270, 285}, {480, 1230, 255, 315}, {720, 1230, 2295, 330}},
     {{3090, 1200, 240, 285}, {3330, 1230, 255, 315}, {3600, 1230, 2295, 330}},
-    {{270, 1560, 240, 285}, {480, 1560, 255, 315}, {720, 1560, 2295, 330}},
-    {{3090, 1560, 270, 285}, {3330, 1560, 255, 315}, {3600, 1560, 2295, 330}},
+    {{270, 1605, 240, 285}, {480, 1605, 255, 315}, {720, 1605, 2295, 330}},
+    {{3090, 1605, 270, 285}, {3330, 1605, 255, 315}, {3600, 1605, 2295, 330}},
 }};
 
 TwipRect shifted(TwipRect r, Twips dx, Twips dy) {
@@ -118,11 +120,14 @@ void WizardScreen::buildQuestionBlock(int i) {
         letters.push_back(
             makeLabel(this, headingDesign("Letter", letter, shifted(place.letter, dx, dy), 12)));
         Check1.add(4 * i + k, placed(new CheckBox(this), "Check1", shifted(place.tick, dx, dy)));
+        // The box is 17 x 21 pixels: its letter to the left takes its clicks too.
+        new HitMargin(&Check1(4 * i + k), QMargins(7, 1, 0, 2));
         Text3.add(4 * i + k,
                   textBox(this, "Text3", shifted(place.text, dx, dy), timesNewRoman(9.75), AnswerLength));
         Check1(4 * i + k).setAccessibleName(
             QStringLiteral("%1: %2 is right").arg(heading).arg(QChar('A' + k)));
         Text3(4 * i + k).setAccessibleName(QStringLiteral("%1, answer %2").arg(heading).arg(QChar('A' + k)));
+        new HitMargin(&Text3(4 * i + k), QMargins(0, 1, 0, 1));
     }
 }
 

@@ -47,6 +47,28 @@ private Q_SLOTS:
         }
     }
 
+    // A card let go with its middle off the screen goes home; one dropped on a taken slot sends the
+    // card there home, and a card parked on that home box goes to its own in turn; a card's start
+    // place is never taken from it.
+    void placeKeepsEveryCardInSight() {
+        DragBoard board{.slots = {{0, 0, 500, 500}, {0, 1000, 500, 500}, {0, 2000, 500, 500}},
+                        .homes = {{4000, 0, 500, 500}, {4000, 1000, 500, 500}, {4000, 2000, 500, 500}},
+                        .cards = {{4000, 0}, {4000, 1000}, {4000, 2000}}};
+        const TwipRect screen{0, 0, 6000, 4000};
+        QVERIFY((board.place(1, {-251, 1000}, screen) == std::vector<Snap>{{Snap::Home, 1}}));
+        QCOMPARE(board.cards[1], (TwipPoint{4000, 1000}));
+        QVERIFY(board.place(1, {-249, 3749}, screen).empty()); // middle just inside: stays
+        QCOMPARE(board.cards[1], (TwipPoint{-249, 3749}));
+        board.place(0, {10, 10}, screen);
+        board.place(2, {20, 20}, screen); // onto card 0's slot: card 0 goes home
+        QCOMPARE(board.cards, (std::vector<TwipPoint>{{4000, 0}, {-249, 3749}, {0, 0}}));
+        board.place(1, {4010, 10}, screen); // onto card 0's start place, where card 0 lies
+        QCOMPARE(board.cards[1], (TwipPoint{4000, 1000}));
+        board.place(1, {4010, 2010}, screen); // parked on card 2's start place
+        board.place(0, {10, 10}, screen);     // card 2 sent home, card 1 on to its own
+        QCOMPARE(board.cards, (std::vector<TwipPoint>{{0, 0}, {4000, 1000}, {4000, 2000}}));
+    }
+
     void completionCountsRepeatsScoreOnlyOwnSlots_data() {
         QTest::addColumn<QList<TwipPoint>>("cards");
         QTest::addColumn<int>("count");

@@ -24,7 +24,7 @@ def read(rel):
 
 
 JPEG, BMP, GIF = (b"\xff\xd8\xff",), (b"BM",), (b"GIF87a", b"GIF89a")
-PICTURES = "london lunarmodule vercingetorix lunarmodulesm caesarsm saturnv2 service lunarmodule2 splashdown caesar2"
+PICTURES = "london londonsm lunarmodule vercingetorix lunarmodulesm caesarsm saturnv2 service lunarmodule2 splashdown caesar2"
 for rel, magic in ([(f"Images/{n}.jpg", JPEG) for n in PICTURES.split()] + [("logo/lumenda2.bmp", BMP)]
                    + [(f"logo/lume{i:04d}.gif", GIF) for i in range(20)]):
     check(f"{rel} is a picture of its kind", read(rel).startswith(magic))

@@ -49,7 +49,7 @@ for q in 1 2 3 4 5 6 7 8 9 10; do
   click NEXT 0.7
 done
 at 141 136; sleep 0.6                            # Check Wrong Answers
-at 96 24; sleep 0.8                              # Practise Again
+at 84 545; sleep 0.8                             # Practise Again
 answer "$(pick wide)"; click NEXT 0.7            # question 2 still wrong
 answer "$(pick)"; click NEXT 0.7                 # question 5
 answer "$(pick)"; click NEXT 1.1                 # question 9, then the summary

@@ -59,6 +59,17 @@ private Q_SLOTS:
         QCOMPARE(seen, sheets(1000));
     }
 
+    // A worksheet runs under a picture of the quiz box's own size, not the corner of a larger one.
+    void worksheetRunsUnderItsOwnPicture() {
+        TestEnv env;
+        env.copyBundled("multiple");
+        env.copyBundled("Images");
+        CatalogueScreen& c = openCatalogue(env, {"The Moon Landings"});
+        clickControl(&c.Label2(1));
+        QVERIFY(Module1.multiple.isLoaded());
+        QCOMPARE(Module1.multiple->Picture1->Picture().sizeTwips(), QSizeF(855, 615));
+    }
+
     // No title has a file. One that does not read, missing or broken (the question-set fuzz
     // target's), is refused for running and editing but can still be taken off the list.
     void missingFileAndDeleteAfterConfirmationOnly() {

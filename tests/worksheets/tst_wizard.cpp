@@ -43,14 +43,21 @@ void fill(WizardScreen& w, const WizardFields& f) {
 class WizardTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // Where the screen font runs wide, the number must not wrap out of sight.
-    void questionNumbersFit() {
+    // Where the screen font runs wide, the number must not wrap out of sight. A tick box takes
+    // a click on its letter and on the two pixels below it; the next pixel but one is the box below's.
+    void questionNumbersFitAndTickBoxesTakeClicksAround() {
         TestEnv env;
         WizardScreen& w = *Module1.wizard;
         w.Show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
         for (int i = 2; i <= 11; ++i)
             QVERIFY(QFontMetrics(w.Label1(i).font()).horizontalAdvance(w.Label1(i).Caption()) <
                     w.Label1(i).width());
+        const QRect a = w.Check1(0).geometry();
+        QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, QPoint(a.left() - 5, a.center().y()));
+        QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, QPoint(a.center().x(), a.bottom() + 2));
+        QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, QPoint(a.center().x(), a.bottom() + 4));
+        QCOMPARE((std::array{w.Check1(0).Value(), w.Check1(2).Value()}), (std::array{0, 1}));
     }
 
     // "Exit" leaves an untouched wizard at once, and asks before typed work is lost: Cancel keeps it.

@@ -1,7 +1,9 @@
 // Renders every screen to PNG on the offscreen platform:
-// tellwyn-screenshots [--scale N] OUTDIR [DATADIR], with --scale as the program has it.
+// tellwyn-screenshots [--check] [--scale N] OUTDIR [DATADIR], with --scale as the program has it.
+// --check lists every caption that is cut off or too faint, and fails when there is one.
 #include "app/displayscale.h"
 #include "app/module1.h"
+#include "legibility.h"
 #include "platform/eventloop.h"
 #include "platform/files.h"
 #include "platform/fonts.h"
@@ -40,6 +42,11 @@ void ShotContext::save(QWidget& widget, const QString& name) {
     if (widget.grab().save(path)) {
         ++saved_;
         std::printf("wrote %s\n", qPrintable(path));
+        if (checking_)
+            for (const QString& f : checkLegibility(widget)) {
+                std::printf("LEGIBILITY %s: %s\n", qPrintable(name), qPrintable(f));
+                ++failures_;
+            }
     } else {
         std::fprintf(stderr, "could not write %s\n", qPrintable(path));
     }
@@ -63,12 +70,14 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QStringList args = QCoreApplication::arguments().mid(1);
+    const bool check = !args.isEmpty() && args[0] == QLatin1String("--check");
+    if (check) args.removeFirst();
     if (args.size() > 1 && args[0] == QLatin1String("--scale")) {
         applyDisplayScale(parseDisplayScale(args[1]).value_or(1.0));
         args = args.mid(2);
     }
     if (args.isEmpty()) {
-        std::fprintf(stderr, "usage: tellwyn-screenshots [--scale N] OUTDIR [DATADIR]\n");
+        std::fprintf(stderr, "usage: tellwyn-screenshots [--check] [--scale N] OUTDIR [DATADIR]\n");
         return 2;
     }
     const QString out = QDir(args[0]).absolutePath();
@@ -82,7 +91,7 @@ int main(int argc, char** argv) {
     }
     setDataFolder(work.path());
     registerBundledFonts();
-    ShotContext ctx(out);
+    ShotContext ctx(out, check);
     int failedSets = 0;
     for (const ShotSet& set : shotSets()) {
         std::printf("== %s\n", set.name);
@@ -99,5 +108,6 @@ int main(int argc, char** argv) {
     Module1.reset();
     std::printf("%d screenshots in %s\n", ctx.saved(), qPrintable(out));
     if (failedSets > 0) std::fprintf(stderr, "%d set(s) of shots stopped early\n", failedSets);
-    return ctx.saved() > 0 && failedSets == 0 ? 0 : 1;
+    if (check) std::printf("%d legibility failure(s)\n", ctx.failures());
+    return ctx.saved() > 0 && failedSets == 0 && ctx.failures() == 0 ? 0 : 1;
 }

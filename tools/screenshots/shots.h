@@ -9,7 +9,8 @@
 // of the program registers its own shots in a file of its own here.
 class ShotContext {
 public:
-    explicit ShotContext(QString outDir) : outDir_(std::move(outDir)) {}
+    explicit ShotContext(QString outDir, bool checking = false)
+        : outDir_(std::move(outDir)), checking_(checking) {}
     // Empties the shared state and closes every screen, with sound on as after the menu's load.
     void fresh();
     // Lets timers and paint events run for a moment.
@@ -18,10 +19,13 @@ public:
     void save(QWidget& widget, const QString& name);
     const QString& outDir() const { return outDir_; }
     int saved() const { return saved_; }
+    int failures() const { return failures_; }
 
 private:
     QString outDir_;
+    bool checking_;
     int saved_ = 0;
+    int failures_ = 0;
 };
 
 struct ShotSet {

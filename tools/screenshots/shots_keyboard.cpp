@@ -39,6 +39,9 @@ static RegisterShots keyboard("keyboard", [](ShotContext& ctx) {
     ctx.save(menu, "keyboard-menu");
 
     Module1.moon->Show();
+    ctx.settle();
+    press(*Module1.moon, Qt::Key_Tab);
+    ctx.save(*Module1.moon, "keyboard-hub-moon");
     Module1.moon->Label3(0).Click();
     QuizScreen& quiz = *Module1.multiple;
     ctx.settle();
