@@ -367,7 +367,7 @@ void ClassRecordScreen::printRecord(Printer& p) const {
 
 Label* addClassRecordEntry(Form* menu) {
     Label* entry = makeLabel(menu, buttonDesign(QStringLiteral("ClassRecord"), QStringLiteral("Class Record"),
-                                                {7080, 7760, 3300, 300}, 9.75, Colours::Navy));
+                                                {7080, 7760, 3300, 360}, 9.75, Colours::Navy));
     entry->Click = [] {
         Module1.classrecord->Show();
         PlayClick();

@@ -63,7 +63,7 @@ for m in A:machine-a:twcollab1 B:machine-b:twcollab2; do
   for _ in $(seq 100); do [ -s "$work/display.$name" ] && break; sleep 0.1; done
   # on A ... runs in display A
   eval "on$name() { DISPLAY=\$(cat \"$work/display.$name\") \"\$@\"; }"
-  on$name wait_for '^ $' 30 || fail "machine $name's title screen did not appear: $(cat "$work/log.$name")"
+  on$name wait_for title 30 || fail "machine $name's title screen did not appear: $(cat "$work/log.$name")"
   on$name click TITLE_OK 1
   on$name click MENU_CATALOGUE 1
 done
