@@ -1,12 +1,12 @@
 // libFuzzer target for the worksheet importer: any bytes must give a worksheet or line-numbered
 // reasons, never a crash or a hang; and a worksheet, written in the program's layout and read
 // again, must come back the same (what import stores, export and import give back).
+#include "fuzz_shared.h"
 #include "platform/files.h"
 #include "worksheets/worksheetimport.h"
 
 #include <QCoreApplication>
 #include <cstdint>
-#include <cstdlib>
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     static QCoreApplication app(*argc, *argv);
@@ -29,17 +29,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const ImportedWorksheet w = readWorksheetFile(bytes, QStringLiteral("Fuzzed"));
     if (!w.set) {
-        if (w.problems.isEmpty()) std::abort(); // a refusal always says why
+        FUZZ_CHECK(!w.problems.isEmpty()); // a refusal always says why
         for (const QString& p : w.problems)
-            if (!p.startsWith(QLatin1String("Line ")) && !p.startsWith(QLatin1String("The file's name")))
-                std::abort();
+            FUZZ_CHECK(p.startsWith(QLatin1String("Line ")) ||
+                       p.startsWith(QLatin1String("The file's name")));
         return 0;
     }
-    if (!w.problems.isEmpty()) std::abort();
+    FUZZ_CHECK(w.problems.isEmpty());
     // The store's refusals have made sure every text fits the code page.
     const auto stored = encodeWindows1252(questionSetLines(*w.set).join(QStringLiteral("\r\n")) + "\r\n");
-    if (!stored) std::abort();
+    FUZZ_CHECK(stored);
     const ImportedWorksheet again = readWorksheetFile(*stored, QStringLiteral("Fuzzed"));
-    if (!again.set || !sameSet(*again.set, *w.set)) std::abort();
+    FUZZ_CHECK(again.set && sameSet(*again.set, *w.set));
     return 0;
 }

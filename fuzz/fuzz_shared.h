@@ -2,7 +2,7 @@
 
 // What the reader and store fuzz targets share: a data folder of their own, the shared variables
 // without any screen, and an abort that names the invariant that broke.
-#include "app/sharedstate.h"
+#include "state/sharedstate.h"
 
 #include <QByteArray>
 #include <QString>

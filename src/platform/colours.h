@@ -24,3 +24,7 @@ inline const QColor LogoBlue{49, 135, 214};      // the animated logo's backgrou
 inline const QColor CreditsBlue{49, 130, 212};   // the Acknowledgments page
 inline const QColor SoundFormBlue{48, 133, 214}; // the hidden form that carries the sound control
 } // namespace Colours
+
+inline QColor RGB(int r, int g, int b) {
+    return QColor(r, g, b);
+}

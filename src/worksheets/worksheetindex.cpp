@@ -1,6 +1,6 @@
 #include "worksheets/worksheetindex.h"
 
-#include "app/sharedstate.h"
+#include "state/sharedstate.h"
 #include "platform/inputfile.h"
 
 std::optional<WorksheetIndex> readWorksheetIndex(const QString& relativePath, long long limit) {

@@ -1,6 +1,6 @@
 #include "worksheets/worksheetstore.h"
 
-#include "app/sharedstate.h"
+#include "state/sharedstate.h"
 #include "platform/files.h"
 #include "quiz/questionsperset.h"
 #include "worksheets/worksheetindex.h"
