@@ -21,8 +21,10 @@ if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
   git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 fi
 
-# The fuzz checks' own times (20 to 60 s a target) only in the full run.
-[ "$full" = 1 ] || export FUZZ_SECONDS="${FUZZ_SECONDS:-3}"
+# The fuzz checks' own times (20 to 60 s a target) and the killed saver's 30 s only in the full run.
+if [ "$full" = 0 ]; then
+  export FUZZ_SECONDS="${FUZZ_SECONDS:-3}" KILL_SECONDS="${KILL_SECONDS:-5}"
+fi
 scripts/build.sh build -DTELLWYN_WERROR=ON
 (cd build && ctest --output-on-failure --parallel "$(nproc)")
 
