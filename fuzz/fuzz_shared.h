@@ -1,7 +1,7 @@
 #pragma once
 
-// What the reader and store fuzz targets share: a data folder of their own, the shared variables
-// without any screen, and an abort that names the invariant that broke.
+// What every fuzz target shares: a data folder of its own, the shared variables without any
+// screen, and the one abort, which names the invariant that broke.
 #include "state/sharedstate.h"
 
 #include <QByteArray>
