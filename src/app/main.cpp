@@ -6,7 +6,6 @@
 #include "app/titlescreen.h"
 #include "app/worksheetfolder.h"
 #include "platform/fonts.h"
-#include "platform/picture.h"
 #include "platform/realservices.h"
 #include "sound/greyform.h"
 
@@ -69,7 +68,6 @@ int main(int argc, char** argv) {
         cmd.scale.isEmpty() ? rememberedDisplayScale() : parseDisplayScale(cmd.scale);
     presetDisplayScale(scaleChoice);
     const std::jthread fontConfiguration = readFontConfigurationEarly();
-    const std::jthread jpegDecoder = loadJpegDecoderEarly();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tellwyn"));
     QApplication::setApplicationVersion(QStringLiteral(TELLWYN_VERSION));

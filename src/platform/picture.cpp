@@ -3,7 +3,6 @@
 #include "platform/files.h"
 #include "platform/units.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -92,13 +91,4 @@ Picture LoadPicture(const QString& relativePath, QString* error) {
     if (image.isNull()) return fail(QStringLiteral("%1: %2").arg(relativePath, reader.errorString()));
     image.setDevicePixelRatio(pixelRatio);
     return pictureFromImage(image);
-}
-
-std::jthread loadJpegDecoderEarly() {
-    return std::jthread([] {
-        // Asking whether an empty buffer holds a JPEG makes Qt load the decoder; the answer is no.
-        QBuffer empty;
-        QImageReader reader(&empty, "jpeg");
-        (void)reader.canRead();
-    });
 }

@@ -6,7 +6,6 @@
 #include <QSizeF>
 #include <QString>
 #include <memory>
-#include <thread>
 
 class QPainter;
 
@@ -39,11 +38,6 @@ Picture LoadPicture(const QString& relativePath, QString* error = nullptr);
 
 // Raster picture from an image already in memory (logos, tests).
 Picture pictureFromImage(const QImage& image);
-
-// Loads Qt's JPEG decoder (a plugin and its library) on a thread of its own, beside the
-// application's start: the first screen's picture is a JPEG, and loading the decoder on first
-// use would hold that screen back. Call before the application object is made.
-std::jthread loadJpegDecoderEarly();
 
 // The metafile player's entry: parses a whole file already read into memory.
 std::shared_ptr<const PictureData> loadMetafilePicture(const QByteArray& bytes, QString* error);
