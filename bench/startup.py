@@ -45,5 +45,6 @@ for name, rows in samples.items():
     m = statistics.median(r[1] for r in rows)
     med[name] = (t, m)
     print(f"{name:8s} median start {t:7.1f} ms   median peak memory {m:6.1f} MiB   ({runs} runs)")
-print(f"ratio    time {med['tellwyn'][0] / med['minimal'][0]:.2f}x   memory {med['tellwyn'][1] / med['minimal'][1]:.2f}x"
-      "   (target: time at most 1.25x, memory at most 1.5x)")
+# The difference is fixed cost of our own; the ratio weighs it more where Qt starts quicker.
+print(f"ratio    time {med['tellwyn'][0] / med['minimal'][0]:.2f}x ({med['tellwyn'][0] - med['minimal'][0]:+.1f} ms)"
+      f"   memory {med['tellwyn'][1] / med['minimal'][1]:.2f}x   (target: time at most 1.15x, memory at most 1.5x)")

@@ -1,8 +1,8 @@
 #pragma once
 
-// What the reader and store fuzz targets share: a data folder of their own, the shared variables
-// without any screen, and an abort that names the invariant that broke.
-#include "app/sharedstate.h"
+// What every fuzz target shares: a data folder of its own, the shared variables without any
+// screen, and the one abort, which names the invariant that broke.
+#include "state/sharedstate.h"
 
 #include <QByteArray>
 #include <QString>

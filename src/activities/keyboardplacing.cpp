@@ -21,10 +21,6 @@ bool fromTouch(const QMouseEvent& e) {
     return e.device() && e.device()->type() == QInputDevice::DeviceType::TouchScreen;
 }
 
-bool isActivation(const QKeyEvent& k) {
-    return k.key() == Qt::Key_Return || k.key() == Qt::Key_Enter || k.key() == Qt::Key_Space;
-}
-
 } // namespace
 
 KeyboardPlacing::KeyboardPlacing(ActivityScreen& screen)
@@ -95,7 +91,7 @@ void KeyboardPlacing::dropOn(const TwipRect& box) {
 bool KeyboardPlacing::key(QKeyEvent& k, QWidget* focus) {
     if (held_ < 0) {
         const int card = cardIndex(focus);
-        if (card < 0 || !isActivation(k)) return false;
+        if (card < 0 || !Keyboard::isActivation(k)) return false;
         if (!k.isAutoRepeat()) pickUp(card, true);
         return true;
     }
@@ -118,7 +114,7 @@ bool KeyboardPlacing::key(QKeyEvent& k, QWidget* focus) {
     default:
         break;
     }
-    if (!isActivation(k)) return false;
+    if (!Keyboard::isActivation(k)) return false;
     if (!boxRing_->target()) moveHighlight(0);
     if (const int slot = highlightedSlot(); slot >= 0 && !k.isAutoRepeat())
         dropOn(screen_.Label1(slot).twipRect());

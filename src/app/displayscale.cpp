@@ -1,16 +1,8 @@
 #include "app/displayscale.h"
 
-#include "platform/windowrules.h"
-
-#include <QGuiApplication>
-#include <QScreen>
 #include <QSettings>
 #include <algorithm>
 #include <cmath>
-
-// Qt scales a whole program by one factor when QT_SCALE_FACTOR is set before start-up; this is the
-// same factor set from inside, once the program knows its display.
-#include <QtGui/private/qhighdpiscaling_p.h>
 
 namespace {
 
@@ -20,15 +12,9 @@ constexpr QSizeF DesignSize{800, 600};
 constexpr QSizeF LargestClient{794, 592};
 const QString SettingKey = QStringLiteral("display/scale");
 
-// Room for a window manager's title bar and borders, which it draws unscaled outside our windows:
-// the larger of xfwm4's (10 x 34 pixels) and openbox's (2 x 21) on Debian 12.
-constexpr QSizeF TypicalFrame{10, 34};
-
 QSettings userSettings() {
     return QSettings(QStringLiteral("Tellwyn"), QStringLiteral("Tellwyn"));
 }
-
-double appliedScale = 1.0;
 
 } // namespace
 
@@ -63,34 +49,6 @@ std::optional<double> rememberedDisplayScale() {
 
 void rememberDisplayScale(std::optional<double> scale) {
     userSettings().setValue(SettingKey, displayScaleText(scale));
-}
-
-double resolveDisplayScale(std::optional<double> choice) {
-    if (choice) return *choice;
-    // The display and its window manager stay for the program's life; the menu asks again.
-    static std::optional<double> fitting;
-    if (fitting) return *fitting;
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen) return MinDisplayScale;
-    // Sizes in device-independent pixels of the desktop: a desktop that already doubles its pixels
-    // (device pixel ratio 2) reports half its size, so nothing is scaled twice. Our own factor, if
-    // already applied, is taken back out; the frame is drawn in device pixels.
-    const double ours = currentDisplayScale();
-    const double desktop = QHighDpiScaling::factor(screen) / ours;
-    const QSizeF frame = WindowRules::windowManagerFrames() ? TypicalFrame / desktop : QSizeF();
-    fitting = fittingDisplayScale(QSizeF(screen->availableGeometry().size()) * ours, frame);
-    return *fitting;
-}
-
-void applyDisplayScale(double scale) {
-    // Someone who sets Qt's own factor by hand keeps it.
-    if (scale == appliedScale || qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) return;
-    appliedScale = scale;
-    QHighDpiScaling::setGlobalFactor(scale);
-}
-
-double currentDisplayScale() {
-    return appliedScale;
 }
 
 std::optional<double> nextDisplayScaleChoice(std::optional<double> choice, double largestFitting) {

@@ -29,6 +29,9 @@ void rememberDisplayScale(std::optional<double> scale);
 // The scale to use for a choice on this display: the choice itself, or the fitting scale.
 double resolveDisplayScale(std::optional<double> choice);
 
+// Before the application object exists: where this Qt cannot change the scale later, a chosen size
+// goes the public way (QT_SCALE_FACTOR) and "auto" stays at the designed size.
+void presetDisplayScale(std::optional<double> choice);
 // Draws every window at the scale from now on. Call before the first window shows; calling it
 // later rescales the windows already open.
 void applyDisplayScale(double scale);

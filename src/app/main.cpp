@@ -68,6 +68,9 @@ int main(int argc, char** argv) {
     if (!cmd.importFiles.isEmpty()) return runImportCommand(cmd, argc, argv);
     if (cmd.records.any()) return runRecordsCommand(cmd.records, argc, argv);
 
+    const std::optional<double> scaleChoice =
+        cmd.scale.isEmpty() ? rememberedDisplayScale() : parseDisplayScale(cmd.scale);
+    presetDisplayScale(scaleChoice);
     const std::jthread fontConfiguration = readFontConfigurationEarly();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tellwyn"));
@@ -75,8 +78,7 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral(TELLWYN_APP_ID));
     if (!cmd.qtStyle) QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // Before the first window: every screen, message box and the backdrop is drawn at this size.
-    applyDisplayScale(
-        resolveDisplayScale(cmd.scale.isEmpty() ? rememberedDisplayScale() : parseDisplayScale(cmd.scale)));
+    applyDisplayScale(resolveDisplayScale(scaleChoice));
     // Screens come and go; the program ends by its own Exit, or when no screen is left.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/sharedstate.h"
 #include "platform/screenref.h"
+#include "state/sharedstate.h"
 
 // The screens, each defined in its own folder; a reference needs the full class only where used.
 class MainMenu;

@@ -30,3 +30,7 @@ inline const QColor FernGreen{0, 90, 0};            // the title screen's rights
 inline const QColor PaleRed{255, 180, 180};         // the catalogue's delete mode on the blue
 inline const QColor DimGrey{150, 150, 150};         // greyed captions, still readable
 } // namespace Colours
+
+inline QColor RGB(int r, int g, int b) {
+    return QColor(r, g, b);
+}

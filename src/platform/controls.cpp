@@ -7,9 +7,7 @@
 #include <QPainter>
 #include <QPalette>
 
-namespace {
-
-int buttonMask(Qt::MouseButtons b) {
+int mouseButtonMask(Qt::MouseButtons b) {
     int m = 0;
     if (b & Qt::LeftButton) m |= LeftButton;
     if (b & Qt::RightButton) m |= RightButton;
@@ -17,13 +15,15 @@ int buttonMask(Qt::MouseButtons b) {
     return m;
 }
 
-int shiftMask(Qt::KeyboardModifiers k) {
+int shiftKeyMask(Qt::KeyboardModifiers k) {
     int m = 0;
     if (k & Qt::ShiftModifier) m |= 1;
     if (k & Qt::ControlModifier) m |= 2;
     if (k & Qt::AltModifier) m |= 4;
     return m;
 }
+
+namespace {
 
 void setPaletteColour(QWidget* w, QPalette::ColorRole role, const QColor& c) {
     QPalette p = w->palette();
@@ -49,9 +49,9 @@ void ControlGeometry::apply() {
 void ControlGeometry::deliver(const MouseHandler& h, QMouseEvent* e, bool release) {
     if (!h) return;
     // On a release the mask names the button that went up; on a move, the buttons held.
-    const int button = release ? buttonMask(e->button()) : buttonMask(e->buttons());
+    const int button = release ? mouseButtonMask(e->button()) : mouseButtonMask(e->buttons());
     const QPointF p = e->position();
-    h(button, shiftMask(e->modifiers()), pixelsToTwips(p.x()), pixelsToTwips(p.y()));
+    h(button, shiftKeyMask(e->modifiers()), pixelsToTwips(p.x()), pixelsToTwips(p.y()));
 }
 
 void ControlGeometry::handleMouse(QMouseEvent* e) {

@@ -19,6 +19,10 @@
 
 // Mouse button masks and shift masks as the handlers receive them.
 enum MouseButtonMask { LeftButton = 1, RightButton = 2, MiddleButton = 4 };
+// The one conversion from Qt's buttons and modifiers, for the controls and the forms alike (Shift 1,
+// Ctrl 2, Alt 4).
+int mouseButtonMask(Qt::MouseButtons buttons);
+int shiftKeyMask(Qt::KeyboardModifiers modifiers);
 
 using ClickHandler = std::function<void()>;
 using MouseHandler = std::function<void(int button, int shift, Twips x, Twips y)>;
@@ -62,8 +66,8 @@ public:
     void apply();
 
 protected:
-    // Converts a Qt mouse event into the handler's arguments and calls it; returns true when the
-    // event belongs to this control (it always does).
+    // Converts a Qt mouse event into the handler's arguments and calls it. The event stays with
+    // this control whether or not it has a handler.
     void deliver(const MouseHandler& h, QMouseEvent* e, bool release);
     void handleMouse(QMouseEvent* e);
 
@@ -114,12 +118,10 @@ public:
             update();
         }
     }
-    bool Border() const { return border_; }
     void setBorder(bool b) {
         border_ = b;
         update();
     }
-    Align Alignment() const { return align_; }
     void setAlignment(Align a) {
         align_ = a;
         update();
@@ -205,7 +207,6 @@ class TextBox : public QLineEdit, public ControlGeometry {
 public:
     explicit TextBox(QWidget* parent);
     QString Text() const { return text(); }
-    int MaxLength() const { return maxLength(); }
     KeyHandler KeyPress;
 
 protected:
@@ -269,7 +270,6 @@ public:
         stretch_ = s;
         update();
     }
-    bool Stretch() const { return stretch_; }
 
 protected:
     void pictureChanged() override;
@@ -293,10 +293,6 @@ public:
         colour_ = c;
         update();
     }
-    Twips X1() const { return x1_; }
-    Twips Y1() const { return y1_; }
-    Twips X2() const { return x2_; }
-    Twips Y2() const { return y2_; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -312,15 +308,12 @@ class Frame : public OwnMouseControl<QFrame> {
 public:
     explicit Frame(QWidget* parent);
     void setBackColor(const QColor& c);
-
-protected:
 };
 
 // Timer: while enabled, raises Timer every Interval milliseconds.
 class Timer : public QObject {
 public:
     explicit Timer(QObject* parent, int intervalMs = 0);
-    int Interval() const { return interval_; }
     void setInterval(int ms);
     bool Enabled() const { return enabled_; }
     void setEnabled(bool e);

@@ -84,10 +84,6 @@ Label* exitButton(QWidget* window) {
     return nullptr;
 }
 
-bool isActivation(const QKeyEvent& k) {
-    return k.key() == Qt::Key_Return || k.key() == Qt::Key_Enter || k.key() == Qt::Key_Space;
-}
-
 // The keys every screen shares. Command buttons keep their own Return and Space.
 bool commonKey(QWidget* window, QWidget* focus, QKeyEvent& k) {
     const bool plain = !(k.modifiers() & (Qt::ControlModifier | Qt::AltModifier));
@@ -99,7 +95,7 @@ bool commonKey(QWidget* window, QWidget* focus, QKeyEvent& k) {
         if (Label* exit = exitButton(window)) return Keyboard::press(exit);
         return false;
     }
-    if (isActivation(k) && focus != window && !qobject_cast<QPushButton*>(focus) &&
+    if (Keyboard::isActivation(k) && focus != window && !qobject_cast<QPushButton*>(focus) &&
         !qobject_cast<QLineEdit*>(focus) && Keyboard::takesFocus(focus))
         return k.isAutoRepeat() || Keyboard::press(focus);
     return false;
@@ -144,6 +140,10 @@ protected:
 } // namespace
 
 namespace Keyboard {
+
+bool isActivation(const QKeyEvent& k) {
+    return k.key() == Qt::Key_Return || k.key() == Qt::Key_Enter || k.key() == Qt::Key_Space;
+}
 
 void install() {
     static QPointer<KeyFilter> filter;

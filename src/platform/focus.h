@@ -35,6 +35,9 @@ void setReadingColumns(QWidget* window, const QList<Twips>& columnLefts);
 // keyboard), or one that Tab passes by although it could take the focus.
 void setTakesFocus(QWidget* control, bool takes);
 
+// Enter, Return or Space: the keys that press the control with the focus.
+bool isActivation(const QKeyEvent& key);
+
 // Whether Tab reaches the control now: enabled, shown, and acting on a click.
 bool takesFocus(const QWidget* control);
 // The window's controls in Tab order.

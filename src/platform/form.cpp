@@ -185,10 +185,8 @@ void Form::paintEvent(QPaintEvent*) {
 
 void Form::mouseMoveEvent(QMouseEvent* e) {
     const QPointF p = e->position() - offset_;
-    int button = 0;
-    if (e->buttons() & Qt::LeftButton) button |= LeftButton;
-    if (e->buttons() & Qt::RightButton) button |= RightButton;
-    Form_MouseMove(button, 0, pixelsToTwips(p.x()), pixelsToTwips(p.y()));
+    Form_MouseMove(mouseButtonMask(e->buttons()), shiftKeyMask(e->modifiers()), pixelsToTwips(p.x()),
+                   pixelsToTwips(p.y()));
 }
 
 bool Form::filling() const {

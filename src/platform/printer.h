@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/colours.h"
 #include "platform/picture.h"
 #include "platform/units.h"
 

@@ -1,8 +1,5 @@
 #pragma once
 
-#include "platform/colours.h"
-
-#include <QColor>
 #include <QPoint>
 #include <QRect>
 #include <cmath>
@@ -26,7 +23,3 @@ struct TwipRect {
         return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
     }
 };
-
-inline QColor RGB(int r, int g, int b) {
-    return QColor(r, g, b);
-}

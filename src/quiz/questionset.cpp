@@ -1,8 +1,8 @@
 #include "quiz/questionset.h"
 
-#include "app/sharedstate.h"
 #include "platform/inputfile.h"
 #include "quiz/questionsperset.h"
+#include "state/sharedstate.h"
 
 QString escapeCommas(const QString& typed) {
     QString s = typed;
@@ -65,6 +65,15 @@ void storeInModule1(const QuestionSet& set) {
         Shared.AnswerD[i] = q.answers[3];
         Shared.CorrectAnswer[i] = q.correct;
     }
+}
+
+QuestionSet questionSetInModule1() {
+    QuestionSet set{Shared.SetTitle, {}};
+    for (int i = 1; i <= QuestionsPerSet; ++i)
+        set.questions[i - 1] = {Shared.QuestionText[i],
+                                {Shared.AnswerA[i], Shared.AnswerB[i], Shared.AnswerC[i], Shared.AnswerD[i]},
+                                Shared.CorrectAnswer[i]};
+    return set;
 }
 
 bool LoadQuestionSet(const QString& relativePath, QString* problem) {

@@ -40,5 +40,7 @@ QStringList questionSetLines(const QuestionSet& set);
 // still hold the previous set.
 bool LoadQuestionSet(const QString& relativePath, QString* problem = nullptr);
 
-// Copies a set into the shared question tables, entries 1..10.
+// Copies a set into the shared question tables, entries 1..10, and back: the one place that knows
+// how the tables hold a set.
 void storeInModule1(const QuestionSet& set);
+QuestionSet questionSetInModule1();

@@ -7,6 +7,7 @@
 #include "platform/focus.h"
 #include "platform/numbertext.h"
 #include "platform/ring.h"
+#include "quiz/questionset.h"
 #include "quiz/questionsperset.h"
 #include "quiz/quizmarking.h"
 #include "quiz/resultsscreen.h"
@@ -217,14 +218,12 @@ void QuizScreen::showPrintChoice(bool shown) {
 
 std::vector<MissedQuestion> QuizScreen::missedQuestions() const {
     std::vector<MissedQuestion> missed;
+    const QuestionSet set = questionSetInModule1();
     for (int i = 1; i <= QuestionsPerSet; ++i)
-        if (Module1.QuestionMarks[i] == 0)
-            missed.push_back(
-                {i,
-                 Module1.QuestionText[i],
-                 {Module1.AnswerA[i], Module1.AnswerB[i], Module1.AnswerC[i], Module1.AnswerD[i]},
-                 Module1.CorrectAnswer[i],
-                 ticked_[i]});
+        if (Module1.QuestionMarks[i] == 0) {
+            const Question& q = set.questions[i - 1];
+            missed.push_back({i, q.text, q.answers, q.correct, ticked_[i]});
+        }
     return missed;
 }
 

@@ -1,17 +1,16 @@
 #include "app/module1.h"
 #include "platform/printer.h"
 #include "platform/services.h"
-#include "quiz/questionsperset.h"
+#include "quiz/questionset.h"
 #include "quiz/quizmarking.h"
 #include "quiz/quizscreen.h"
 #include "quiz/worksheetlayout.h"
 
 void QuizScreen::printWorksheet(bool withAnswerKey) {
     std::vector<WorksheetQuestion> questions;
-    for (int i = 1; i <= QuestionsPerSet; ++i)
-        questions.push_back({Module1.QuestionText[i], Module1.AnswerA[i], Module1.AnswerB[i],
-                             Module1.AnswerC[i], Module1.AnswerD[i],
-                             correctOption(Module1.CorrectAnswer[i])});
+    for (const Question& q : questionSetInModule1().questions)
+        questions.push_back(
+            {q.text, q.answers[0], q.answers[1], q.answers[2], q.answers[3], correctOption(q.correct)});
     try {
         ::printWorksheet(SystemPrinter(), Label5->Caption(), Label6->Caption(), questions);
         // The key is a page of its own, so that it can be kept apart from the pupils' copies.

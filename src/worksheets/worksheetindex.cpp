@@ -1,7 +1,7 @@
 #include "worksheets/worksheetindex.h"
 
-#include "app/sharedstate.h"
 #include "platform/inputfile.h"
+#include "state/sharedstate.h"
 
 std::optional<WorksheetIndex> readWorksheetIndex(const QString& relativePath, long long limit) {
     InputFile file;

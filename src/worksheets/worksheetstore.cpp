@@ -1,8 +1,8 @@
 #include "worksheets/worksheetstore.h"
 
-#include "app/sharedstate.h"
 #include "platform/files.h"
 #include "quiz/questionsperset.h"
+#include "state/sharedstate.h"
 #include "worksheets/worksheetindex.h"
 
 #include <QDeadlineTimer>

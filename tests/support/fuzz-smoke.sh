@@ -1,5 +1,5 @@
 # Sourced by the fuzz checks. Skips (77) where clang is missing; fuzz_build builds libFuzzer targets
-# in a build folder of the check's own, so that two checks never race over one; fuzz_run runs one.
+# in one build folder that the checks take turns over; fuzz_run runs one.
 set -euo pipefail
 src=${TELLWYN_SOURCE:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
 command -v clang++ >/dev/null 2>&1 || { echo "clang++ not installed: skipped"; exit 77; }
@@ -7,13 +7,22 @@ export ASAN_OPTIONS=detect_leaks=0:allocator_may_return_null=0 QT_QPA_PLATFORM=o
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# fuzz_build NAME TARGET...: builds in build-fuzz-NAME beside the sources.
+# fuzz_build TARGET...: builds in build-fuzz beside the sources; one check builds at a time, and the
+# others then find their targets built.
 fuzz_build() {
-  build=$src/build-fuzz-$1
-  shift
-  [ -f "$build/CMakeCache.txt" ] || cmake -S "$src" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_COMPILER=clang++ -DTELLWYN_FUZZ=ON >/dev/null
-  cmake --build "$build" --target "$@" >/dev/null
+  build=$src/build-fuzz
+  mkdir -p "$build"
+  local launcher=()
+  if command -v ccache >/dev/null; then
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    export CCACHE_BASEDIR="$src" CCACHE_NOHASHDIR=1
+  fi
+  (
+    flock 9
+    [ -f "$build/CMakeCache.txt" ] || cmake -S "$src" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      -DCMAKE_CXX_COMPILER=clang++ "${launcher[@]}" -DTELLWYN_FUZZ=ON >/dev/null
+    cmake --build "$build" --target "$@" >/dev/null
+  ) 9>"$build/.lock"
 }
 
 # fuzz_run TARGET SECONDS MAX_LEN SEED...: runs for FUZZ_SECONDS (else SECONDS) from copies of the

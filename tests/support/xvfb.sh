@@ -19,8 +19,10 @@ xvfb_enter() {
   [ -x "$bin" ] || { echo "no program at $bin"; exit 1; }
   data=$(mktemp -d)
   cp -r "$src/data/." "$data/"
+  # xvfb-run -a takes the first free display from the one given; starting each check at a random
+  # one keeps checks that start together from racing for the same display.
   TELLWYN_IN_XVFB=1 XVFB_PROGRAM="$bin" XVFB_DATA="$data" \
-    xvfb-run -a -s "-screen 0 ${XVFB_SCREEN:-1024x768}x24" bash "$script" "$@"
+    xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 ${XVFB_SCREEN:-1024x768}x24" bash "$script" "$@"
   status=$?
   rm -rf "$data"
   exit $status

@@ -15,16 +15,22 @@ wait
 "$helper" verify "$work/together" 200 || { echo "FAIL: concurrent saves"; status=1; }
 
 printf ' 0 \r\n' >"$work/killed/multiple/track.txt"
-end=$((SECONDS + 30)) kills=0
+# The kill moments come from a seed that is printed, and taken from KILL_SEED to replay a failure;
+# KILL_SECONDS (30 unless told) is how long the copy is killed over and over.
+seed=${KILL_SEED:-$RANDOM}
+RANDOM=$seed
+echo "kill moments from seed $seed (KILL_SEED=$seed replays them)"
+end=$((SECONDS + ${KILL_SECONDS:-30})) kills=0
 while [ $SECONDS -lt $end ] && [ $status -eq 0 ]; do
   "$helper" churn "$work/killed" "Crash" &
+  # A random moment of the save, not a state to wait for: the point is to kill it anywhere.
   sleep "0.$(printf '%03d' $((RANDOM % 400 + 20)))"
   kill -KILL $! 2>/dev/null
   wait $! 2>/dev/null
   kills=$((kills + 1))
   "$helper" verify "$work/killed" >/dev/null || { echo "FAIL: after kill $kills:"; status=1; }
 done
-echo "killed $kills times; $("$helper" verify "$work/killed" 2>&1)"
+echo "killed $kills times (seed $seed); $("$helper" verify "$work/killed" 2>&1)"
 # Two imports of one new title at once, 100 times, as two teachers would: one is listed, the other
 # is told the title is taken, and the file is the one that was listed.
 program="${TELLWYN_BUILD:-build}/tellwyn"
