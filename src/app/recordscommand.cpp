@@ -7,42 +7,6 @@
 #include <QSaveFile>
 #include <cstdio>
 
-bool parseRecordsOption(const QStringList& args, qsizetype& i, RecordsRequest& r, QString& error) {
-    const QString& a = args[i];
-    auto value = [&](qsizetype k) {
-        return i + k < args.size() && !args[i + k].startsWith(QLatin1String("--"));
-    };
-    if (a == QLatin1String("--add-class")) {
-        if (!value(1) || !value(2))
-            error = QStringLiteral("--add-class needs a class name and a file of names");
-        else {
-            r.addClass = args[++i];
-            r.namesFile = args[++i];
-        }
-    } else if (a == QLatin1String("--export-records")) {
-        if (!value(1))
-            error = QStringLiteral("--export-records needs a file");
-        else
-            r.exportFile = args[++i];
-    } else if (a == QLatin1String("--class")) {
-        if (!value(1))
-            error = QStringLiteral("--class needs a class name");
-        else
-            r.exportClass = args[++i];
-    } else {
-        return false;
-    }
-    return true;
-}
-
-QString recordsUsage() {
-    return QStringLiteral(
-        "  --add-class NAME FILE make the class NAME, or add to it, with the pupils' names\n"
-        "                        in FILE (one a line, or a CSV file with a name column)\n"
-        "  --export-records FILE.csv [--class NAME]\n"
-        "                        write every kept result (or one class's) to FILE.csv\n");
-}
-
 namespace {
 
 int fail(const QString& message) {

@@ -118,10 +118,12 @@ public:
             update();
         }
     }
+    bool Border() const { return border_; }
     void setBorder(bool b) {
         border_ = b;
         update();
     }
+    Align Alignment() const { return align_; }
     void setAlignment(Align a) {
         align_ = a;
         update();
