@@ -39,7 +39,7 @@ RecordsConfig readRecordsConfig() {
 
     // The server is the machine's choice only: a pupil's own settings cannot send results elsewhere.
     if (const QString host = machineValue("host"); !host.isEmpty()) {
-        ServerSpec s;
+        ServerSettings s;
         s.host = host;
         s.port = machineValue("port").toInt();
         s.database = machineValue("database");

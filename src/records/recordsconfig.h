@@ -5,7 +5,7 @@
 
 // A school's database server, as the technician sets it machine-wide. The password stays in its
 // own file, which only the accounts that need it can read.
-struct ServerSpec {
+struct ServerSettings {
     QString driver = QStringLiteral("QPSQL");
     QString host; // a host name, or the folder of the server's socket when it starts with "/"
     int port = 0; // 0: the driver's default
@@ -19,7 +19,7 @@ struct RecordsConfig {
     // The SQLite file: the record itself, or with a server only the queue of results still to send
     // and the class lists last fetched from it.
     QString localFile;
-    std::optional<ServerSpec> server;
+    std::optional<ServerSettings> server;
     // The teacher's password hash that the machine's settings carry, if any.
     QString machinePasswordHash;
 };

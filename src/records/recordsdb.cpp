@@ -94,17 +94,17 @@ bool RecordsConnection::openLocal(const QString& file, bool create, int waitMs) 
     return ok;
 }
 
-bool RecordsConnection::openServer(const ServerSpec& spec) {
+bool RecordsConnection::openServer(const ServerSettings& server) {
     close();
     name_ = uniqueConnectionName();
-    db_ = QSqlDatabase::addDatabase(spec.driver, name_);
-    db_.setHostName(spec.host);
-    if (spec.port > 0) db_.setPort(spec.port);
-    db_.setDatabaseName(spec.database);
-    db_.setUserName(spec.user);
-    if (!spec.passwordFile.isEmpty()) db_.setPassword(readPasswordFile(spec.passwordFile));
+    db_ = QSqlDatabase::addDatabase(server.driver, name_);
+    db_.setHostName(server.host);
+    if (server.port > 0) db_.setPort(server.port);
+    db_.setDatabaseName(server.database);
+    db_.setUserName(server.user);
+    if (!server.passwordFile.isEmpty()) db_.setPassword(readPasswordFile(server.passwordFile));
     // A server that does not answer costs the sender a few seconds, never the pupil.
-    if (spec.driver == QLatin1String("QPSQL")) db_.setConnectOptions(QStringLiteral("connect_timeout=5"));
+    if (server.driver == QLatin1String("QPSQL")) db_.setConnectOptions(QStringLiteral("connect_timeout=5"));
     return finishOpening(QStringLiteral("the school's records server"));
 }
 

@@ -19,7 +19,7 @@ public:
     // The SQLite file; without create, a file that is not there yet is an error and stays absent.
     // waitMs is how long a write waits for another program's write to the same file.
     bool openLocal(const QString& file, bool create, int waitMs);
-    bool openServer(const ServerSpec& spec);
+    bool openServer(const ServerSettings& server);
     // The record itself: the server where one is set, else the local file.
     bool openRecord(const RecordsConfig& config, bool create);
 

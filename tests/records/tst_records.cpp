@@ -148,7 +148,7 @@ private Q_SLOTS:
     // server already had when the program died between sending it and taking it off the queue.
     void queuedResultsReachTheServerOnce() {
         TestEnv env;
-        RecordsConfig config{env.path("queue.sqlite"), ServerSpec{}, {}};
+        RecordsConfig config{env.path("queue.sqlite"), ServerSettings{}, {}};
         config.server->driver = "QSQLITE";
         config.server->database = env.path("server/missing/records.sqlite");
         setRecordsConfig(config);
