@@ -94,7 +94,7 @@ void MainMenu::Timer1_Timer() {
     // One read of the worksheet index, just after the menu is shown. Whatever was read before a
     // failure stays; there is no message.
     Timer1->setEnabled(false);
-    loadWorksheetIndex(QStringLiteral("multiple\\track.txt"));
+    loadWorksheetIndex(WorksheetIndexFile);
 }
 
 void MainMenu::Label2_Click(int Index) {

@@ -120,7 +120,7 @@ void CatalogueScreen::importWorksheets(const QStringList& paths) {
         imported += importWorksheet(path) ? 1 : 0;
     if (imported == 0) return;
     // The new titles show at once, on the page the teacher is looking at.
-    loadWorksheetIndex(QStringLiteral("multiple\\track.txt"));
+    loadWorksheetIndex(WorksheetIndexFile);
     workpage();
     MsgBox(imported == 1 ? QStringLiteral("Your worksheet has been imported.")
                          : QStringLiteral("Your worksheets have been imported."));

@@ -23,7 +23,6 @@
 
 namespace {
 
-const QColor ModeBoxBlue = RGB(0, 78, 152);
 const QString Corrupted = QStringLiteral("This worksheet seems to be corrupted.");
 // Where the file system sends no events, as network shares often do, a change shows within this.
 constexpr int IndexPollMs = 1000;
@@ -89,10 +88,10 @@ CatalogueScreen::CatalogueScreen() {
 void CatalogueScreen::Form_Load() {
     SetupScreen(*this);
     indexSeen_ = indexBytes();
-    loadWorksheetIndex(QStringLiteral("multiple\\track.txt"));
+    loadWorksheetIndex(WorksheetIndexFile);
     watchIndex();
-    Check1->setBackColor(ModeBoxBlue);
-    Check2->setBackColor(ModeBoxBlue);
+    Check1->setBackColor(Colours::DeepBlue);
+    Check2->setBackColor(Colours::DeepBlue);
     Module1.CataloguePage = 0;
     for (int i = 1; i <= TitlesPerPage; ++i) {
         Label2(i).setVisible(false);
@@ -121,7 +120,7 @@ void CatalogueScreen::followIndex() {
     const QByteArray now = indexBytes();
     if (now == indexSeen_) return;
     indexSeen_ = now;
-    loadWorksheetIndex(QStringLiteral("multiple\\track.txt"));
+    loadWorksheetIndex(WorksheetIndexFile);
     workpage();
 }
 

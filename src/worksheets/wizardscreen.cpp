@@ -17,8 +17,6 @@
 
 namespace {
 
-const QColor TickBoxBlue = RGB(0, 78, 152);
-
 // Offsets of one answer within its question's block, A to D. The second row lies 3 pixels lower
 // than first drawn, into the free space below it, so that each tick box takes clicks on 24 pixels
 // of height without taking the other row's.
@@ -147,7 +145,7 @@ void WizardScreen::setTabOrder() {
 void WizardScreen::Form_Load() {
     SetupScreen(*this);
     for (int i = 0; i < 40; ++i)
-        Check1(i).setBackColor(TickBoxBlue);
+        Check1(i).setBackColor(Colours::DeepBlue);
     Text1->setFocus();
 }
 

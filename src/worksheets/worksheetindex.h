@@ -5,6 +5,7 @@
 #include <optional>
 
 // The worksheet index, multiple\track.txt: a count, then one title a line.
+inline const QString WorksheetIndexFile = QStringLiteral("multiple/track.txt");
 inline constexpr int MaxWorksheets = 1000;
 
 struct WorksheetIndex {

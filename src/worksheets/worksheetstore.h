@@ -1,6 +1,7 @@
 #pragma once
 
 #include "quiz/questionset.h"
+#include "worksheets/worksheetindex.h"
 
 #include <QByteArray>
 #include <QString>
@@ -11,8 +12,6 @@
 // The teachers' worksheets: one question set file each in multiple/, all listed in
 // multiple/track.txt. Every file is replaced atomically, and the index's read-modify-write runs
 // under a lock file beside it, so two copies of the program saving at once lose no title.
-
-inline const QString WorksheetIndexFile = QStringLiteral("multiple/track.txt");
 
 // The file a worksheet lives in, as the catalogue opens it.
 QString worksheetFile(const QString& title);
