@@ -91,8 +91,9 @@ ClassListScreen::ClassListScreen() {
     ClassBox->KeyPress = [this](int key) {
         if (key == 13) showClass(className());
     };
+    // Leaving the box for the list must not reload it under the teacher's next click.
     QObject::connect(ClassBox, &QLineEdit::editingFinished, this, [this] {
-        if (!busy_) showClass(className());
+        if (!busy_ && className() != shown_) showClass(className());
     });
 }
 
@@ -228,6 +229,7 @@ void ClassListScreen::run(const QString& cls, Change change) {
     QObject::connect(t, &QThread::finished, this, [this, out, t, cls, changing = bool(change)] {
         t->deleteLater();
         busy_ = false;
+        shown_ = cls;
         const QString current = Pupils->currentItem() ? Pupils->currentItem()->text() : QString();
         Pupils->clear();
         Pupils->addItems(out->names);

@@ -52,5 +52,6 @@ private:
     QString chosenPupil();
 
     QPointer<QThread> worker_;
+    QString shown_; // the class the list shows
     bool busy_ = false;
 };
