@@ -2,6 +2,7 @@
 
 #include "app/setupscreen.h"
 #include "platform/build.h"
+#include "platform/focus.h"
 #include "platform/services.h"
 #include "records/records.h"
 #include "records/recordsdb.h"
@@ -68,7 +69,7 @@ ClassListScreen::ClassListScreen() {
     Pupils->setObjectName(QStringLiteral("Pupils"));
     Pupils->setAccessibleName(QStringLiteral("Pupils on the class list"));
     Pupils->setFont(tahoma(12));
-    Pupils->setGeometry(TwipRect{240, 2220, 5700, 4620}.toPixels());
+    Pupils->setGeometry(TwipRect{240, 2220, 5700, 4440}.toPixels());
     NewNames = new QPlainTextEdit(this);
     NewNames->setObjectName(QStringLiteral("NewNames"));
     NewNames->setAccessibleName(QStringLiteral("New names, one a line"));
@@ -76,11 +77,14 @@ ClassListScreen::ClassListScreen() {
     NewNames->setTabChangesFocus(true);
     NewNames->setGeometry(TwipRect{6240, 2220, 5520, 3780}.toPixels());
     Status = makeLabel(this, textDesign("Status", {}, {240, 7380, 11520, 450}, tahoma(11)));
+    // Stops of the keyboard's Tab like the program's own controls, and kept when a key is typed.
+    for (QWidget* w : std::initializer_list<QWidget*>{Pupils, NewNames})
+        Keyboard::setTakesFocus(w, true);
 
     const std::tuple<const char*, TwipRect> buttons[] = {{"Add Names", {6240, 6120, 2640, 495}},
                                                          {"From File...", {9120, 6120, 2640, 495}},
-                                                         {"Rename...", {240, 6960, 2700, 495}},
-                                                         {"Remove", {3240, 6960, 2700, 495}},
+                                                         {"Rename...", {240, 6780, 2700, 495}},
+                                                         {"Remove", {3240, 6780, 2700, 495}},
                                                          {"Exit", {10560, 7920, 1245, 495}}};
     for (int i = 0; i < 5; ++i) {
         const auto& [caption, rect] = buttons[i];
@@ -122,6 +126,7 @@ void ClassListScreen::showClass(const QString& cls) {
         ClassBox->setFocus();
         return;
     }
+    NewNames->setFocus();
     run(cls, {});
 }
 

@@ -3,6 +3,7 @@
 #include "app/module1.h"
 #include "app/setupscreen.h"
 #include "platform/build.h"
+#include "platform/focus.h"
 #include "platform/printer.h"
 #include "platform/services.h"
 #include "records/recorder.h"
@@ -79,6 +80,8 @@ ClassRecordScreen::ClassRecordScreen() {
     Details->setReadOnly(true);
     Details->setGeometry(TwipRect{240, 5360, 11520, 1980}.toPixels());
     Details->hide();
+    Keyboard::setTakesFocus(Grid, true);
+    Keyboard::setTakesFocus(Details, true);
 
     const std::tuple<const char*, TwipRect> buttons[] = {
         {"Open", {4800, 4800, 2400, 495}},        {"Change Class", {7440, 1020, 2160, 420}},
@@ -294,8 +297,9 @@ void ClassRecordScreen::Label3_Click(int Index) {
             class_ = cls;
             refresh();
         };
-        classList->showClass(class_);
+        // Shown first, so that the class's names box can take the keyboard.
         classList->Show();
+        classList->showClass(class_);
         break;
     default:
         break;
