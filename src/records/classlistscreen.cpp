@@ -165,7 +165,7 @@ void ClassListScreen::Label3_Click(int Index) {
             *done = addedText(added, names.size(), cls);
             return true;
         });
-        NewNames->clear();
+        sent_ = NewNames->toPlainText();
         break;
     }
     case 1: {
@@ -235,6 +235,9 @@ void ClassListScreen::run(const QString& cls, Change change) {
         t->deleteLater();
         busy_ = false;
         shown_ = cls;
+        // The typed names go only once they are kept, and only if nothing was typed meanwhile.
+        if (out->error.isEmpty() && !sent_.isEmpty() && NewNames->toPlainText() == sent_) NewNames->clear();
+        sent_.clear();
         const QString current = Pupils->currentItem() ? Pupils->currentItem()->text() : QString();
         Pupils->clear();
         Pupils->addItems(out->names);

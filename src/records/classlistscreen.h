@@ -53,5 +53,6 @@ private:
 
     QPointer<QThread> worker_;
     QString shown_; // the class the list shows
+    QString sent_;  // the typed names being added
     bool busy_ = false;
 };
