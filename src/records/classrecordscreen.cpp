@@ -3,6 +3,7 @@
 #include "app/module1.h"
 #include "app/setupscreen.h"
 #include "platform/build.h"
+#include "platform/focus.h"
 #include "platform/printer.h"
 #include "platform/services.h"
 #include "records/recorder.h"
@@ -79,15 +80,17 @@ ClassRecordScreen::ClassRecordScreen() {
     Details->setReadOnly(true);
     Details->setGeometry(TwipRect{240, 5360, 11520, 1980}.toPixels());
     Details->hide();
+    Keyboard::setTakesFocus(Grid, true);
+    Keyboard::setTakesFocus(Details, true);
 
     const std::tuple<const char*, TwipRect> buttons[] = {
         {"Open", {4800, 4800, 2400, 495}},        {"Change Class", {7440, 1020, 2160, 420}},
         {"Print", {240, 7920, 1500, 495}},        {"Export CSV", {1860, 7920, 2100, 495}},
         {"Erase Pupil", {4080, 7920, 2160, 495}}, {"Erase Class", {6360, 7920, 2160, 495}},
-        {"Exit", {10560, 7920, 1245, 495}}};
-    for (int i = 0; i < 7; ++i) {
+        {"Exit", {10560, 7920, 1245, 495}},       {"Class List", {9720, 1020, 2040, 420}}};
+    for (int i = 0; i < 8; ++i) {
         const auto& [caption, rect] = buttons[i];
-        const double points = i == 1 ? 12 : 14;
+        const double points = i == 1 || i == 7 ? 12 : 14;
         Label3.add(i, makeLabel(this, buttonDesign("Label3", caption, rect, points).hidden()));
     }
     Label3(1).setAccessibleName(QStringLiteral("Change Class"));
@@ -150,7 +153,7 @@ void ClassRecordScreen::unlock() {
         w->hide();
     Status->setCaption(QStringLiteral("Reading the records..."));
     for (QWidget* w : std::initializer_list<QWidget*>{ClassName, Grid, Details, &Label3(2), &Label3(3),
-                                                      &Label3(4), &Label3(5)})
+                                                      &Label3(4), &Label3(5), &Label3(7)})
         w->show();
     Grid->setFocus();
     refresh();
@@ -287,6 +290,16 @@ void ClassRecordScreen::Label3_Click(int Index) {
         break;
     case 6:
         Unload();
+        break;
+    case 7:
+        classList->Closed = [this](const QString& cls) {
+            if (cls != class_) pupil_.clear();
+            class_ = cls;
+            refresh();
+        };
+        // Shown first, so that the class's names box can take the keyboard.
+        classList->Show();
+        classList->showClass(class_);
         break;
     default:
         break;

@@ -2,6 +2,8 @@
 
 #include "platform/controlarray.h"
 #include "platform/form.h"
+#include "platform/screenref.h"
+#include "records/classlistscreen.h"
 #include "records/records.h"
 
 #include <QPointer>
@@ -31,9 +33,11 @@ public:
     Label* Status;           // what is wrong, if anything
     QTableWidget* Grid;      // pupils by activities
     QPlainTextEdit* Details; // the chosen pupil's history, or the most-missed questions
-    // 0 "Open", 1 "Change Class", 2 "Print", 3 "Export CSV", 4 "Erase Pupil", 5 "Erase Class", 6 "Exit"
+    // 0 "Open", 1 "Change Class", 2 "Print", 3 "Export CSV", 4 "Erase Pupil", 5 "Erase Class", 6 "Exit",
+    // 7 "Class List"
     ControlArray<Label> Label3;
-    Timer* Timer1; // refresh while open
+    ScreenRef<ClassListScreen> classList; // opened on the class on show
+    Timer* Timer1;                        // refresh while open
 
     void Label3_Click(int Index);
     void unlock();

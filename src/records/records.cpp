@@ -134,7 +134,10 @@ bool renamePupil(QSqlDatabase& db, const QString& className, const QString& from
                  QString* error) {
     const QString name = cleanName(to);
     if (name.isEmpty() || pupilNames(db, className).contains(name)) {
-        if (error) *error = QStringLiteral("The class already has a pupil called \"%1\".").arg(name);
+        if (error)
+            *error = name.isEmpty()
+                         ? QStringLiteral("A pupil needs a name.")
+                         : QStringLiteral("The class already has a pupil called \"%1\".").arg(name);
         return false;
     }
     return inTransaction(db, error, [&] {

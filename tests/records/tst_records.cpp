@@ -1,5 +1,5 @@
 // The class record: its tables, class lists, queries, export, the queue to a server, the teacher's
-// password, and the screens that choose a pupil and show the record.
+// password, and the screens that keep the class list, choose a pupil and show the record.
 #include "activities/orderingscreens.h"
 #include "app/module1.h"
 #include "app/titlescreen.h"
@@ -16,6 +16,8 @@
 #include <QAccessible>
 #include <QBuffer>
 #include <QFileInfo>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QSqlQuery>
 #include <QTableWidget>
 #include <QTest>
@@ -255,6 +257,67 @@ private Q_SLOTS:
         clickControl(&screen.Label3(4));
         QTRY_COMPARE(screen.Grid->rowCount(), 16);
         QVERIFY(screen.record().cells.isEmpty());
+    }
+
+    // The teacher makes a class on its screen: names typed and from a file, one renamed (a clash
+    // refused), one taken off after a question.
+    void aTeacherKeepsTheClassList() {
+        TestEnv env;
+        storeTeacherPassword("chalk-dust");
+        ClassRecordScreen& screen = *Module1.classrecord;
+        screen.Show();
+        QTest::keyClicks(screen.Password, "chalk-dust");
+        QTest::keyClick(screen.Password, Qt::Key_Return);
+        QTRY_VERIFY(!screen.isLoading());
+        clickControl(&screen.Label3(7));
+        ClassListScreen& list = *screen.classList;
+        QVERIFY(list.isVisible());
+        clickControl(&list.Label3(0));
+        QTest::keyClicks(list.ClassBox, "Year 4 Oak");
+        QTest::keyClicks(list.NewNames, "Bob Ray");
+        QTest::keyClick(list.NewNames, Qt::Key_Return);
+        QTest::keyClicks(list.NewNames, "Ann Lee");
+        clickControl(&list.Label3(0));
+        QTRY_COMPARE(list.Pupils->count(), 2);
+        QVERIFY(list.NewNames->toPlainText().isEmpty());
+        const QString file = env.path("office.csv");
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("UPN,Name\nA1,Cy Dee\nA2,Ann Lee\n") > 0);
+        f.close();
+        classListDialogs().chooseNamesFile = [file](QWidget*) { return file; };
+        clickControl(&list.Label3(1));
+        QTRY_COMPARE(list.Status->Caption(),
+                     QString("Added 1 of 2 names to Year 4 Oak: the others were on the list already."));
+        auto choose = [&list](const QString& name) {
+            const QListWidgetItem* item = list.Pupils->findItems(name, Qt::MatchExactly).value(0);
+            QVERIFY(item);
+            QTest::mouseClick(list.Pupils->viewport(), Qt::LeftButton, {},
+                              list.Pupils->visualItemRect(item).center());
+        };
+        QStringList newNames{"Bob Ray", "Ann Leigh"};
+        classListDialogs().newName = [&newNames](QWidget*, const QString&) { return newNames.takeFirst(); };
+        choose("Ann Lee");
+        clickControl(&list.Label3(2));
+        QTRY_VERIFY(!list.isBusy());
+        clickControl(&list.Label3(2));
+        QTRY_COMPARE(list.Status->Caption(), QString("Ann Lee is now Ann Leigh."));
+        env.messages->answers = {MsgResult::Cancel, MsgResult::OK};
+        choose("Bob Ray");
+        clickControl(&list.Label3(3));
+        QVERIFY(!list.isBusy());
+        clickControl(&list.Label3(3));
+        QTRY_COMPARE(list.Pupils->count(), 2);
+        const QStringList shown = env.messages->texts();
+        QCOMPARE(shown.size(), 4);
+        QVERIFY(shown[0].startsWith("Type the class's name first"));
+        QCOMPARE(shown[1], QString("The class already has a pupil called \"Bob Ray\"."));
+        QVERIFY(shown[3].contains("Results already kept stay"));
+        RecordsConnection c;
+        QVERIFY(c.openLocal(recordsConfig().localFile, false, 50));
+        QCOMPARE(pupilNames(c.db(), "Year 4 Oak"), (QStringList{"Ann Leigh", "Cy Dee"}));
+        clickControl(&list.Label3(4));
+        QTRY_COMPARE(screen.ClassName->Caption(), QString("Year 4 Oak"));
+        QCOMPARE(screen.Grid->rowCount(), 2);
     }
 
 private:
