@@ -216,6 +216,8 @@ void placeFocus(QWidget* window) {
     if (!fromKeyboard) return;
     QWidget* focus = window->focusWidget();
     if (focus && focus->window() == window && takesFocus(focus)) {
+        // A screen that gave itself the focus before it came up has no ring of its own yet.
+        stateOf(window, true);
         showRing(window);
         return;
     }

@@ -2,6 +2,7 @@
 
 #include "platform/files.h"
 #include "platform/units.h"
+#include "platform/wmf/player.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -49,6 +50,11 @@ std::pair<QString, int> sharpestVariant(const QString& relativePath) {
 }
 
 } // namespace
+
+std::vector<wmf::DrawnText> PictureData::drawTexts(QPainter& painter, const QRectF& target, int) const {
+    draw(painter, target);
+    return {};
+}
 
 void Picture::draw(QPainter& painter, const QRectF& target) const {
     if (d_) d_->draw(painter, target);

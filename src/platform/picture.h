@@ -6,8 +6,12 @@
 #include <QSizeF>
 #include <QString>
 #include <memory>
+#include <vector>
 
 class QPainter;
+namespace wmf {
+struct DrawnText;
+}
 
 // What a loaded picture can do: tell its natural size and draw itself into a rectangle, on screen
 // or on paper. Raster pictures and metafiles both implement it.
@@ -18,6 +22,10 @@ public:
     virtual void draw(QPainter& painter, const QRectF& target) const = 0;
     // The words the picture shows, line by line in reading order; none for a photograph.
     virtual QString text() const { return {}; }
+    // Draws the picture without the letters of its text numbered `leaveOut` (none: -1) and lists
+    // every text drawn, so that a check can tell each text's colour from the pixels behind it.
+    virtual std::vector<wmf::DrawnText> drawTexts(QPainter& painter, const QRectF& target,
+                                                  int leaveOut) const;
 };
 
 class Picture {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Every caption on every screenshot, at the designed size and at a projector's 1.75, fits its box
-# whole and stands out from what lies behind it; the screenshot program lists each one that does not.
+# whole and stands out from what lies behind it, and so does every word of the page pictures; the
+# screenshot program lists each one that does not.
 set -u
 src="${TELLWYN_SOURCE:-$(cd "$(dirname "$0")/../.." && pwd)}"
 shots="${TELLWYN_BUILD:-$src/build}/tellwyn-screenshots"
@@ -14,5 +15,5 @@ for scale in 1 1.75; do
   grep '^LEGIBILITY' "$work/out.txt" | sed "s/^/at ${scale}x: /"
   [ "$status" -eq 0 ] || { echo "FAIL: at ${scale}x ($(tail -1 "$work/out.txt"))"; failed=1; }
 done
-[ "$failed" -eq 0 ] && echo "legibility: every caption whole and readable at 1x and 1.75x"
+[ "$failed" -eq 0 ] && echo "legibility: every caption whole and readable, every page word readable, at 1x and 1.75x"
 exit $failed

@@ -6,6 +6,7 @@
 #include "platform/picture.h"
 #include "platform/units.h"
 #include "platform/wmf/metafile.h"
+#include "platform/wmf/player.h"
 #include "support/testenv.h"
 #include "support/wmfwriter.h"
 
@@ -45,6 +46,37 @@ private Q_SLOTS:
         QVERIFY(loadMetafilePicture(page, &error));
         for (qsizetype cut = 0; cut < page.size(); cut += 7)
             QVERIFY2(!loadMetafilePicture(page.left(cut), &error), qPrintable(QString::number(cut)));
+    }
+
+    // The legibility check measures each text of a page against the page drawn without it: leaving
+    // a text out takes away its letters, inside the box it is listed with, and nothing else.
+    void aTextLeftOutTakesOnlyItsOwnLetters() {
+        QFile f(bundledDataFolder() + "/wmf/guide1.wmf");
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const Picture page(loadMetafilePicture(f.readAll(), nullptr));
+        const QRectF target(QPointF(0, 0), page.sizeTwips() / TwipsPerPixel);
+        auto drawn = [&](int leaveOut, std::vector<wmf::DrawnText>* texts = nullptr) {
+            QImage image(target.size().toSize(), QImage::Format_ARGB32);
+            image.fill(Qt::black);
+            QPainter painter(&image);
+            const auto listed = page.data()->drawTexts(painter, target, leaveOut);
+            if (texts) *texts = listed;
+            return image;
+        };
+        std::vector<wmf::DrawnText> texts;
+        const QImage whole = drawn(-1, &texts);
+        QVERIFY(texts.size() > 10);
+        QCOMPARE(texts[0].text, QString("Teachers' Guide: Welcome to Tellwyn"));
+        QCOMPARE(texts[0].colour, QColor(Qt::yellow));
+        for (int i : {0, 1}) {
+            const QImage without = drawn(i);
+            QRect changed;
+            for (int y = 0; y < whole.height(); ++y)
+                for (int x = 0; x < whole.width(); ++x)
+                    if (whole.pixel(x, y) != without.pixel(x, y)) changed |= QRect(x, y, 1, 1);
+            QVERIFY(!changed.isEmpty());
+            QVERIFY2(texts[i].area.adjusted(-1, -1, 1, 1).contains(changed), qPrintable(texts[i].text));
+        }
     }
 
     // Text stretched thousands of times more along one axis than the other made the glyph cache ask

@@ -4,6 +4,7 @@
 #include "app/module1.h"
 #include "app/titlescreen.h"
 #include "menu/mainmenu.h"
+#include "platform/ring.h"
 #include "quiz/resultsscreen.h"
 #include "records/classrecordscreen.h"
 #include "records/recorder.h"
@@ -214,10 +215,16 @@ private Q_SLOTS:
             QCOMPARE(addPupils(c.db(), "Oak", names, &error), 17);
             QCOMPARE(addPupils(c.db(), "Ash", {"Zed"}, &error), 1);
         }
+        // Reached by Return, the first name shows its focus ring before any other key.
         Module1.Titlefrm->Show();
-        clickControl(Module1.Titlefrm->Command1);
+        QVERIFY(QTest::qWaitForWindowActive(&*Module1.Titlefrm));
+        QTest::keyClick(Module1.Titlefrm->Command1, Qt::Key_Return);
         WhoAreYouScreen& who = *Module1.whoareyou;
         QVERIFY(who.isVisible() && !Module1.intro0.isLoaded());
+        QTRY_VERIFY(who.focusWidget() == &who.Names(0) &&
+                    std::ranges::any_of(who.findChildren<RingMarker*>(), [&](RingMarker* r) {
+                        return r->isVisible() && r->target() == &who.Names(0);
+                    }));
         QCOMPARE(who.ClassName->Caption(), QString("Ash"));
         clickControl(&who.Label3(2));
         QCOMPARE(who.ClassName->Caption(), QString("Oak"));

@@ -3,11 +3,15 @@
 // must stand out from the pixels behind its glyphs (what is behind is photographed again with the
 // text taken away; the pixels that change are the glyphs'). Contrast is WCAG's ratio of relative
 // luminances: 4.5:1, or 3:1 for text of 18 pt and more or bold text of 14 pt and more; a greyed
-// caption needs 3:1. And everything a pupil clicks takes clicks on 24 x 24 pixels at least.
+// caption needs 3:1. The words of a page picture are measured the same way, each text of the
+// picture against the page drawn without it. And everything a pupil clicks takes clicks on 24 x 24 pixels at
+// least.
 #include "legibility.h"
 
 #include "app/displayscale.h"
 #include "platform/controls.h"
+#include "platform/picture.h"
+#include "platform/wmf/player.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -103,11 +107,60 @@ std::optional<Text> textOf(QWidget* w, QWidget& form) {
                 [b](const QString& c) { b->setText(c); }};
 }
 
+double needed(double points, bool bold) {
+    return points >= 18 || (points >= 14 && bold) ? 3.0 : 4.5;
+}
+
 double needed(const Text& t) {
-    if (t.greyed) return 3.0;
-    const double points = t.font.pointSizeF();
-    const bool large = points >= 18 || (points >= 14 && t.font.bold());
-    return large ? 3.0 : 4.5;
+    return t.greyed ? 3.0 : needed(t.font.pointSizeF(), t.font.bold());
+}
+
+QString contrastFailure(const QString& name, QColor colour, double r, double least) {
+    return QStringLiteral("contrast: %1 %2 on its ground: %3:1, needs %4:1")
+        .arg(name, colour.name())
+        .arg(r, 0, 'f', 2)
+        .arg(least, 0, 'f', 1);
+}
+
+// A page drawn with one of its texts left out: what lies behind that text's letters.
+class LeavingOut : public PictureData {
+public:
+    LeavingOut(Picture page, int text) : page_(std::move(page)), text_(text) {}
+    QSizeF sizeTwips() const override { return page_.sizeTwips(); }
+    void draw(QPainter& painter, const QRectF& target) const override {
+        page_.data()->drawTexts(painter, target, text_);
+    }
+
+private:
+    Picture page_;
+    int text_;
+};
+
+void checkPictureTexts(QWidget& form, const QImage& shown, QStringList& failures) {
+    for (QWidget* w : form.findChildren<QWidget*>()) {
+        auto* box = dynamic_cast<ImageBox*>(w); // ImageBox has no meta-object of its own
+        if (!box || !box->isVisibleTo(&form) || box->window() != &form || box->Picture().isNull()) continue;
+        const Picture page = box->Picture();
+        QImage scratch(box->size(), QImage::Format_ARGB32);
+        QPainter painter(&scratch);
+        const std::vector<wmf::DrawnText> texts = page.data()->drawTexts(painter, QRectF(box->rect()), -1);
+        painter.end();
+        const QRect where(box->mapTo(&form, QPoint(0, 0)), box->size());
+        for (int i = 0; i < static_cast<int>(texts.size()); ++i) {
+            const wmf::DrawnText& t = texts[static_cast<std::size_t>(i)];
+            if (t.text.trimmed().isEmpty()) continue;
+            box->setPicture(Picture(std::make_shared<LeavingOut>(page, i)));
+            const QImage behind = form.grab().toImage();
+            const double r = contrastBehind(
+                behind, shown, t.area.toAlignedRect().translated(where.topLeft()) & where, t.colour);
+            const double least = needed(t.em * 72 / box->logicalDpiY(), t.weight >= 600);
+            if (r < least)
+                failures << contrastFailure(
+                    QStringLiteral("%1 \"%2\"").arg(box->objectName(), t.text.trimmed().left(40)), t.colour,
+                    r, least);
+        }
+        box->setPicture(page);
+    }
 }
 
 QString name(const Text& t) {
@@ -186,11 +239,8 @@ QStringList checkLegibility(QWidget& form) {
         const QImage behind = form.grab().toImage();
         t.setCaption(t.caption);
         const double r = contrastBehind(behind, shown, t.ink.intersected(t.box), t.colour);
-        if (r < needed(t))
-            failures << QStringLiteral("contrast: %1 %2 on its ground: %3:1, needs %4:1")
-                            .arg(name(t), t.colour.name())
-                            .arg(r, 0, 'f', 2)
-                            .arg(needed(t), 0, 'f', 1);
+        if (r < needed(t)) failures << contrastFailure(name(t), t.colour, r, needed(t));
     }
+    checkPictureTexts(form, shown, failures);
     return failures;
 }

@@ -12,5 +12,5 @@ double luminance(QColor c);
 // worst: one pixel in twenty may be closer.
 double contrastBehind(const QImage& behind, const QImage& shown, const QRect& area, QColor text);
 // Every caption of a screen as it is shown now that is cut off by its box or too faint against
-// what lies behind it, one line each.
+// what lies behind it, and every word of its page pictures too faint, one line each.
 QStringList checkLegibility(QWidget& form);

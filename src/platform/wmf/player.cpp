@@ -121,8 +121,9 @@ QPainterPath glyphOutlines(const QRawFont& raw, const TextLayout& t, const Creat
 
 class Playback {
 public:
-    Playback(Player& owner, const Metafile& mf, QPainter& painter, const QRectF& target)
-        : owner_(owner), mf_(mf), p_(painter), target_(target), base_(painter.transform()),
+    Playback(Player& owner, const Metafile& mf, QPainter& painter, const QRectF& target, int leaveOut = -1)
+        : leaveOut_(leaveOut), owner_(owner), mf_(mf), p_(painter), target_(target),
+          base_(painter.transform()),
           entryClip_(painter.hasClipping() ? std::optional<QPainterPath>(painter.clipPath()) : std::nullopt) {
         const QRectF b(mf.bounds.left(), mf.bounds.top(), mf.bounds.width(), mf.bounds.height());
         dc_.windowOrg = dc_.viewportOrg = b.topLeft();
@@ -130,6 +131,9 @@ public:
         objects_.resize(static_cast<std::size_t>(std::max(mf.objectCount, 1)));
         if (entryClip_) entryClip_ = base_.map(*entryClip_);
     }
+
+    std::vector<DrawnText> drawn;
+    const int leaveOut_;
 
     void run() {
         updateTransform();
@@ -430,8 +434,12 @@ private:
         alignText(t, layout, ascent, descent);
         if (dc_.bkOpaque && !(t.options & ETO_OPAQUE))
             p_.fillRect(QRectF(0, -ascent, layout.width, ascent + descent), dc_.bk);
+        const QTransform toTarget = p_.transform() * base_.inverted();
+        drawn.push_back({t.text, dc_.text, f.weight == 0 ? 400 : f.weight,
+                         layout.sy * Player::ReferencePixels * std::hypot(toTarget.m12(), toTarget.m22()),
+                         toTarget.mapRect(QRectF(0, -ascent, layout.width, ascent + descent))});
         p_.scale(layout.sx, layout.sy);
-        drawGlyphs(raw, layout);
+        if (static_cast<int>(drawn.size()) - 1 != leaveOut_) drawGlyphs(raw, layout);
         p_.restore();
     }
 
@@ -489,13 +497,19 @@ const QRawFont& Player::rawFont(const QString& face, int weight, bool italic) {
 }
 
 void Player::play(QPainter& painter, const QRectF& target) {
-    if (target.isEmpty() || mf_.bounds.isEmpty()) return;
+    playTexts(painter, target, -1);
+}
+
+std::vector<DrawnText> Player::playTexts(QPainter& painter, const QRectF& target, int leaveOut) {
+    if (target.isEmpty() || mf_.bounds.isEmpty()) return {};
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    Playback(*this, mf_, painter, target).run();
+    Playback playback(*this, mf_, painter, target, leaveOut);
+    playback.run();
     painter.restore();
+    return std::move(playback.drawn);
 }
 
 } // namespace wmf

@@ -11,6 +11,10 @@ public:
     QSizeF sizeTwips() const override { return QSizeF(mf_.widthTwips(), mf_.heightTwips()); }
     void draw(QPainter& painter, const QRectF& target) const override { player_.play(painter, target); }
     QString text() const override;
+    std::vector<wmf::DrawnText> drawTexts(QPainter& painter, const QRectF& target,
+                                          int leaveOut) const override {
+        return player_.playTexts(painter, target, leaveOut);
+    }
 
 private:
     wmf::Metafile mf_;
