@@ -222,8 +222,11 @@ private Q_SLOTS:
         WhoAreYouScreen& who = *Module1.whoareyou;
         QVERIFY(who.isVisible() && !Module1.intro0.isLoaded());
         QTRY_VERIFY(who.focusWidget() == &who.Names(0) &&
-                    std::ranges::any_of(who.findChildren<RingMarker*>(), [&](RingMarker* r) {
-                        return r->isVisible() && r->target() == &who.Names(0);
+                    std::ranges::any_of(who.findChildren<QWidget*>(), [&](QWidget* w) {
+                        // RingMarker has no meta-object of its own: findChildren<RingMarker*> would
+                        // match every widget.
+                        auto* r = dynamic_cast<RingMarker*>(w);
+                        return r && r->isVisible() && r->target() == &who.Names(0);
                     }));
         QCOMPARE(who.ClassName->Caption(), QString("Ash"));
         clickControl(&who.Label3(2));
