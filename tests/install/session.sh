@@ -15,7 +15,7 @@ XVFB_PROGRAM=$1 mode=$2
 shift 2
 
 # The server names its own free display once it is ready: no two checks can pick the same one.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$HOME/display" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$HOME/display" 2>/dev/null &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null' EXIT
 for _ in $(seq 1 100); do [ -s "$HOME/display" ] && break; sleep 0.1; done
@@ -24,9 +24,7 @@ export DISPLAY=":$(head -n1 "$HOME/display")"
 # How many colours a part of the 800 x 600 screen shows (x y width height, in its pixels).
 colours() { import -silent -window root -crop "$3x$4+$((112 + $1))+$((84 + $2))" -format %k info:; }
 start() {
-  QT_QPA_PLATFORM=xcb "$XVFB_PROGRAM" --scale 1 "$@" &
-  pid=$!
-  wait_for title 30 || fail "the title screen did not appear"
+  launch_until_title --scale 1 "$@"
   click TITLE_OK 0
   wait_for '^Tellwyn$' 15 || fail "OK did not open the menu"
   sleep 0.5

@@ -22,7 +22,7 @@ xvfb_enter() {
   # xvfb-run -a takes the first free display from the one given; starting each check at a random
   # one keeps checks that start together from racing for the same display.
   TELLWYN_IN_XVFB=1 XVFB_PROGRAM="$bin" XVFB_DATA="$data" \
-    xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 ${XVFB_SCREEN:-1024x768}x24" bash "$script" "$@"
+    xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 ${XVFB_SCREEN:-1024x768}x24 -noreset" bash "$script" "$@"
   status=$?
   rm -rf "$data"
   exit $status
@@ -112,9 +112,26 @@ start_openbox() {
 # screen. At the designed size, where the points of points.sh hold, unless the script
 # sets XVFB_OPTIONS.
 start_program() {
-  QT_QPA_PLATFORM=xcb "$XVFB_PROGRAM" --data-dir "$XVFB_DATA" ${XVFB_OPTIONS---scale 1} "$@" &
-  pid=$!
-  wait_for title 20 || fail "the title screen did not appear"
+  launch_until_title --data-dir "$XVFB_DATA" ${XVFB_OPTIONS---scale 1} "$@"
+}
+# Starts the program with the options given and waits for its title screen. A program that ends
+# before showing it is started again, twice at most: on a loaded machine a display just started
+# can refuse the first connection ("could not connect to display"); a program that cannot start
+# at all still fails here.
+launch_until_title() {
+  local try
+  for try in 1 2 3; do
+    QT_QPA_PLATFORM=xcb "$XVFB_PROGRAM" "$@" &
+    pid=$!
+    for _ in $(seq 1 200); do
+      [ -n "$(visible title)" ] && return 0
+      kill -0 "$pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill -0 "$pid" 2>/dev/null && break
+    echo "the program ended before its title screen showed (try $try)"
+  done
+  fail "the title screen did not appear"
 }
 # Starts the program and opens the menu with the title screen's "OK".
 start_at_menu() {

@@ -58,7 +58,7 @@ as machine-a twcollab1 "$bin" --data-dir "$work/data" --worksheets-dir "$shared"
 
 for m in A:machine-a:twcollab1 B:machine-b:twcollab2; do
   IFS=: read -r name machine user <<<"$m"
-  xvfb-run -a -s "-screen 0 1024x768x24 -ac" bash -c \
+  xvfb-run -a -s "-screen 0 1024x768x24 -ac -noreset" bash -c \
     'echo "$DISPLAY" >"$work/display.$0"; exec "$work/as" "$1" "$2" "$work/run"' "$name" "$machine" "$user" >"$work/log.$name" 2>&1 &
   for _ in $(seq 100); do [ -s "$work/display.$name" ] && break; sleep 0.1; done
   # on A ... runs in display A
