@@ -76,14 +76,6 @@ bool moveFocus(QWidget* window, QWidget* from, bool forward) {
     return true;
 }
 
-Label* exitButton(QWidget* window) {
-    for (QWidget* w : window->findChildren<QWidget*>()) {
-        auto* label = dynamic_cast<Label*>(w);
-        if (label && label->Caption() == QLatin1String("Exit") && Keyboard::takesFocus(label)) return label;
-    }
-    return nullptr;
-}
-
 // The keys every screen shares. Command buttons keep their own Return and Space.
 bool commonKey(QWidget* window, QWidget* focus, QKeyEvent& k) {
     const bool plain = !(k.modifiers() & (Qt::ControlModifier | Qt::AltModifier));
@@ -92,8 +84,12 @@ bool commonKey(QWidget* window, QWidget* focus, QKeyEvent& k) {
         return moveFocus(window, focus, !back);
     }
     if (k.key() == Qt::Key_Escape) {
-        if (Label* exit = exitButton(window)) return Keyboard::press(exit);
-        return false;
+        // Only an Exit caption: the title screen's Exit button ends the program, and wants a
+        // deliberate press.
+        auto* form = dynamic_cast<Form*>(window);
+        QWidget* exit = form ? form->exitControl() : nullptr;
+        if (form && !exit) exit = exitByCaption(form); // until every screen names its Exit
+        return dynamic_cast<Label*>(exit) && Keyboard::takesFocus(exit) && Keyboard::press(exit);
     }
     if (Keyboard::isActivation(k) && focus != window && !qobject_cast<QPushButton*>(focus) &&
         !qobject_cast<QLineEdit*>(focus) && Keyboard::takesFocus(focus))
@@ -249,3 +245,14 @@ void focusFromKeyboard(QWidget* control) {
 }
 
 } // namespace Keyboard
+
+QWidget* exitByCaption(QWidget* window) {
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        auto* label = dynamic_cast<Label*>(w);
+        auto* button = dynamic_cast<CommandButton*>(w);
+        if ((label && label->Caption() == QLatin1String("Exit") && label->isEnabled()) ||
+            (button && button->Caption() == QLatin1String("Exit") && button->isEnabled()))
+            return w;
+    }
+    return nullptr;
+}

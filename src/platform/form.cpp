@@ -1,6 +1,7 @@
 #include "platform/form.h"
 
 #include "platform/accessible.h"
+#include "platform/focus.h"
 #include "platform/services.h"
 #include "platform/windowrules.h"
 
@@ -256,24 +257,11 @@ void Form::closeRequested() {
     if (typed && MsgBox(QStringLiteral("Close this screen and lose what you have typed?"),
                         MsgButtons::OKCancel) != MsgResult::OK)
         return;
-    pressExit(children);
+    pressExit();
 }
 
-bool Form::pressExit(const QList<QWidget*>& children) {
-    const QString exit = QStringLiteral("Exit");
-    for (QWidget* w : children) {
-        auto* label = dynamic_cast<Label*>(w);
-        if (label && label->Caption() == exit && !label->isHidden() && label->isEnabled() && label->Click) {
-            label->Click();
-            return true;
-        }
-    }
-    for (QWidget* w : children) {
-        auto* button = dynamic_cast<CommandButton*>(w);
-        if (button && button->Caption() == exit && !button->isHidden() && button->isEnabled()) {
-            button->click();
-            return true;
-        }
-    }
-    return false;
+bool Form::pressExit() {
+    QWidget* exit = exit_;
+    if (!exit) exit = exitByCaption(this); // until every screen names its Exit
+    return exit && !exit->isHidden() && Keyboard::press(exit);
 }

@@ -51,9 +51,12 @@ public:
     bool isBackdrop() const { return backdrop_; }
     Form* owner() const { return owner_; }
 
-    // The window manager asked to close the screen (title-bar button, Alt+F4). By default the
-    // screen's own "Exit" is pressed, after asking whether typed text may be lost; a screen
-    // without one stays open.
+    // The control that leaves the screen. The window manager's close presses it (after asking
+    // whether typed text may be lost) and so does Escape; a screen without one stays open.
+    void setExitControl(QWidget* control) { exit_ = control; }
+    QWidget* exitControl() const { return exit_; }
+
+    // The window manager asked to close the screen (title-bar button, Alt+F4).
     virtual void closeRequested();
 
     // The screen shown last and still on show, the backdrop only when nothing else is.
@@ -81,7 +84,7 @@ private:
     void fitFrame();
     bool filling() const;
     void followFilling();
-    bool pressExit(const QList<QWidget*>& children);
+    bool pressExit();
     void leaveStack();
 
     bool unloaded_ = false;
@@ -90,4 +93,5 @@ private:
     QSize outer_;
     QPoint offset_; // the designed client area's corner, when the window is larger
     QPointer<Form> owner_;
+    QPointer<QWidget> exit_;
 };
