@@ -1,0 +1,63 @@
+#include "support/golden.h"
+
+#include "platform/recordingprinter.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+QString point(Twips x, Twips y) {
+    return QString::number(x) + ',' + QString::number(y);
+}
+
+QString describe(const PrintOp& op) {
+    switch (op.kind) {
+    case PrintOp::Text:
+        return QStringLiteral("text %1 %2 %3pt %4 \"%5\"")
+            .arg(point(op.x1, op.y1), op.fontName, QString::number(op.points), op.colour.name(), op.text);
+    case PrintOp::Line:
+        return QStringLiteral("line %1 %2 width %3 %4")
+            .arg(point(op.x1, op.y1), point(op.x2, op.y2), QString::number(op.width), op.colour.name());
+    case PrintOp::Picture:
+        return QStringLiteral("picture %1 %2").arg(point(op.x1, op.y1), point(op.x2, op.y2));
+    case PrintOp::EndDoc:
+        break;
+    }
+    return QStringLiteral("end");
+}
+
+} // namespace
+
+QString printoutText(const RecordingPrinter& printer) {
+    QString out;
+    for (size_t i = 0; i < printer.pages.size(); ++i) {
+        out += QStringLiteral("page %1 \"%2\"\n").arg(i + 1).arg(printer.pages[i].title);
+        for (const PrintOp& op : printer.pages[i].ops)
+            out += describe(op) + '\n';
+    }
+    return out;
+}
+
+QString goldenDifference(const QString& relativePath, const QString& text) {
+    const QString path = QStringLiteral(TELLWYN_SOURCE_DATA_DIR "/../tests/") + relativePath;
+    if (qEnvironmentVariableIntValue("TELLWYN_UPDATE_GOLDEN") == 1) {
+        QSaveFile f(path);
+        if (!f.open(QIODevice::WriteOnly) || f.write(text.toUtf8()) < 0 || !f.commit())
+            return QStringLiteral("could not write ") + path;
+        qInfo("rewrote the golden file %s", qPrintable(path));
+        return {};
+    }
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return path + QStringLiteral(" is missing: run with TELLWYN_UPDATE_GOLDEN=1 to write it");
+    const QStringList want = QString::fromUtf8(f.readAll()).split('\n'), got = text.split('\n');
+    for (qsizetype i = 0; i < std::max(want.size(), got.size()); ++i)
+        if (want.value(i, QStringLiteral("(none)")) != got.value(i, QStringLiteral("(none)")))
+            return QStringLiteral(
+                       "%1, line %2:\n  golden:  %3\n  printed: %4\n(TELLWYN_UPDATE_GOLDEN=1 rewrites it)")
+                .arg(path)
+                .arg(i + 1)
+                .arg(want.value(i, QStringLiteral("(none)")), got.value(i, QStringLiteral("(none)")));
+    return {};
+}
