@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QStringDecoder>
+#include <algorithm>
 #include <cstdint>
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
@@ -16,18 +17,15 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 
 namespace {
 bool sameSet(const QuestionSet& a, const QuestionSet& b) {
-    if (a.title != b.title) return false;
-    for (int q = 0; q < 10; ++q)
-        if (a.questions[q].text != b.questions[q].text || a.questions[q].answers != b.questions[q].answers ||
-            a.questions[q].correct != b.questions[q].correct)
-            return false;
-    return true;
+    return a.title == b.title &&
+           std::ranges::equal(a.questions, b.questions, [](const Question& p, const Question& q) {
+               return p.text == q.text && p.answers == q.answers && p.correct == q.correct;
+           });
 }
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const QByteArray bytes =
-        QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const QByteArray bytes = fuzzBytes(data, size);
     const ImportedWorksheet w = readWorksheetFile(bytes, QStringLiteral("Fuzzed"));
     if (!w.set) {
         FUZZ_CHECK(!w.problems.isEmpty()); // a refusal always says why

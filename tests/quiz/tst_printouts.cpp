@@ -1,43 +1,150 @@
-// The certificate and the worksheet printout: exact layouts on the recording printer (twips,
-// fonts, sizes, colours, order), and the screens printing them with their messages and failures.
+// Every printed document: what any page must be (inside the page, centred where it is centred, in
+// reading order), each document's own rules, and one recorded printout per document kept as a
+// golden file in golden/; then the screens printing them, with their messages and failures.
 #include "activities/orderingscreens.h"
 #include "app/module1.h"
 #include "quiz/certificatelayout.h"
+#include "quiz/mistakessheetlayout.h"
 #include "quiz/quizscreen.h"
 #include "quiz/resultsscreen.h"
 #include "quiz/worksheetlayout.h"
+#include "records/classrecordscreen.h"
+#include "records/records.h"
+#include "records/recordsconfig.h"
+#include "records/recordsdb.h"
+#include "records/teacherpassword.h"
+#include "support/golden.h"
 #include "support/samples.h"
 #include "support/testenv.h"
+#include "topics/readingpages.h"
 #include "topics/topichub.h"
 
 #include <QTest>
 
 namespace {
 
-// The recording printer: 11520 x 15840 twips; a character is points x 10 twips wide and a line
-// points x 23 twips high.
-const QColor Blue(0, 0, 255), Red(255, 0, 0), Navy(0, 0, 128), Black(0, 0, 0);
+constexpr Twips PageW = RecordingPrinter::PageWidth, PageH = RecordingPrinter::PageHeight;
 
-std::vector<PrintOp> opsOf(const RecordingPrinter& printer, PrintOp::Kind kind, size_t page = 0) {
+Twips widthOf(const PrintOp& t) {
+    return RecordingPrinter::charWidth(t.points) * static_cast<Twips>(t.text.size());
+}
+
+// The texts that show: a blank line prints nothing, and its height is in the next text's y.
+std::vector<PrintOp> shownTexts(const RecordedPage& page) {
     std::vector<PrintOp> out;
-    for (const PrintOp& op : printer.pages.at(page).ops)
-        if (op.kind == kind) out.push_back(op);
+    for (const PrintOp& op : page.ops)
+        if (op.kind == PrintOp::Text && !op.text.trimmed().isEmpty()) out.push_back(op);
     return out;
 }
 
-// A text as printed: where, in what colour and size, in Times New Roman unless told.
-QString text(const QString& text, Twips x, Twips y, const QColor& c, double points,
-             const QString& font = "Times New Roman") {
-    return QString("\"%1\" at %2,%3 %4 %5pt %6").arg(text).arg(x).arg(y).arg(c.name()).arg(points).arg(font);
+QString where(const PrintOp& op) {
+    return QString("\"%1\" at %2,%3").arg(op.text).arg(op.x1).arg(op.y1);
 }
 
-// Compares the texts that show: a blank line prints nothing, and its height is in the next text's y.
-void compareTexts(const RecordingPrinter& printer, const QStringList& expected) {
-    QStringList got;
-    for (const PrintOp& op : opsOf(printer, PrintOp::Text))
-        if (!op.text.trimmed().isEmpty())
-            got << text(op.text, op.x1, op.y1, op.colour, op.points, op.fontName);
-    QCOMPARE(got, expected);
+// What any printed page must be: sent; every text, line and picture inside the printable page
+// (only the texts in runOff may run past its right edge); the texts read top to bottom, left to
+// right, no line of text over another; the texts in `centred` all there and centred. The layouts
+// centre by the measure the recording printer keeps, so a centred text is off by float rounding
+// at most: a twip.
+void checkPage(const RecordedPage& page, const QStringList& centred, const QStringList& runOff = {}) {
+    QVERIFY(page.ended && page.ops.back().kind == PrintOp::EndDoc);
+    for (const PrintOp& op : page.ops) {
+        if (op.kind == PrintOp::Text && op.text.trimmed().isEmpty()) continue; // prints nothing
+        const Twips right =
+            op.kind == PrintOp::Text && !runOff.contains(op.text) ? op.x1 + widthOf(op) : op.x2;
+        const Twips bottom =
+            op.kind == PrintOp::Text ? op.y1 + RecordingPrinter::lineHeight(op.points) : op.y2;
+        QVERIFY2(op.x1 >= 0 && op.y1 >= 0 && right <= PageW && bottom <= PageH, qPrintable(where(op)));
+    }
+    const std::vector<PrintOp> texts = shownTexts(page);
+    for (size_t i = 1; i < texts.size(); ++i) {
+        const PrintOp &a = texts[i - 1], &b = texts[i];
+        QVERIFY2(b.y1 == a.y1 ? b.x1 >= a.x1 + widthOf(a)
+                              : b.y1 >= a.y1 + RecordingPrinter::lineHeight(a.points),
+                 qPrintable(where(a) + " then " + where(b)));
+    }
+    for (const QString& c : centred) {
+        const auto t = std::ranges::find(texts, c, &PrintOp::text);
+        QVERIFY2(t != texts.end(), qPrintable(c));
+        QVERIFY2(std::abs(t->x1 + widthOf(*t) / 2 - PageW / 2) <= 1, qPrintable(where(*t)));
+    }
+}
+
+// Question i asks "Question text i?" with answers "ai" to "di"; question 3 has no answer C.
+std::vector<WorksheetQuestion> worksheetQuestions() {
+    std::vector<WorksheetQuestion> qs;
+    for (int i = 1; i <= 10; ++i)
+        qs.push_back({QString("Question text %1?").arg(i), QString("a%1").arg(i), QString("b%1").arg(i),
+                      i == 3 ? QString() : QString("c%1").arg(i), QString("d%1").arg(i), (i - 1) % 4 + 1});
+    return qs;
+}
+
+const QString Praise = "Excellent Work", Score = "You have scored 10 out of 10.";
+const CertificateInput Certificate{.heading = "The Moon Landings", .name = "Amy", .score = 10, .outOf = 10};
+
+// The certificate's frame: rectangles of four lines (top, left, right, bottom), all closed, black
+// and centred on the page; the five outer ones nested around every text, the three inner ones
+// around the praise, the name and the score alone.
+void checkFrame(const RecordedPage& page) {
+    std::vector<PrintOp> l;
+    std::ranges::copy_if(page.ops, std::back_inserter(l),
+                         [](const PrintOp& op) { return op.kind == PrintOp::Line; });
+    QCOMPARE(l.size(), size_t(4 * (5 + 3)));
+    QVERIFY(std::ranges::all_of(
+        l, [](const PrintOp& op) { return op.width == 2 && op.colour == Colours::Black; }));
+    const auto side = [](const PrintOp& op) { return QLineF(op.x1, op.y1, op.x2, op.y2); };
+    std::vector<QRectF> outer, inner;
+    for (size_t i = 0; i < l.size(); i += 4) {
+        const QRectF b(QPointF(l[i].x1, l[i].y1), QPointF(l[i + 3].x2, l[i + 3].y2));
+        QVERIFY(side(l[i]) == QLineF(b.topLeft(), b.topRight()) &&
+                side(l[i + 1]) == QLineF(b.topLeft(), b.bottomLeft()) &&
+                side(l[i + 2]) == QLineF(b.topRight(), b.bottomRight()) &&
+                side(l[i + 3]) == QLineF(b.bottomLeft(), b.bottomRight()));
+        QCOMPARE(b.left() + b.right(), PageW);
+        (b.top() < 1000 ? outer : inner).push_back(b);
+    }
+    QCOMPARE(outer.size(), size_t(5));
+    for (const auto* boxes : {&outer, &inner})
+        for (size_t i = 1; i < boxes->size(); ++i)
+            QVERIFY((*boxes)[i - 1].contains((*boxes)[i]) && (*boxes)[i - 1] != (*boxes)[i]);
+    // The banners run off the page: they stay between the frame's top and bottom lines.
+    const QRectF frame = outer.back();
+    for (const PrintOp& t : shownTexts(page)) {
+        const bool banner = t.text.startsWith(CertificateBanner);
+        const QRectF box(banner ? frame.left() : t.x1, t.y1, banner ? frame.width() : widthOf(t),
+                         RecordingPrinter::lineHeight(t.points));
+        QVERIFY2(frame.contains(box), qPrintable(where(t)));
+        const bool praised = t.text == Praise || t.text == "Amy" || t.text == Score;
+        QVERIFY2(praised ? inner.back().contains(box) : !inner.front().intersects(box), qPrintable(where(t)));
+    }
+}
+
+// A class of two, three results, read by the Class Record screen as the teacher opens it.
+void printClassRecord(const TestEnv& env) {
+    setRecordsConfig({env.path("records.sqlite"), std::nullopt, hashTeacherPassword("chalk-dust", 1)});
+    {
+        RecordsConnection c;
+        QString error;
+        QVERIFY(c.openLocal(recordsConfig().localFile, true, 50));
+        QCOMPARE(addPupils(c.db(), "Oak", {"Ann Lee", "Bob Ray"}, &error), 2);
+        const QDateTime at(QDate(2026, 12, 7), QTime(9, 0), Qt::UTC);
+        for (int score : {9, 6, 8}) { // Ann's, then two of Bob's
+            QList<AnswerRecord> answers;
+            for (int q = 1; q <= 10; ++q)
+                answers << AnswerRecord{QString("Question text %1?").arg(q), q <= 10 - score ? "1" : "2",
+                                        "2"};
+            QVERIFY(insertResult(c.db(),
+                                 {QString::number(score), score == 9 ? "Ann Lee" : "Bob Ray", "Oak", "pc1",
+                                  "The Moon Landings", "Quiz", score, 10, at, at.addSecs(300), answers},
+                                 &error));
+        }
+    }
+    ClassRecordScreen& screen = *Module1.classrecord;
+    screen.Show();
+    screen.Password->setText("chalk-dust");
+    screen.unlock();
+    QTRY_VERIFY(!screen.isLoading() && screen.record().pupils.size() == 2);
+    screen.printRecord(*services().printer);
 }
 
 } // namespace
@@ -45,47 +152,77 @@ void compareTexts(const RecordingPrinter& printer, const QStringList& expected) 
 class PrintoutsTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void certificateLayout() {
-        const auto rec = std::make_shared<RecordingPrinter>();
-        Printer printer(rec);
-        printCertificate(printer, {.heading = "The Moon Landings",
-                                   .headingWidthOnScreen = 1000,
-                                   .name = "Amy",
-                                   .score = 10,
-                                   .outOf = 10});
-        const QString banners = CertificateBanner + CertificateBanner;
-        compareTexts(*rec, {text(banners, 0, 575, Blue, 25), text("Tellwyn", 4500, 2300, Red, 36),
-                            text("The Moon Landings", 2700, 3956, Blue, 36),
-                            text("Excellent Work", 3800, 8096, Navy, 28), text("Amy", 5340, 9384, Navy, 28),
-                            text("You have scored 10 out of 10.", 1700, 10672, Navy, 28),
-                            text(banners, 0, 14191, Black, 25)});
-        QCOMPARE(rec->pages[0].ops.back().kind, PrintOp::EndDoc);
-        QCOMPARE(opsOf(*rec, PrintOp::Line).size(), size_t(32)); // the frame, within the page
-        for (const PrintOp& op : opsOf(*rec, PrintOp::Line))
-            QVERIFY(op.width == 2 && op.colour == Black && op.x1 >= 45 && op.x2 <= 11475 && op.y2 <= 15570);
+    // Every printed document, from a fixed input, on a printer that an earlier page left red: its
+    // golden recording, what any page must be, and black print but for the key's red marks.
+    void documents_data() {
+        QTest::addColumn<QString>("document");
+        for (const char* d :
+             {"certificate", "worksheet", "answer-key", "mistakes-sheet", "guide-page", "class-record"})
+            QTest::newRow(d) << QString(d);
+    }
+    void documents() {
+        QFETCH(QString, document);
+        TestEnv env;
+        Printer& printer = *services().printer;
+        printer.ForeColor = Colours::Red;
+        const auto questions = worksheetQuestions();
+        QStringList centred{"Tellwyn", "Moon"}, runOff{worksheetHeaderLine("Tellwyn", PublisherName)};
+        if (document == "certificate") {
+            printCertificate(printer, Certificate);
+            centred = QStringList{"Tellwyn", "The Moon Landings", Praise, "Amy", Score};
+            runOff = QStringList{CertificateBanner + CertificateBanner};
+            checkFrame(env.printer->pages.at(0));
+        } else if (document == "worksheet") {
+            printWorksheet(printer, "Tellwyn", "Moon", questions);
+        } else if (document == "answer-key") {
+            printAnswerKey(printer, "Tellwyn", "Moon", questions);
+            centred << "Answer Key";
+        } else if (document == "mistakes-sheet") {
+            std::vector<MissedQuestion> missed;
+            for (int n : {2, 3, 7})
+                missed.push_back(
+                    {n, questions[n - 1].text, {"a", "b", "", "d"}, QString::number(n % 4 + 1), n % 3});
+            printMistakesSheet(printer, "Tellwyn", "Moon", "Amy", missed);
+            centred << "Amy"
+                    << "Questions to look at again";
+        } else if (document == "guide-page") {
+            setDataFolder(bundledDataFolder());
+            printPagePicture(printer, LoadPicture("wmf2\\guide1.wmf"));
+            centred.clear();
+        } else {
+            printClassRecord(env);
+            centred.clear();
+        }
+        QVERIFY(!env.printer->pages.empty());
+        for (const RecordedPage& page : env.printer->pages)
+            checkPage(page, centred, runOff);
+        QStringList coloured, key;
+        for (const PrintOp& op : env.printer->pages[0].ops)
+            if ((op.kind == PrintOp::Text || op.kind == PrintOp::Line) && op.colour != Colours::Black)
+                coloured << op.colour.name() + (op.kind == PrintOp::Line ? " underline" : " " + op.text);
+        for (const WorksheetQuestion& q : questions)
+            key << QString("#ff0000 %1. %2")
+                       .arg(QChar('A' + q.right - 1))
+                       .arg(std::array{q.a, q.b, q.c, q.d}[q.right - 1])
+                << "#ff0000 underline";
+        if (document != "certificate") QCOMPARE(coloured, document == "answer-key" ? key : QStringList());
+        QString text = printoutText(*env.printer);
+        text.replace(QDate::currentDate().toString(Qt::ISODate), "(today)"); // the class record's date
+        const QString difference = goldenDifference("quiz/golden/" + document + ".txt", text);
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
     }
 
-    void worksheetLayout() {
-        auto rec = std::make_shared<RecordingPrinter>();
-        Printer printer(rec);
-        printer.ForeColor = Red; // left by an earlier page: the worksheet prints black all the same
-        std::vector<WorksheetQuestion> qs;
-        for (int i = 1; i <= 10; ++i)
-            qs.push_back({QString("Question text %1?").arg(i), QString("a%1").arg(i), QString("b%1").arg(i),
-                          i == 3 ? QString() : QString("c%1").arg(i), QString("d%1").arg(i)});
-        printWorksheet(printer, "Tellwyn", "Moon", qs, "Lumenda Learning");
-        QStringList expected{text("Tellwyn" + QString(74, ' ') + "Lumenda Learning", 720, 368, Black, 16),
-                             text("Tellwyn", 4640, 1104, Black, 32), text("Moon", 5120, 1840, Black, 32)};
-        for (int i = 1; i <= 10; ++i) {
-            const Twips y = 3312 + (i - 1) * 1104.0f;
-            const QString n = QString::number(i);
-            expected << text("Question " + n + "    Question text " + n + "?", 720, y, Black, 12)
-                     << text("A. a" + n, 3840, y + 276, Black, 12)
-                     << text("B. b" + n, 7680, y + 276, Black, 12)
-                     << text(i == 3 ? "C. " : "C. c" + n, 3840, y + 552, Black, 12)
-                     << text("D. d" + n, 7680, y + 552, Black, 12);
+    // A heading measured wider than a quarter of the page on the results screen prints at 28 pt,
+    // not 36.
+    void certificateHeadingSize() {
+        for (const auto& [width, points] : {std::pair(PageW / 4, 36.0), std::pair(PageW / 4 + 1, 28.0)}) {
+            const auto rec = std::make_shared<RecordingPrinter>();
+            Printer printer(rec);
+            CertificateInput in = Certificate;
+            in.headingWidthOnScreen = width;
+            printCertificate(printer, in);
+            QCOMPARE(shownTexts(rec->pages.at(0)).at(2).points, points);
         }
-        compareTexts(*rec, expected);
     }
 
     // Printed from the screen: each certificate names what it was won at, whatever an earlier quiz
@@ -114,9 +251,9 @@ private Q_SLOTS:
             }
             clickControl(&Module1.Welldone->Label3(0)); // "Print Certificate"
             QCOMPARE(env.messages->texts(), QStringList{"Your certificate is now printing."});
-            const auto texts = opsOf(*env.printer, PrintOp::Text);
-            QCOMPARE(texts[7].text, heading);
-            if (heading == worksheet) QCOMPARE(texts[7].points, 28.0);
+            const auto texts = shownTexts(env.printer->pages.at(0));
+            QCOMPARE(texts.at(2).text, heading);
+            if (heading == worksheet) QCOMPARE(texts.at(2).points, 28.0);
         }
     }
 

@@ -17,7 +17,8 @@
 
 namespace {
 
-// Ten questions, commas and all; the right answers run B, C, D, A, ...
+// Ten questions, commas and all; the right answers run B, C, D, A, ... The file as a teacher types
+// it, with a title line or without.
 QuestionSet aikenSet() {
     QuestionSet s{"Rivers and Seas", {}};
     for (int q = 1; q <= 10; ++q)
@@ -26,13 +27,10 @@ QuestionSet aikenSet() {
                               QString::number(q % 4 + 1)};
     return s;
 }
-
-// The set as a teacher types it.
 QByteArray aikenFile(bool withTitle = true) {
-    const QuestionSet s = aikenSet();
     QStringList lines;
-    if (withTitle) lines << "TITLE: " + s.title;
-    for (const Question& q : s.questions) {
+    if (withTitle) lines << "TITLE: Rivers and Seas";
+    for (const Question& q : aikenSet().questions) {
         lines << q.text;
         for (int k = 0; k < 4; ++k)
             lines << QString("%1. %2").arg(QChar('A' + k)).arg(q.answers[k]);
@@ -76,13 +74,10 @@ private Q_SLOTS:
         const QString utf16 = QString::fromUtf8(layoutWith(1, "Good title"));
         const QByteArray marked = QByteArray("\xFF\xFE") +
                                   QByteArray(reinterpret_cast<const char*>(utf16.utf16()), utf16.size() * 2);
-        row("utf-16", marked,
-            "the file is saved as UTF-16 (\"Unicode\" in some editors), which a worksheet cannot be read "
-            "from; save it as UTF-8 and import it again.");
-        row("utf-16, no mark", marked.mid(2),
-            "the file is saved as UTF-16 (\"Unicode\" in some editors), "
-            "which a worksheet cannot be read from; save it as UTF-8 and "
-            "import it again.");
+        const QString utf16Message = "the file is saved as UTF-16 (\"Unicode\" in some editors), which a "
+                                     "worksheet cannot be read from; save it as UTF-8 and import it again.";
+        row("utf-16", marked, utf16Message);
+        row("utf-16, no mark", marked.mid(2), utf16Message);
     }
 
     void brokenFileIsToldByLine() {
