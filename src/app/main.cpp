@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
     const std::optional<double> scaleChoice =
         cmd.scale.isEmpty() ? rememberedDisplayScale() : parseDisplayScale(cmd.scale);
     presetDisplayScale(scaleChoice);
-    const std::jthread fontConfiguration = readFontConfigurationEarly();
+    std::jthread fontConfiguration = readFontConfigurationEarly();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tellwyn"));
     QApplication::setApplicationVersion(QStringLiteral(TELLWYN_VERSION));
@@ -118,6 +118,9 @@ int main(int argc, char** argv) {
         installProgramIcon();
     });
     app.installEventFilter(&afterPaint);
+    // The first text drawn needs the font configuration. Were it still being read here, Qt would
+    // read it a second time on this thread rather than wait.
+    if (fontConfiguration.joinable()) fontConfiguration.join();
     Module1.Titlefrm->Show();
 
     const int status = QApplication::exec();

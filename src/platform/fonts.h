@@ -23,5 +23,6 @@ void registerBundledFonts();
 
 // Reads the system's font configuration on a thread of its own, from the start of the program, so
 // that it overlaps the rest of the start instead of holding up the first text drawn (by far the
-// largest part of the first paint). The work is joined when the returned thread goes.
+// largest part of the first paint). Join the thread before anything measures or draws text: Qt
+// does not wait for a reading in progress, it starts one of its own.
 std::jthread readFontConfigurationEarly();
