@@ -5,7 +5,7 @@ set -euo pipefail
 
 run_packages=(
   build-essential cmake ninja-build ccache
-  qt6-base-dev qt6-base-private-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev qt6-qpa-plugins libqt6sql6-sqlite pkg-config libxcb1-dev
+  qt6-base-dev qt6-base-private-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev qt6-qpa-plugins libqt6sql6-sqlite pkg-config libxcb1-dev libjpeg-dev
   fonts-liberation fonts-wine fonts-dejavu-core
 )
 test_packages=(

@@ -1,6 +1,7 @@
 #include "platform/picture.h"
 
 #include "platform/files.h"
+#include "platform/jpegdecoder.h"
 #include "platform/units.h"
 #include "platform/wmf/player.h"
 
@@ -86,6 +87,18 @@ Picture LoadPicture(const QString& relativePath, QString* error) {
     const QFileInfo info(path);
     if (!info.isFile()) return fail(QStringLiteral("cannot read %1: it is not a file").arg(relativePath));
     if (info.size() > MaxPictureFileBytes) return fail(QStringLiteral("%1 is too large").arg(relativePath));
+#ifdef TELLWYN_HAVE_LIBJPEG
+    const QString suffix = info.suffix().toLower();
+    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg")) {
+        const auto read = readRegularFile(path, MaxPictureFileBytes);
+        if (read) {
+            if (std::optional<QImage> image = decodeJpeg(*read, MaxImageSide)) {
+                image->setDevicePixelRatio(pixelRatio);
+                return pictureFromImage(*image);
+            }
+        }
+    }
+#endif
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return fail(QStringLiteral("cannot read %1: it cannot be opened").arg(relativePath));
