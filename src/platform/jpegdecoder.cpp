@@ -59,4 +59,10 @@ std::optional<QImage> decodeJpeg(const QByteArray& bytes, int maxSide) {
     return image;
 }
 
+#else
+
+std::optional<QImage> decodeJpeg(const QByteArray&, int) {
+    return std::nullopt;
+}
+
 #endif
