@@ -112,23 +112,19 @@ private Q_SLOTS:
         QVERIFY(s.Label3(2).Visible());
     }
 
+    // Empty: the data folder's own multiple/.
     void worksheetFolderChoice() {
-        const struct {
-            const char* named;
-            bool dataNamed;
-            const char* remembered;
-            bool installed, treeWritable;
-            const char* expected; // empty: the data folder's own multiple/
-        } cases[] = {{"/srv/ws", true, "/old", true, true, "/srv/ws"}, // named beats everything
-                     {"", true, "/old", true, true, ""},               // --data-dir alone holds all
-                     {"", false, "/old", false, true, "/old"},         // remembered beats the tree
-                     {"", false, "", false, true, ""},                 // a writable tree
-                     {"", false, "", false, false, "/home/u/multiple"},
-                     {"", false, "", true, true, "/home/u/multiple"}}; // installed, even writable
-        for (const auto& c : cases)
-            QCOMPARE(chooseWorksheetFolder({c.named, c.dataNamed, c.remembered, c.installed, c.treeWritable,
-                                            "/home/u/multiple"}),
-                     QString(c.expected));
+        const std::tuple<const char*, bool, const char*, bool, bool, const char*> cases[] = {
+            {"/srv/ws", true, "/old", true, true, "/srv/ws"}, // named beats everything
+            {"", true, "/old", true, true, ""},               // --data-dir alone holds all
+            {"", false, "/old", false, true, "/old"},         // remembered beats the tree
+            {"", false, "", false, true, ""},                 // a writable tree
+            {"", false, "", false, false, "/home/u/multiple"},
+            {"", false, "", true, true, "/home/u/multiple"}}; // installed, even writable
+        for (const auto& [named, dataNamed, remembered, installed, treeWritable, expected] : cases)
+            QCOMPARE(chooseWorksheetFolder(
+                         {named, dataNamed, remembered, installed, treeWritable, "/home/u/multiple"}),
+                     QString(expected));
     }
 
     void pathsUnderMultipleGoToTheWorksheetFolder() {
