@@ -25,8 +25,8 @@ WhoAreYouScreen::WhoAreYouScreen() {
     Names.onMouseMove([this](int i, int, int, Twips, Twips) { Names(i).setOpaque(true); });
     Label3.onClick([this](int i) { Label3_Click(i); });
     Label3.onMouseMove([this](int i, int, int, Twips, Twips) { Label3(i).setOpaque(true); });
-    // No Exit control: closing the window goes on to the menu, where Skip would also forget the
-    // pupil chosen last.
+    // No Exit control: Skip forgets the pupil chosen last, while closing the window goes on to the
+    // menu keeping them (closeRequested), and Escape does neither.
 }
 
 void WhoAreYouScreen::Form_Load() {
