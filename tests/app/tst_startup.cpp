@@ -127,7 +127,11 @@ private Q_SLOTS:
                      QString(expected));
     }
 
-    void pathsUnderMultipleGoToTheWorksheetFolder() {
+    // Paths under multiple/ go to the worksheet folder, but for the topics' own question sets.
+    // Installed, a named folder is remembered for the next start once it is set up (not a file, not
+    // with --once), but --data-dir still holds everything. The first start into the user's own
+    // folder is walked by the installed program in tests/install/check-install.sh.
+    void worksheetFolderPathsAndTheInstalledProgram() {
         TestEnv env;
         env.writeFile("multiple/The Moon Landings.txt", "data\r\n");
         env.writeFile("Images/london.jpg", "jpg");
@@ -135,20 +139,13 @@ private Q_SLOTS:
         QFile(ws.filePath("the moon landings.txt")).open(QIODevice::WriteOnly); // a stray look-alike
         setWorksheetFolder(ws.path());
         pinToDataFolder({"The Moon Landings.txt"});
-
         QCOMPARE(resolveDataPath("multiple\\track.txt"), ws.filePath("track.txt"));
         QCOMPARE(resolveDataPath("MULTIPLE/Kings.txt"), ws.filePath("Kings.txt"));
         QCOMPARE(resolveDataPath("multiple"), ws.path());
         QCOMPARE(resolveDataPath("multiple\\The Moon Landings.txt"),
                  env.path("multiple/The Moon Landings.txt"));
         QCOMPARE(resolveDataPath("images\\LONDON.JPG"), env.path("Images/london.jpg"));
-    }
 
-    // Installed: a named folder is remembered for the next start once it is set up (not a file, not
-    // with --once), but --data-dir still holds everything. The first start into the user's own
-    // folder is walked by the installed program in tests/install/check-install.sh.
-    void installedProgramRemembersANamedFolder() {
-        TestEnv env;
         QTemporaryDir prefix, shared;
         QDir().mkpath(prefix.filePath("bin"));
         QDir().mkpath(prefix.filePath("share/tellwyn/multiple"));
