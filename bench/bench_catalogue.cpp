@@ -41,7 +41,8 @@ int main(int argc, char** argv) {
         catalogue.repaint();
         QCoreApplication::processEvents();
         ms.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
-        if (Module1.WorksheetCount != 1000 || !catalogue.Label3(1).Visible()) return 1;
+        if (Module1.WorksheetCount != 1000 || !catalogue.Label3(CatalogueScreen::NextPage).Visible())
+            return 1;
         Module1.worksheets.destroy();
         QCoreApplication::processEvents();
     }

@@ -47,6 +47,7 @@ TitleScreen::TitleScreen() {
 
     // Labels and the picture take no focus: Tab goes between the two buttons.
     setTabOrder(Command1, Command2);
+    setExitControl(Command2);
     // The screen opens ready for Return: "OK" (or "Cancel") has the focus.
     Command1->setFocus();
     Command1->Click = [this] { Command1_Click(); };

@@ -86,10 +86,11 @@ ClassListScreen::ClassListScreen() {
                                                          {"Rename...", {240, 6780, 2700, 495}},
                                                          {"Remove", {3240, 6780, 2700, 495}},
                                                          {"Exit", {10560, 7920, 1245, 495}}};
-    for (int i = 0; i < 5; ++i) {
+    for (int i = AddNames; i <= ExitButton; ++i) {
         const auto& [caption, rect] = buttons[i];
         Label3.add(i, makeLabel(this, buttonDesign("Label3", caption, rect, 14)));
     }
+    setExitControl(&Label3(ExitButton));
     Label3.onClick([this](int i) { Label3_Click(i); });
     Label3.onMouseMove([this](int i, int, int, Twips, Twips) { Label3(i).setOpaque(true); });
     ClassBox->KeyPress = [this](int key) {
@@ -139,7 +140,7 @@ QString ClassListScreen::chosenPupil() {
 
 void ClassListScreen::Label3_Click(int Index) {
     PlayClick();
-    if (Index == 4) {
+    if (Index == ExitButton) {
         if (Closed) Closed(className());
         Unload();
         return;
@@ -152,7 +153,7 @@ void ClassListScreen::Label3_Click(int Index) {
         return;
     }
     switch (Index) {
-    case 0: {
+    case AddNames: {
         const QStringList names = namesFromText(NewNames->toPlainText());
         if (names.isEmpty()) {
             MsgBox(QStringLiteral("Type the pupils' names in the box, one a line, then press Add Names."));
@@ -168,7 +169,7 @@ void ClassListScreen::Label3_Click(int Index) {
         sent_ = NewNames->toPlainText();
         break;
     }
-    case 1: {
+    case FromFile: {
         const QString path = classListDialogs().chooseNamesFile(this);
         if (path.isEmpty()) return;
         run(cls, [cls, path](QSqlDatabase& db, QString* error, QString* done) {
@@ -181,7 +182,7 @@ void ClassListScreen::Label3_Click(int Index) {
         });
         break;
     }
-    case 2: {
+    case Rename: {
         const QString from = chosenPupil();
         if (from.isEmpty()) return;
         const std::optional<QString> to = classListDialogs().newName(this, from);
@@ -193,7 +194,7 @@ void ClassListScreen::Label3_Click(int Index) {
         });
         break;
     }
-    case 3: {
+    case Remove: {
         const QString name = chosenPupil();
         if (name.isEmpty()) return;
         if (MsgBox(QStringLiteral("Take %1 off the class list of %2? Results already kept stay in the "

@@ -30,12 +30,13 @@ public:
     void Form_Load() override;
     void Form_MouseMove(int button, int shift, Twips x, Twips y) override;
 
+    enum Label3Index : int { AddNames = 0, FromFile = 1, Rename = 2, Remove = 3, ExitButton = 4 };
+
     Label* Label1;            // "Class List"
     TextBox* ClassBox;        // the class's name; a new one makes a class
     QListWidget* Pupils;      // the names on the class list
     QPlainTextEdit* NewNames; // names to add, one a line
     Label* Status;            // what was done, or what is wrong
-    // 0 "Add Names", 1 "From File...", 2 "Rename...", 3 "Remove", 4 "Exit"
     ControlArray<Label> Label3;
 
     void Label3_Click(int Index);

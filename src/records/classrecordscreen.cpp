@@ -88,12 +88,13 @@ ClassRecordScreen::ClassRecordScreen() {
         {"Print", {240, 7920, 1500, 495}},        {"Export CSV", {1860, 7920, 2100, 495}},
         {"Erase Pupil", {4080, 7920, 2160, 495}}, {"Erase Class", {6360, 7920, 2160, 495}},
         {"Exit", {10560, 7920, 1245, 495}},       {"Class List", {9720, 1020, 2040, 420}}};
-    for (int i = 0; i < 8; ++i) {
+    for (int i = OpenRecord; i <= ClassList; ++i) {
         const auto& [caption, rect] = buttons[i];
-        const double points = i == 1 || i == 7 ? 12 : 14;
+        const double points = i == ChangeClass || i == ClassList ? 12 : 14;
         Label3.add(i, makeLabel(this, buttonDesign("Label3", caption, rect, points).hidden()));
     }
-    Label3(1).setAccessibleName(QStringLiteral("Change Class"));
+    Label3(ChangeClass).setAccessibleName(QStringLiteral("Change Class"));
+    setExitControl(&Label3(ExitButton));
     Timer1 = new Timer(this, RefreshMs);
 
     Label3.onClick([this](int i) { Label3_Click(i); });
@@ -124,8 +125,8 @@ void ClassRecordScreen::Form_Load() {
                        .arg(ShortestPassword)
                  : QStringLiteral("Type the teacher's password."));
     Password2->setVisible(firstUse);
-    Label3(0).setVisible(true);
-    Label3(6).setVisible(true);
+    Label3(OpenRecord).setVisible(true);
+    Label3(ExitButton).setVisible(true);
     Password->setFocus();
 }
 
@@ -149,11 +150,12 @@ void ClassRecordScreen::unlock() {
     }
     Password->clear();
     Password2->clear();
-    for (QWidget* w : std::initializer_list<QWidget*>{Prompt, Password, Password2, &Label3(0)})
+    for (QWidget* w : std::initializer_list<QWidget*>{Prompt, Password, Password2, &Label3(OpenRecord)})
         w->hide();
     Status->setCaption(QStringLiteral("Reading the records..."));
-    for (QWidget* w : std::initializer_list<QWidget*>{ClassName, Grid, Details, &Label3(2), &Label3(3),
-                                                      &Label3(4), &Label3(5), &Label3(7)})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{ClassName, Grid, Details, &Label3(Print), &Label3(ExportCsv),
+                                         &Label3(ErasePupil), &Label3(EraseClass), &Label3(ClassList)})
         w->show();
     Grid->setFocus();
     refresh();
@@ -207,7 +209,7 @@ void ClassRecordScreen::refresh(std::function<bool(QSqlDatabase&, QString*)> cha
 
 void ClassRecordScreen::showRecord() {
     ClassName->setCaption(class_.isEmpty() ? QStringLiteral("No class yet") : class_);
-    Label3(1).setVisible(classes_.size() > 1);
+    Label3(ChangeClass).setVisible(classes_.size() > 1);
     const QSignalBlocker quiet(Grid);
     Grid->clear();
     Grid->setRowCount(int(record_.pupils.size()));
@@ -266,32 +268,32 @@ void ClassRecordScreen::showDetails() {
 
 void ClassRecordScreen::Label3_Click(int Index) {
     switch (Index) {
-    case 0:
+    case OpenRecord:
         unlock();
         break;
-    case 1:
+    case ChangeClass:
         class_ = classes_.value((classes_.indexOf(class_) + 1) % std::max<qsizetype>(1, classes_.size()));
         pupil_.clear();
         refresh();
         break;
-    case 2:
+    case Print:
         try {
             printRecord(SystemPrinter());
         } catch (const PrintError&) {
             MsgBox(QStringLiteral("There was a problem printing to your printer."));
         }
         break;
-    case 3:
+    case ExportCsv:
         exportCsv();
         break;
-    case 4:
-    case 5:
-        erase(Index == 5);
+    case ErasePupil:
+    case EraseClass:
+        erase(Index == EraseClass);
         break;
-    case 6:
+    case ExitButton:
         Unload();
         break;
-    case 7:
+    case ClassList:
         classList->Closed = [this](const QString& cls) {
             if (cls != class_) pupil_.clear();
             class_ = cls;

@@ -25,6 +25,17 @@ public:
     void Form_Load() override;
     void Form_MouseMove(int button, int shift, Twips x, Twips y) override;
 
+    enum Label3Index : int {
+        OpenRecord = 0,
+        ChangeClass = 1,
+        Print = 2,
+        ExportCsv = 3,
+        ErasePupil = 4,
+        EraseClass = 5,
+        ExitButton = 6,
+        ClassList = 7
+    };
+
     Label* Label1;           // "Class Record"
     Label* Prompt;           // what the password boxes ask for
     TextBox* Password;       // the teacher's password
@@ -33,8 +44,6 @@ public:
     Label* Status;           // what is wrong, if anything
     QTableWidget* Grid;      // pupils by activities
     QPlainTextEdit* Details; // the chosen pupil's history, or the most-missed questions
-    // 0 "Open", 1 "Change Class", 2 "Print", 3 "Export CSV", 4 "Erase Pupil", 5 "Erase Class", 6 "Exit",
-    // 7 "Class List"
     ControlArray<Label> Label3;
     ScreenRef<ClassListScreen> classList; // opened on the class on show
     Timer* Timer1;                        // refresh while open

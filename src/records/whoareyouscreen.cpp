@@ -16,7 +16,7 @@ WhoAreYouScreen::WhoAreYouScreen() {
         Names.add(i, makeLabel(this, buttonDesign("Names", {}, r, 20).hidden()));
     }
     const char* captions[] = {"<< Previous", "Next >>", "Change Class", "Skip"};
-    for (int i = 0; i < 4; ++i)
+    for (int i = PreviousPage; i <= Skip; ++i)
         Label3.add(
             i, makeLabel(
                    this,
@@ -25,6 +25,8 @@ WhoAreYouScreen::WhoAreYouScreen() {
     Names.onMouseMove([this](int i, int, int, Twips, Twips) { Names(i).setOpaque(true); });
     Label3.onClick([this](int i) { Label3_Click(i); });
     Label3.onMouseMove([this](int i, int, int, Twips, Twips) { Label3(i).setOpaque(true); });
+    // No Exit control: Skip forgets the pupil chosen last, while closing the window goes on to the
+    // menu keeping them (closeRequested), and Escape does neither.
 }
 
 void WhoAreYouScreen::Form_Load() {
@@ -33,7 +35,7 @@ void WhoAreYouScreen::Form_Load() {
     // The class chosen last on this machine comes first.
     if (const auto& last = Recorder::instance().pupil())
         class_ = std::max(0, int(classes_.indexOf(last->className)));
-    Label3(3).setVisible(true);
+    Label3(Skip).setVisible(true);
     showClass(class_);
 }
 
@@ -51,7 +53,7 @@ void WhoAreYouScreen::showClass(int index) {
     const QString cls = classes_.value(class_);
     pupils_ = localPupilNames(cls);
     ClassName->setCaption(cls);
-    Label3(2).setVisible(classes_.size() > 1);
+    Label3(ChangeClass).setVisible(classes_.size() > 1);
     showPage(0);
 }
 
@@ -64,8 +66,8 @@ void WhoAreYouScreen::showPage(int page) {
         Names(i).setAccessibleName(name);
         Names(i).setVisible(!name.isEmpty());
     }
-    Label3(0).setVisible(page_ > 0);
-    Label3(1).setVisible(page_ < pages - 1);
+    Label3(PreviousPage).setVisible(page_ > 0);
+    Label3(NextPage).setVisible(page_ < pages - 1);
     if (Names(0).Visible()) Names(0).setFocus();
 }
 
@@ -76,14 +78,14 @@ void WhoAreYouScreen::Names_Click(int Index) {
 
 void WhoAreYouScreen::Label3_Click(int Index) {
     switch (Index) {
-    case 0:
-    case 1:
-        showPage(page_ + (Index == 0 ? -1 : 1));
+    case PreviousPage:
+    case NextPage:
+        showPage(page_ + (Index == PreviousPage ? -1 : 1));
         break;
-    case 2:
+    case ChangeClass:
         showClass(class_ + 1);
         break;
-    case 3:
+    case Skip:
         // Someone not on the list, a visitor or the teacher: nothing is recorded for them.
         Recorder::instance().forgetPupil();
         goToMenu();

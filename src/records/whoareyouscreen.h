@@ -15,11 +15,12 @@ public:
     void closeRequested() override;
 
     static constexpr int NamesPerPage = 15;
+    enum Label3Index : int { PreviousPage = 0, NextPage = 1, ChangeClass = 2, Skip = 3 };
 
-    Label* Label1;              // "Who are you?"
-    Label* ClassName;           // the class on show
-    ControlArray<Label> Names;  // one button per name on this page
-    ControlArray<Label> Label3; // 0 "<< Previous", 1 "Next >>", 2 "Change Class", 3 "Skip"
+    Label* Label1;             // "Who are you?"
+    Label* ClassName;          // the class on show
+    ControlArray<Label> Names; // one button per name on this page
+    ControlArray<Label> Label3;
 
     void showClass(int index);
     void showPage(int page);

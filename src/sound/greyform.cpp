@@ -25,6 +25,7 @@ GreyForm::GreyForm() {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setAutoFillBackground(false);
+    // No Exit of its own: a close given to the backdrop goes to the screen on top.
 }
 
 void GreyForm::paintEvent(QPaintEvent* e) {

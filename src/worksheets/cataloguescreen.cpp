@@ -67,12 +67,14 @@ CatalogueScreen::CatalogueScreen() {
     Check2 = modeBox(this, "Check2", "Delete Worksheet", {9240, 120, 2535, 375}, Colours::PaleRed);
     for (int k = 1; k <= TitlesPerPage; ++k)
         Label2.add(k, makeLabel(this, buttonDesign("Label2", QString(), slotRect(k), 12)));
-    Label2.add(0, makeLabel(this, buttonDesign("Label2", "Exit", {10560, 7920, 1245, 495}, 18)));
-    Label3.add(0,
+    Label2.add(ExitButton, makeLabel(this, buttonDesign("Label2", "Exit", {10560, 7920, 1245, 495}, 18)));
+    Label3.add(PreviousPage,
                makeLabel(this, buttonDesign("Label3", "<< Previous Page", {2640, 7920, 3195, 495}).hidden()));
-    Label3.add(1, makeLabel(this, buttonDesign("Label3", "Next Page >>", {6000, 7920, 3195, 495}).hidden()));
+    Label3.add(NextPage,
+               makeLabel(this, buttonDesign("Label3", "Next Page >>", {6000, 7920, 3195, 495}).hidden()));
     // In the gap between "Next Page >>" and "Exit".
-    Label3.add(2, makeLabel(this, buttonDesign("Label3", "Files", {9300, 7920, 1140, 495})));
+    Label3.add(FilesMenu, makeLabel(this, buttonDesign("Label3", "Files", {9300, 7920, 1140, 495})));
+    setExitControl(&Label2(ExitButton));
     setAcceptDrops(true);
     // The page number: a button's box in blue on white.
     Label4 = makeLabel(this, buttonDesign("Label4", "Page 1", {120, 7920, 1995, 495}, 15.75, Colours::White)
@@ -98,7 +100,7 @@ void CatalogueScreen::Form_Load() {
         Label2(i).setFontSize(12);
     }
     const CataloguePageView view = cataloguePageView(0, Module1.WorksheetCount);
-    Label3(1).setVisible(view.next);
+    Label3(NextPage).setVisible(view.next);
     for (int t = view.first; t <= view.last; ++t) {
         Label2(t).setCaption(listedTitle(t));
         Label2(t).setVisible(true);
@@ -142,16 +144,18 @@ void CatalogueScreen::Check2_Click() {
 }
 
 void CatalogueScreen::Label3_Click(int Index) {
-    if (Index == 2) {
+    switch (Index) {
+    case PreviousPage:
+    case NextPage:
+        Module1.CataloguePage += Index == PreviousPage ? -1 : 1;
+        workpage();
+        break;
+    case FilesMenu:
         filesButton();
-        PlayClick();
-        return;
+        break;
+    default:
+        break;
     }
-    if (Index == 0)
-        Module1.CataloguePage -= 1;
-    else
-        Module1.CataloguePage += 1;
-    workpage();
     PlayClick();
 }
 
@@ -162,8 +166,8 @@ void CatalogueScreen::workpage() {
         Label2(i).setCaption(QString());
         Label2(i).setVisible(false);
     }
-    Label3(0).setVisible(view.previous);
-    Label3(1).setVisible(view.next);
+    Label3(PreviousPage).setVisible(view.previous);
+    Label3(NextPage).setVisible(view.next);
     Label4->setCaption(QStringLiteral("Page %1").arg(page + 1));
     for (int t = view.first; t <= view.last; ++t) {
         Label2(t - page * TitlesPerPage).setCaption(listedTitle(t));
@@ -174,7 +178,7 @@ void CatalogueScreen::workpage() {
 void CatalogueScreen::Label2_Click(int Index) {
     // On this screen the click sounds before the action.
     PlayClick();
-    if (Index == 0) {
+    if (Index == ExitButton) {
         Module1.intro0->Show();
         Unload();
         return;

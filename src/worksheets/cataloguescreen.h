@@ -15,11 +15,14 @@ public:
     void Form_Load() override;
     void Form_MouseMove(int button, int shift, Twips x, Twips y) override;
 
+    enum Label2Index : int { ExitButton = 0 }; // then the title slots, 1 to TitlesPerPage
+    enum Label3Index : int { PreviousPage = 0, NextPage = 1, FilesMenu = 2 };
+
     Label* Label1;              // screen title
     CheckBox* Check1;           // "Edit Worksheet"
     CheckBox* Check2;           // "Delete Worksheet"
-    ControlArray<Label> Label2; // 0 Exit, 1..24 the title slots, down the left column then the right
-    ControlArray<Label> Label3; // 0 previous page, 1 next page, 2 "Files" (import and export)
+    ControlArray<Label> Label2; // the slots run down the left column, then the right
+    ControlArray<Label> Label3; // FilesMenu imports and exports worksheets
     Label* Label4;              // page number
 
     void Label2_Click(int Index);
@@ -35,7 +38,8 @@ public:
     // Reads the index again and, when it has changed, shows the page anew: same page, same modes.
     void followIndex();
 
-    // Worksheets in and out (cataloguefiles.cpp): the "Files" button, and files dropped on the screen.
+    // Worksheets in and out (cataloguescreen_files.cpp): the "Files" button, and files dropped on
+    // the screen.
     void filesButton();
     void importWorksheets(const QStringList& paths);
     void exportOneWorksheet();

@@ -73,17 +73,21 @@ WizardDialogs& wizardDialogs() {
 
 WizardScreen::WizardScreen() {
     setNames("wizard", "Multiple Choice Wizard");
-    Label1.add(0, makeLabel(this, headingDesign("Label1", "Multiple Choice Wizard", {0, 0, 4320, 540}, 18)));
-    Label1.add(1, makeLabel(this, headingDesign("Label1", "Worksheet Title", {5160, 120, 2280, 345}, 14.25)));
+    Label1.add(ScreenTitle,
+               makeLabel(this, headingDesign("Label1", "Multiple Choice Wizard", {0, 0, 4320, 540}, 18)));
+    Label1.add(TitleCaption,
+               makeLabel(this, headingDesign("Label1", "Worksheet Title", {5160, 120, 2280, 345}, 14.25)));
     Text1 = textBox(this, "Text1", {7560, 120, 4215, 375}, timesNewRoman(12), TitleLength);
     Text1->setAccessibleName(QStringLiteral("Worksheet Title"));
     for (int i = 0; i < QuestionsPerSet; ++i)
         buildQuestionBlock(i);
-    Label3.add(1, makeLabel(this, buttonDesign("Label3", "Save Worksheet", {240, 7920, 3165, 495})));
-    Label3.add(0, makeLabel(this, buttonDesign("Label3", "Exit", {10560, 7920, 1245, 495})));
+    Label3.add(SaveWorksheet,
+               makeLabel(this, buttonDesign("Label3", "Save Worksheet", {240, 7920, 3165, 495})));
+    Label3.add(ExitButton, makeLabel(this, buttonDesign("Label3", "Exit", {10560, 7920, 1245, 495})));
     waitLine = makeLabel(this, headingDesign("WaitLine", "Waiting for another computer to finish saving...",
                                              {3600, 8010, 6840, 345}, 12)
                                    .hidden());
+    setExitControl(&Label3(ExitButton));
     setTabOrder();
 
     Label3.onClick([this](int i) { Label3_Click(i); });
@@ -108,7 +112,8 @@ void WizardScreen::buildQuestionBlock(int i) {
     const Twips headingWidth = std::max<Twips>(
         i == 9 ? 1170 : 1050, pixelsToTwips(QFontMetrics(headingFont).horizontalAdvance(heading) + 4));
     const TwipRect headingRect{240 + dx, 600 + dy, headingWidth, 240};
-    Label1.add(2 + i, makeLabel(this, textDesign("Label1", heading, headingRect, headingFont).centred()));
+    Label1.add(FirstQuestionHeading + i,
+               makeLabel(this, textDesign("Label1", heading, headingRect, headingFont).centred()));
     Text2.add(
         i, textBox(this, "Text2", shifted({240, 840, 5655, 375}, dx, dy), timesNewRoman(12), QuestionLength));
     Text2(i).setAccessibleName(heading);
@@ -138,7 +143,7 @@ void WizardScreen::setTabOrder() {
         for (int k = 0; k < 4; ++k)
             order << &Text3(4 * i + k) << &Check1(4 * i + k);
     }
-    order << &Label3(1) << &Label3(0);
+    order << &Label3(SaveWorksheet) << &Label3(ExitButton);
     Keyboard::setFocusOrder(this, order);
 }
 
@@ -158,10 +163,16 @@ void WizardScreen::Label3_MouseMove(int Index) {
 }
 
 void WizardScreen::Label3_Click(int Index) {
-    if (Index == 0)
+    switch (Index) {
+    case ExitButton:
         exitAsking();
-    else if (Index == 1)
+        break;
+    case SaveWorksheet:
         genwork();
+        break;
+    default:
+        break;
+    }
     // After the action, so it follows the closing of any message.
     PlayClick();
 }

@@ -22,13 +22,17 @@ public:
     void Form_Load() override;
     void Form_MouseMove(int button, int shift, Twips x, Twips y) override;
 
-    ControlArray<Label> Label1;    // 0 screen title, 1 caption of the title field, 2..11 question headings
+    // Question i's heading is FirstQuestionHeading + i.
+    enum Label1Index : int { ScreenTitle = 0, TitleCaption = 1, FirstQuestionHeading = 2 };
+    enum Label3Index : int { ExitButton = 0, SaveWorksheet = 1 };
+
+    ControlArray<Label> Label1;
     TextBox* Text1;                // the worksheet title
     ControlArray<TextBox> Text2;   // question i
     ControlArray<TextBox> Text3;   // answer k of question i at 4i+k
     ControlArray<CheckBox> Check1; // its tick box, same numbering
-    ControlArray<Label> Label3;    // 0 Exit, 1 Save Worksheet
-    std::vector<Label*> letters;   // "A." .. "D." beside each question's answers
+    ControlArray<Label> Label3;
+    std::vector<Label*> letters; // "A." .. "D." beside each question's answers
 
     void Label3_Click(int Index);
     void Label3_MouseMove(int Index);

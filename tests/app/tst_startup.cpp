@@ -30,44 +30,41 @@ private Q_SLOTS:
         applyDisplayScale(1.75);
     }
 
-    void fittingScale_data() {
-        QTest::addColumn<QSizeF>("available");
-        QTest::addColumn<QSizeF>("frame");
-        QTest::addColumn<double>("scale");
-        const QSizeF none, xfwm4(10, 34);
-        QTest::newRow("too small never shrinks") << QSizeF(640, 480) << xfwm4 << 1.0;
-        // The 800 x 600 screens include their frame; the quiz's 794 x 592 client area gets it on top.
-        QTest::newRow("projector, framed") << QSizeF(1920, 1080) << xfwm4 << 1.75;
-        QTest::newRow("frame just too tall") << QSizeF(1920, 1080) << QSizeF(10, 45) << 1.5;
-        QTest::newRow("4k") << QSizeF(3840, 2160) << xfwm4 << 3.5;
-        QTest::newRow("never above 4") << QSizeF(8000, 6000) << none << 4.0;
-    }
-
+    // Never shrinking, never above 4. The 800 x 600 screens include their frame; the quiz's 794 x 592
+    // client area gets it on top.
     void fittingScale() {
-        QFETCH(QSizeF, available);
-        QFETCH(QSizeF, frame);
-        QFETCH(double, scale);
-        QCOMPARE(fittingDisplayScale(available, frame), scale);
+        const QSizeF none, xfwm4(10, 34), tall(10, 45), hd(1920, 1080);
+        const std::tuple<QSizeF, QSizeF, double> cases[] = {{{640, 480}, xfwm4, 1.0},
+                                                            {hd, xfwm4, 1.75},
+                                                            {hd, tall, 1.5},
+                                                            {{3840, 2160}, xfwm4, 3.5},
+                                                            {{8000, 6000}, none, 4.0}};
+        for (const auto& [available, frame, scale] : cases)
+            QCOMPARE(fittingDisplayScale(available, frame), scale);
     }
 
-    void choicesWrittenByHand_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("ok");
-        QTest::addColumn<double>("scale"); // 0: automatic
-        QTest::newRow("Auto") << "Auto" << true << 0.0;
-        QTest::newRow("quarter steps") << "1.25" << true << 1.25;
-        for (const char* bad : {"0.5", "1.3", "4.25", "big", "-2"})
-            QTest::newRow(bad) << bad << false << 0.0;
-    }
-
+    // A scale written by hand (0: automatic), and the command line: Qt's own options pass to Qt, a
+    // mistyped one still stops the program, and a file named alone is not silently ignored.
     void choicesWrittenByHand() {
-        QFETCH(QString, text);
-        QFETCH(bool, ok);
-        QFETCH(double, scale);
-        bool parsed = false;
-        QCOMPARE(parseDisplayScale(text, &parsed).value_or(0.0), scale);
-        QCOMPARE(parsed, ok);
-        QCOMPARE(parseCommandLine({"tellwyn", "--scale", text}).error.isEmpty(), ok);
+        const std::tuple<const char*, bool, double> scales[] = {
+            {"Auto", true, 0},  {"1.25", true, 1.25}, {"0.5", false, 0}, {"1.3", false, 0},
+            {"4.25", false, 0}, {"big", false, 0},    {"-2", false, 0}};
+        for (const auto& [text, ok, scale] : scales) {
+            bool parsed = false;
+            QCOMPARE(parseDisplayScale(text, &parsed).value_or(0.0), scale);
+            QCOMPARE(parsed, ok);
+            QCOMPARE(parseCommandLine({"tellwyn", "--scale", text}).error.isEmpty(), ok);
+        }
+        const std::tuple<QStringList, bool, QString> lines[] = {
+            {{"-platform", "offscreen", "--data-dir=d"}, true, "d"},
+            {{"-platfrom", "offscreen"}, false, ""},
+            {{"--data-dir", "d"}, true, "d"},
+            {{"--data-dir", "--scale", "2"}, false, ""}};
+        for (const auto& [args, accepted, dataDir] : lines) {
+            const CommandLine c = parseCommandLine(QStringList{"tellwyn"} + args);
+            QCOMPARE((std::pair{c.error.isEmpty(), c.dataDir}), (std::pair{accepted, dataDir}));
+        }
+        QVERIFY(parseCommandLine({"tellwyn", "sheet.txt"}).error.contains("--import sheet.txt"));
     }
 
     void menuStepsThroughTheSizesAndRemembersThem() {
@@ -83,8 +80,7 @@ private Q_SLOTS:
             captions << menu.ScreenSize->Caption();
         } while (choice && captions.size() < 20);
         QCOMPARE(captions.size(), 2 + int((fitting - 1) / 0.25) + 1);
-        QCOMPARE(captions[1], QStringLiteral("Next start: 1x"));
-        QCOMPARE(captions.first(), captions.last());
+        QVERIFY(captions[1] == "Next start: 1x" && captions.first() == captions.last());
         QVERIFY(captions.first().contains("automatic"));
     }
 
@@ -103,38 +99,39 @@ private Q_SLOTS:
         const TwipRect slot = s.Label1(0).twipRect();
         QCOMPARE(s.Label1(0).pos(),
                  slot.toPixels().topLeft() + QPoint(extra.width() / 2, extra.height() / 2));
+        QWindow* w = s.windowHandle();
         for (int i = 0; i < 5; ++i) {
-            QWindow* w = s.windowHandle();
+            const QPoint to = s.Label1(4 - i).geometry().center();
             QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, s.Label2(i).geometry().center());
-            QTest::mouseMove(w, s.Label1(4 - i).geometry().center());
-            QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, s.Label1(4 - i).geometry().center());
-            QCOMPARE(s.Label2(i).Left(), s.Label1(4 - i).Left());
-            QCOMPARE(s.Label2(i).Top(), s.Label1(4 - i).Top());
+            QTest::mouseMove(w, to);
+            QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, to);
+            QCOMPARE((std::pair{s.Label2(i).Left(), s.Label2(i).Top()}),
+                     (std::pair{s.Label1(4 - i).Left(), s.Label1(4 - i).Top()}));
         }
         QCOMPARE(s.Label1(0).twipRect().left, slot.left);
         QVERIFY(s.Label3(2).Visible());
     }
 
+    // Empty: the data folder's own multiple/.
     void worksheetFolderChoice() {
-        const struct {
-            const char* named;
-            bool dataNamed;
-            const char* remembered;
-            bool installed, treeWritable;
-            const char* expected; // empty: the data folder's own multiple/
-        } cases[] = {{"/srv/ws", true, "/old", true, true, "/srv/ws"}, // named beats everything
-                     {"", true, "/old", true, true, ""},               // --data-dir alone holds all
-                     {"", false, "/old", false, true, "/old"},         // remembered beats the tree
-                     {"", false, "", false, true, ""},                 // a writable tree
-                     {"", false, "", false, false, "/home/u/multiple"},
-                     {"", false, "", true, true, "/home/u/multiple"}}; // installed, even writable
-        for (const auto& c : cases)
-            QCOMPARE(chooseWorksheetFolder({c.named, c.dataNamed, c.remembered, c.installed, c.treeWritable,
-                                            "/home/u/multiple"}),
-                     QString(c.expected));
+        const std::tuple<const char*, bool, const char*, bool, bool, const char*> cases[] = {
+            {"/srv/ws", true, "/old", true, true, "/srv/ws"}, // named beats everything
+            {"", true, "/old", true, true, ""},               // --data-dir alone holds all
+            {"", false, "/old", false, true, "/old"},         // remembered beats the tree
+            {"", false, "", false, true, ""},                 // a writable tree
+            {"", false, "", false, false, "/home/u/multiple"},
+            {"", false, "", true, true, "/home/u/multiple"}}; // installed, even writable
+        for (const auto& [named, dataNamed, remembered, installed, treeWritable, expected] : cases)
+            QCOMPARE(chooseWorksheetFolder(
+                         {named, dataNamed, remembered, installed, treeWritable, "/home/u/multiple"}),
+                     QString(expected));
     }
 
-    void pathsUnderMultipleGoToTheWorksheetFolder() {
+    // Paths under multiple/ go to the worksheet folder, but for the topics' own question sets.
+    // Installed, a named folder is remembered for the next start once it is set up (not a file, not
+    // with --once), but --data-dir still holds everything. The first start into the user's own
+    // folder is walked by the installed program in tests/install/check-install.sh.
+    void worksheetFolderPathsAndTheInstalledProgram() {
         TestEnv env;
         env.writeFile("multiple/The Moon Landings.txt", "data\r\n");
         env.writeFile("Images/london.jpg", "jpg");
@@ -142,21 +139,13 @@ private Q_SLOTS:
         QFile(ws.filePath("the moon landings.txt")).open(QIODevice::WriteOnly); // a stray look-alike
         setWorksheetFolder(ws.path());
         pinToDataFolder({"The Moon Landings.txt"});
-
         QCOMPARE(resolveDataPath("multiple\\track.txt"), ws.filePath("track.txt"));
         QCOMPARE(resolveDataPath("MULTIPLE/Kings.txt"), ws.filePath("Kings.txt"));
         QCOMPARE(resolveDataPath("multiple"), ws.path());
         QCOMPARE(resolveDataPath("multiple\\The Moon Landings.txt"),
                  env.path("multiple/The Moon Landings.txt"));
         QCOMPARE(resolveDataPath("images\\LONDON.JPG"), env.path("Images/london.jpg"));
-    }
 
-    // Installed: a named folder is remembered for the next start once it is set up (not a file,
-    // not with --once), but --data-dir still holds everything. The first start into the user's own folder,
-    // given an empty index there with nothing written under the prefix, is walked by the installed program in
-    // tests/install/check-install.sh.
-    void installedProgramRemembersANamedFolder() {
-        TestEnv env;
         QTemporaryDir prefix, shared;
         QDir().mkpath(prefix.filePath("bin"));
         QDir().mkpath(prefix.filePath("share/tellwyn/multiple"));
@@ -183,14 +172,12 @@ private Q_SLOTS:
         QCOMPARE(setUpFolders(named, prefix.filePath("bin")), QString());
         QCOMPARE(worksheetRoot(), shared.filePath("this run"));
         QCOMPARE(setUpFolders(CommandLine{}, prefix.filePath("bin")), QString());
-        QCOMPARE(dataFolder(), prefix.filePath("share/tellwyn"));
-        QCOMPARE(worksheetRoot(), shared.filePath("school"));
+        QCOMPARE((std::pair{dataFolder(), worksheetRoot()}),
+                 (std::pair{prefix.filePath("share/tellwyn"), shared.filePath("school")}));
         // Written by hand in a settings file: from the home folder, never the current one.
         QCOMPARE(rememberedFolderPath("sheets", "/home/u"), QString("/home/u/sheets"));
         QCOMPARE(rememberedFolderPath("~/sheets", "/home/u"), QString("/home/u/sheets"));
         QCOMPARE(rememberedFolderPath("~", ""), std::nullopt);
-        // A file named alone is not silently ignored.
-        QVERIFY(parseCommandLine({"tellwyn", "sheet.txt"}).error.contains("--import sheet.txt"));
         CommandLine data;
         data.dataDir = env.path("");
         QCOMPARE(setUpFolders(data, prefix.filePath("bin")), QString());

@@ -1,7 +1,6 @@
-// The screens as one program on a desktop: what the window manager's close does, double-clicks and
-// Qt's own command-line options. Which window stays above which, under a real window manager, is
-// tests/app/check-wm.sh.
-#include "app/commandline.h"
+// The screens as one program on a desktop: what the window manager's close does, and double-clicks.
+// Which window stays above which, under a real window manager, is tests/app/check-wm.sh; a close
+// that would lose typed text, the wizard suite's.
 #include "app/module1.h"
 #include "app/titlescreen.h"
 #include "menu/mainmenu.h"
@@ -11,7 +10,6 @@
 #include "support/testenv.h"
 #include "topics/guideviewer.h"
 #include "topics/topichub.h"
-#include "worksheets/wizardscreen.h"
 
 #include <QCloseEvent>
 #include <QTest>
@@ -43,7 +41,7 @@ class WindowRulesTest : public QObject {
 private Q_SLOTS:
 
     // Alt+F4 on the screens, the catalogue's included, is driven under a real window manager by
-    // tests/app/check-wm.sh; these two have no path there.
+    // tests/app/check-wm.sh; the backdrop's close has no path there.
     void closeDoesWhatExitDoes() {
         TestEnv env;
         Module1.Grey->Show();
@@ -54,19 +52,6 @@ private Q_SLOTS:
         QVERIFY(Module1.moon.isLoaded() && Module1.Grey.isLoaded());
         QCOMPARE(Form::topScreen(), &*Module1.moon);
         QVERIFY(env.programEnd->statuses.empty());
-    }
-
-    void closeAsksBeforeLosingTypedText() {
-        TestEnv env;
-        Module1.intro0->Show();
-        clickControl(&Module1.intro0->Label2(17));
-        QTest::keyClicks(Module1.wizard->Text1, "Rivers");
-        env.messages->answers = {MsgResult::Cancel, MsgResult::OK};
-        closeFromWindowManager(*Module1.wizard);
-        QVERIFY2(Module1.wizard.isLoaded(), "Cancel keeps the typed text");
-        closeFromWindowManager(*Module1.wizard);
-        QVERIFY(!Module1.wizard.isLoaded());
-        QCOMPARE(env.messages->shown.size(), size_t(2));
     }
 
     void doubleClickActsOnce() {
@@ -83,20 +68,6 @@ private Q_SLOTS:
         Module1.Titlefrm->Show();
         doubleClick(Module1.Titlefrm->Command2); // "Exit", a command button
         QCOMPARE(env.programEnd->statuses, std::vector<int>{0});
-    }
-
-    // Qt's own options pass to Qt; a mistyped one still stops the program.
-    void qtOptionsPassToQt() {
-        const std::tuple<QStringList, bool, QString> cases[] = {
-            {{"-platform", "offscreen", "--data-dir=d"}, true, "d"},
-            {{"-platfrom", "offscreen"}, false, ""},
-            {{"--data-dir", "d"}, true, "d"},
-            {{"--data-dir", "--scale", "2"}, false, ""}};
-        for (const auto& [args, accepted, dataDir] : cases) {
-            const CommandLine c = parseCommandLine(QStringList{"tellwyn"} + args);
-            QCOMPARE(c.error.isEmpty(), accepted);
-            QCOMPARE(c.dataDir, dataDir);
-        }
     }
 };
 

@@ -42,7 +42,7 @@ static RegisterShots worksheets("worksheets", [](ShotContext& ctx) {
     fillWizard(wizard);
     ctx.save(wizard, "wizard-filled");
     QTest::mouseMove(wizard.windowHandle(), QPoint(400, 20));
-    QTest::mouseMove(wizard.windowHandle(), wizard.Label3(1).geometry().center());
+    QTest::mouseMove(wizard.windowHandle(), wizard.Label3(WizardScreen::SaveWorksheet).geometry().center());
     ctx.save(wizard, "wizard-hover-save");
     Module1.wizard.destroy();
 
@@ -58,7 +58,7 @@ static RegisterShots worksheets("worksheets", [](ShotContext& ctx) {
     catalogue.Check2->setValue(1);
     ctx.save(catalogue, "catalogue-delete-mode");
     catalogue.Check2->setValue(0);
-    catalogue.Label3(1).Click();
+    catalogue.Label3(CatalogueScreen::NextPage).Click();
     QTest::mouseMove(catalogue.windowHandle(), QPoint(400, 590));
     QTest::mouseMove(catalogue.windowHandle(), catalogue.Label2(3).geometry().center());
     ctx.save(catalogue, "catalogue-page2-hover");

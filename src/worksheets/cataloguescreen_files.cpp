@@ -78,7 +78,7 @@ QStringList worksheetFilesAmong(const QStringList& paths) {
 }
 
 void CatalogueScreen::filesButton() {
-    switch (catalogueFileDialogs().chooseAction(&Label3(2))) {
+    switch (catalogueFileDialogs().chooseAction(&Label3(FilesMenu))) {
     case CatalogueFileDialogs::Action::Import:
         importWorksheets(worksheetFilesAmong(catalogueFileDialogs().chooseImportFiles(this)));
         break;
