@@ -111,11 +111,11 @@ private Q_SLOTS:
         d.chooseAction = [](QWidget*) { return CatalogueFileDialogs::Action::Import; };
         d.chooseImportFiles = [&](QWidget*) { return QStringList{env.path("incoming/rivers.txt")}; };
         env.messages->answers = {MsgResult::Cancel, MsgResult::OK};
-        clickControl(&catalogue.Label3(2));
+        clickControl(&catalogue.Label3(CatalogueScreen::FilesMenu));
         QCOMPARE(env.messages->shown.at(1), "A worksheet called Rivers and Seas is already in the "
                                             "catalogue. Do you want to replace it?");
         QCOMPARE(env.readFile("multiple/Rivers and Seas.txt"), before);
-        clickControl(&catalogue.Label3(2));
+        clickControl(&catalogue.Label3(CatalogueScreen::FilesMenu));
         QCOMPARE(env.messages->texts().last(), QString("Your worksheet has been imported."));
         // Stored in the program's own layout, commas as "&" (the index kept as it was: the store suite's).
         const QByteArray stored = env.readFile("multiple/Rivers and Seas.txt");

@@ -72,7 +72,7 @@ private Q_SLOTS:
             if (action == "delete")
                 c.Label2_Click(2);
             else
-                Module1.wizard->Label3_Click(1);
+                Module1.wizard->Label3_Click(WizardScreen::SaveWorksheet);
         }
         // The cause, and where: not "corrupted", not "a problem".
         QCOMPARE(env.messages->texts().last(),
@@ -142,7 +142,7 @@ private Q_SLOTS:
         c.Label2_Click(1);
         WizardScreen& w = *Module1.wizard;
         QCOMPARE(w.Text2(2).Text(), set.questions[2].text); // the box holds it whole
-        w.Label3_Click(1);
+        w.Label3_Click(WizardScreen::SaveWorksheet);
         QCOMPARE(env.messages->texts().size(), 1);
         const QString message = env.messages->texts().first();
         for (const char* name : {"the Worksheet Title", "Question 3", "Answer B of Question 7"})
