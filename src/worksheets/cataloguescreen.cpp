@@ -214,13 +214,10 @@ void CatalogueScreen::deleteWorksheet(const QString& title) {
                MsgButtons::OKCancel, QString()) != MsgResult::OK)
         return;
     Module1.SelectedWorksheet = title;
-    // While another machine holds the index the screen keeps drawing, under a busy pointer.
-    bool waited = false;
-    const StoreResult r = removeWorksheet(Module1.SelectedWorksheet, [&waited] {
-        if (!std::exchange(waited, true)) QApplication::setOverrideCursor(Qt::WaitCursor);
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    });
-    if (waited) QApplication::restoreOverrideCursor();
+    const StoreResult r = [] {
+        LockWait wait;
+        return removeWorksheet(Module1.SelectedWorksheet, wait.whileWaiting());
+    }();
     if (!r.succeeded()) {
         // Only a broken index is the worksheet's fault; a lock, a right or a disk is said as such.
         const bool broken = r.outcome == StoreOutcome::IndexUnreadable || r.outcome == StoreOutcome::Failed;
@@ -228,6 +225,17 @@ void CatalogueScreen::deleteWorksheet(const QString& title) {
         return;
     }
     refillAfterDelete();
+}
+
+CatalogueScreen::LockWait::~LockWait() {
+    if (waited_) QApplication::restoreOverrideCursor();
+}
+
+std::function<void()> CatalogueScreen::LockWait::whileWaiting() {
+    return [this] {
+        if (!std::exchange(waited_, true)) QApplication::setOverrideCursor(Qt::WaitCursor);
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    };
 }
 
 // The page keeps its number and its page buttons; its titles close up.

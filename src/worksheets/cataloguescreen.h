@@ -4,6 +4,7 @@
 #include "platform/form.h"
 
 #include <QByteArray>
+#include <functional>
 #include <optional>
 
 // The Worksheet Catalogue: the saved worksheets, 24 titles a page. A click on a title runs it as a
@@ -49,6 +50,20 @@ protected:
     void dropEvent(QDropEvent* e) override;
 
 private:
+    // While another machine holds the index, a delete or an import keeps the screen drawing under
+    // a busy pointer, which goes with the wait.
+    class LockWait {
+    public:
+        LockWait() = default;
+        LockWait(const LockWait&) = delete;
+        LockWait& operator=(const LockWait&) = delete;
+        ~LockWait();
+        std::function<void()> whileWaiting();
+
+    private:
+        bool waited_ = false;
+    };
+
     QByteArray indexSeen_;
     void watchIndex();
     void deleteWorksheet(const QString& title);

@@ -101,14 +101,15 @@ bool CatalogueScreen::importWorksheet(const QString& path) {
     const QString& title = w.set->title;
     // Listed or not is decided with the save itself, so a title another teacher adds meanwhile is
     // asked about too, never replaced unasked.
-    StoreResult r = storeWorksheet(*w.set, {SaveCondition::OnlyIfNew, {}, {}});
+    LockWait wait;
+    StoreResult r = storeWorksheet(*w.set, {SaveCondition::OnlyIfNew, {}, wait.whileWaiting()});
     if (r.outcome == StoreOutcome::AlreadyListed) {
         if (MsgBox(QStringLiteral(
                        "A worksheet called %1 is already in the catalogue. Do you want to replace it?")
                        .arg(title),
                    MsgButtons::OKCancel) != MsgResult::OK)
             return false;
-        r = storeWorksheet(*w.set);
+        r = storeWorksheet(*w.set, {SaveCondition::Replace, {}, wait.whileWaiting()});
     }
     if (!r.succeeded()) MsgBox(storeProblemText(r));
     return r.succeeded();
