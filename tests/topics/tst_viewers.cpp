@@ -10,19 +10,6 @@
 
 #include <QTest>
 
-namespace {
-
-// An empty page whose width in twips tells which page was loaded.
-QByteArray pageOfWidth(int twips) {
-    return WmfWriter(twips, 1000, 1440).finish();
-}
-
-int pictureWidth(const ImageBox* box) {
-    return qRound(box->Picture().sizeTwips().width());
-}
-
-} // namespace
-
 class ViewersTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -30,9 +17,10 @@ private Q_SLOTS:
     // buttons are enabled; then printing, and opening afresh.
     void guidePagesThroughItsFourPages() {
         TestEnv env;
-        for (int page = 1; page <= 4; ++page) {
-            env.writeFile(QString("wmf/guide%1.wmf").arg(page), pageOfWidth(1000 * page));
-            env.writeFile(QString("wmf2/guide%1.wmf").arg(page), pageOfWidth(1000 * page + 100));
+        for (int page = 1; page <= 4; ++page) { // empty pages whose widths tell which was loaded
+            env.writeFile(QString("wmf/guide%1.wmf").arg(page), WmfWriter(1000 * page, 1000, 1440).finish());
+            env.writeFile(QString("wmf2/guide%1.wmf").arg(page),
+                          WmfWriter(1000 * page + 100, 1000, 1440).finish());
         }
         Module1.intro0->Show();
         clickControl(&Module1.intro0->Label2(MainMenu::TeachersGuide));
@@ -46,8 +34,8 @@ private Q_SLOTS:
         for (int k = 0; k < 9; ++k) {
             QCOMPARE(Module1.PageNumber, pages[k]);
             QCOMPARE(guide.Label1->Caption(), QString("Page %1 of 4").arg(pages[k]));
-            QCOMPARE(pictureWidth(guide.Image1), 1000 * pages[k]);
-            QCOMPARE(pictureWidth(guide.Image2), 1000 * pages[k] + 100);
+            QCOMPARE(qRound(guide.Image1->Picture().sizeTwips().width()), 1000 * pages[k]);
+            QCOMPARE(qRound(guide.Image2->Picture().sizeTwips().width()), 1000 * pages[k] + 100);
             QCOMPARE(next.isEnabled(), pages[k] < 4);
             QCOMPARE(previous.isEnabled(), pages[k] > 1);
             if (k < 8) clickControl(k < 4 || k == 7 ? &next : &previous);
