@@ -16,9 +16,11 @@ ActivityScreen::ActivityScreen() : placing(new KeyboardPlacing(*this)) {
     Label3.onClick([this](int i) { Label3_Click(i); });
     Label3.onMouseMove([this](int i, int b, int s, Twips x, Twips y) { Label3_MouseMove(i, b, s, x, y); });
 
-    Label3.add(0, makeLabel(this, buttonDesign("Label3", "Exit", {10560, 7920, 1245, 495})));
-    Label3.add(1, makeLabel(this, buttonDesign("Label3", "Start Again", {3360, 7920, 2565, 495})));
-    Label3.add(2, makeLabel(this, buttonDesign("Label3", "Check Score", {6000, 7920, 2565, 495}).hidden()));
+    Label3.add(ExitButton, makeLabel(this, buttonDesign("Label3", "Exit", {10560, 7920, 1245, 495})));
+    Label3.add(StartAgain, makeLabel(this, buttonDesign("Label3", "Start Again", {3360, 7920, 2565, 495})));
+    Label3.add(CheckScore,
+               makeLabel(this, buttonDesign("Label3", "Check Score", {6000, 7920, 2565, 495}).hidden()));
+    setExitControl(&Label3(ExitButton));
 }
 
 void ActivityScreen::addCardPlaces(std::span<const CardPlace> places, double cardPoints, Align slotAlign) {
@@ -131,22 +133,22 @@ void ActivityScreen::Label2_MouseUp(int Index, int, int, Twips, Twips) {
         PlaySound(QStringLiteral("wav\\thud3.wav"));
 
     // Once every slot is filled the button stays, even if cards are moved off again.
-    if (b.everySlotFilled()) Label3(2).show();
+    if (b.everySlotFilled()) Label3(CheckScore).show();
 }
 
 void ActivityScreen::Label3_Click(int Index) {
     Module1.Score = 0;
     const int N = cardCount();
     switch (Index) {
-    case 0:
+    case ExitButton:
         Unload();
         break;
-    case 1:
+    case StartAgain:
         for (int i = 0; i < N; ++i)
             Label2(i).Move(Label4(i).Left(), Label4(i).Top());
-        Label3(2).hide();
+        Label3(CheckScore).hide();
         break;
-    case 2:
+    case CheckScore:
         Module1.Score = board().score();
         // Another activity open beside this one may have set its own count since this one loaded.
         Module1.ScoreOutOf = N;

@@ -24,7 +24,12 @@ class ActivityScreen : public Form {
 public:
     ControlArray<Label> Label1; // slots: where card i belongs
     ControlArray<Label> Label2; // cards
-    ControlArray<Label> Label3; // "Exit", "Start Again", "Check Score"
+    enum Label3Index : int {
+        ExitButton = 0,
+        StartAgain = 1,
+        CheckScore = 2,
+    };
+    ControlArray<Label> Label3;
     ControlArray<Label> Label4; // home boxes: where card i starts
     Label* Label6 = nullptr;    // the title, set by the hub that opens the screen
 

@@ -51,8 +51,9 @@ MoonLabelling::MoonLabelling() {
     stackFrontToBack({&Label2(3), &Label2(0), &Label2(2), &Label2(1),
                       &Label1(2), &Label1(1), &Label1(0), &Label1(3),
                       &Label4(3), &Label4(2), &Label4(1), &Label4(0), Label7, Label6,
-                      &Label3(2), &Label3(1), &Label3(0),
-                      &Image1(2), &Image1(1), &Image1(0), &Image1(3)});
+                      &Label3(CheckScore), &Label3(StartAgain), &Label3(ExitButton),
+                      &Image1(LunarModulePicture), &Image1(ServiceModulePicture),
+                      &Image1(SaturnVPicture), &Image1(SplashdownPicture)});
     // clang-format on
 }
 
@@ -61,10 +62,10 @@ void MoonLabelling::Form_Load() {
     setBackColor(Colours::ScreenBlue);
     setCardCount(4);
     // A picture that cannot be read stays empty; the activity does not need it to work.
-    Image1(0).setPicture(LoadPicture("Images\\saturnv2.jpg"));
-    Image1(1).setPicture(LoadPicture("Images\\service.jpg"));
-    Image1(2).setPicture(LoadPicture("Images\\lunarmodule2.jpg"));
-    Image1(3).setPicture(LoadPicture("Images\\splashdown.jpg"));
+    Image1(SaturnVPicture).setPicture(LoadPicture("Images\\saturnv2.jpg"));
+    Image1(ServiceModulePicture).setPicture(LoadPicture("Images\\service.jpg"));
+    Image1(LunarModulePicture).setPicture(LoadPicture("Images\\lunarmodule2.jpg"));
+    Image1(SplashdownPicture).setPicture(LoadPicture("Images\\splashdown.jpg"));
     setupCards();
 }
 
@@ -112,7 +113,7 @@ CaesarLabelling::CaesarLabelling() {
                       &Label2(5), &Label2(4), &Label2(3), &Label2(2), &Label2(1), &Label2(0), &Label4(5),
                       &Label5(5), &Label5(4), &Label5(3), &Label5(2), &Label5(1), &Label5(0),
                       &Label4(0), &Label4(4), &Label4(3), &Label4(2), &Label4(1), Label9, Label6,
-                      &Label3(2), &Label3(1), &Label3(0), Label8,
+                      &Label3(CheckScore), &Label3(StartAgain), &Label3(ExitButton), Label8,
                       &Label1(5), &Label1(0), &Label1(1), &Label1(2), &Label1(3), &Label1(4), Image1});
     // clang-format on
 }

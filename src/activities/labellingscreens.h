@@ -8,6 +8,12 @@ public:
     MoonLabelling();
     void Form_Load() override;
 
+    enum Image1Index : int {
+        SaturnVPicture = 0,
+        ServiceModulePicture = 1,
+        LunarModulePicture = 2,
+        SplashdownPicture = 3,
+    };
     ControlArray<ImageBox> Image1;
     Label* Label7 = nullptr; // the instruction
 };

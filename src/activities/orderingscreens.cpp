@@ -66,7 +66,7 @@ MoonOrdering::MoonOrdering()
                       Line2[4], Line2[3], Line2[2], Line2[1], Line2[0],
                       &Label5(4), &Label5(3), &Label5(2), &Label5(1), &Label5(0), Line1,
                       &Label4(0), &Label4(1), &Label4(2), &Label4(3), &Label4(4), Label8, Label6,
-                      &Label3(2), &Label3(1), &Label3(0),
+                      &Label3(CheckScore), &Label3(StartAgain), &Label3(ExitButton),
                       &Label1(0), &Label1(1), &Label1(2), &Label1(3), &Label1(4)});
 }
 
@@ -92,7 +92,7 @@ CaesarOrdering::CaesarOrdering()
                       Line2[5], Line2[4], Line2[3], Line2[2], Line2[1], Line2[0],
                       &Label5(4), &Label5(3), &Label5(2), &Label5(1), &Label5(0), Line1,
                       &Label4(0), &Label4(1), &Label4(2), &Label4(3), &Label4(4), Label8, Label6,
-                      &Label3(2), &Label3(1), &Label3(0),
+                      &Label3(CheckScore), &Label3(StartAgain), &Label3(ExitButton),
                       &Label1(0), &Label1(1), &Label1(2), &Label1(3), &Label1(4)});
 }
 // clang-format on

@@ -22,6 +22,7 @@ MainMenu::MainMenu() {
                                                 e.rect, e.points, e.navy ? Colours::Navy : Colours::Black);
         Label2.add(e.index, makeLabel(this, e.enabled ? design : design.disabled()));
     }
+    setExitControl(&Label2(ExitButton));
     Label1 = makeLabel(this, headingDesign("Label1", "Tellwyn Demo", {0, 120, 10560, 900}, 27.75));
     Label3 =
         makeLabel(this, textDesign("Label3", RightsNotice, {0, 8280, 12000, 375}, tahoma(9.75)).centred());
@@ -99,26 +100,26 @@ void MainMenu::Timer1_Timer() {
 
 void MainMenu::Label2_Click(int Index) {
     switch (Index) {
-    case 1:
+    case JuliusCaesar:
         Module1.caesar->Show();
         break;
-    case 13:
+    case MoonLandings:
         Module1.moon->Show();
         break;
-    case 16:
+    case ExitButton:
         Module1.Titlefrm->Command1->setCaption("Cancel");
         Module1.Titlefrm->Show();
         break;
-    case 17:
+    case MultipleChoiceWizard:
         openWizard();
         break;
-    case 18:
+    case WorksheetCatalogue:
         openCatalogue();
         break;
-    case 19:
+    case Acknowledgments:
         openAcknowledgments();
         break;
-    case 20:
+    case TeachersGuide:
         openTeachersGuide();
         break;
     default:

@@ -11,9 +11,33 @@ public:
     void Form_Load() override;
     void Form_MouseMove(int button, int shift, Twips x, Twips y) override;
 
-    ControlArray<Label> Label2; // the entries; there is no index 14
-    Label* Label1;              // screen title
-    Label* Label3;              // footer
+    // The entries, as menuentries.h lays them out.
+    enum Label2Index : int {
+        AlexanderTheGreat = 0,
+        JuliusCaesar = 1,
+        Mohammed = 2,
+        QueenElizabeth = 3,
+        MahatmaGandhi = 4,
+        JohnLennon = 5,
+        NelsonMandela = 6,
+        GreatFireOfLondon = 7,
+        OlympicGames = 8,
+        BattleOfHastings = 9,
+        MongolInvasions = 10,
+        GunpowderPlot = 11,
+        FrenchRevolution = 12,
+        MoonLandings = 13,
+        // There is no 14.
+        FlorenceNightingale = 15,
+        ExitButton = 16,
+        MultipleChoiceWizard = 17,
+        WorksheetCatalogue = 18,
+        Acknowledgments = 19,
+        TeachersGuide = 20,
+    };
+    ControlArray<Label> Label2;
+    Label* Label1; // screen title
+    Label* Label3; // footer
     OptionButton* Option1;
     OptionButton* Option2;
     ImageBox* Image1;

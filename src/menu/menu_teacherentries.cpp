@@ -10,8 +10,8 @@ void MainMenu::openAcknowledgments() {
     NotesViewer& viewer = *Module1.teacher;
     viewer.setAccessibleName(QStringLiteral("Acknowledgments"));
     viewer.Label1->hide();
-    viewer.Label3(2).hide();
-    viewer.Label3(3).hide();
+    viewer.Label3(NotesViewer::NextPage).hide();
+    viewer.Label3(NotesViewer::PreviousPage).hide();
     viewer.Image1->setPicture(LoadPicture("wmf\\acknowledgments.wmf"));
     viewer.Picture2->setPicture(LoadPicture("logo\\lumenda2.bmp"));
     viewer.Image2->setPicture(LoadPicture("wmf2\\acknowledgments.wmf"));

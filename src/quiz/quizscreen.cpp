@@ -48,7 +48,8 @@ QuizScreen::QuizScreen() {
     Label6 = makeLabel(this, textDesign("Label6", "Label6", {120, 1920, 6465, 705}, large)
                                  .centred()
                                  .inColour(Colours::LightPeriwinkle));
-    Label3.add(3, makeLabel(this, buttonDesign("Label3", "Print Worksheet", {7920, 1920, 3045, 495})));
+    Label3.add(PrintWorksheet,
+               makeLabel(this, buttonDesign("Label3", "Print Worksheet", {7920, 1920, 3045, 495})));
     Label4 = makeLabel(this, textDesign("Label4", "Question 1", {360, 3240, 5415, 615}, large));
     Label2 =
         makeLabel(this, textDesign("Label2", "Label2", {960, 3960, 9840, 1455}, timesNewRoman(30)).centred());
@@ -59,17 +60,20 @@ QuizScreen::QuizScreen() {
         answer->setForeColor(Colours::Yellow);
         Option1.add(i, answer);
     }
-    Option1.add(5, placed(new OptionButton(this), "Option1", {6840, 240, 495, 375}));
-    Option1(5).setChecked(true);
+    Option1.add(NoAnswer, placed(new OptionButton(this), "Option1", {6840, 240, 495, 375}));
+    Option1(NoAnswer).setChecked(true);
     // Out of sight behind the picture: it holds the focus between questions but Tab passes it by.
-    Keyboard::setTakesFocus(&Option1(5), false);
+    Keyboard::setTakesFocus(&Option1(NoAnswer), false);
     Label3.add(
-        0, makeLabel(this, buttonDesign("Label3", "<< Previous Question", {2040, 7920, 3765, 495}).hidden()));
-    Label3.add(1, makeLabel(this, buttonDesign("Label3", "Next Question >>", {6000, 7920, 3765, 495})));
-    Label3.add(2, makeLabel(this, buttonDesign("Label3", "Exit", {10560, 7920, 1245, 495})));
+        PreviousQuestion,
+        makeLabel(this, buttonDesign("Label3", "<< Previous Question", {2040, 7920, 3765, 495}).hidden()));
+    Label3.add(NextQuestion,
+               makeLabel(this, buttonDesign("Label3", "Next Question >>", {6000, 7920, 3765, 495})));
+    Label3.add(ExitButton, makeLabel(this, buttonDesign("Label3", "Exit", {10560, 7920, 1245, 495})));
+    setExitControl(&Label3(ExitButton));
     // The printing choice, under "Print Worksheet" where the screen is otherwise empty.
-    for (const auto& [index, caption, top] :
-         {std::tuple{4, "Worksheet Only", 2520.0f}, std::tuple{5, "With Answer Key", 3060.0f}}) {
+    for (const auto& [index, caption, top] : {std::tuple{WorksheetOnly, "Worksheet Only", 2520.0f},
+                                              std::tuple{WithAnswerKey, "With Answer Key", 3060.0f}}) {
         Label3.add(index, makeLabel(this, buttonDesign("Label3", caption, {7920, top, 3045, 495}).hidden()));
     }
     // Created last so that it covers the no-answer button.
@@ -82,8 +86,9 @@ QuizScreen::QuizScreen() {
     tickRing->setInside(true);
     Keyboard::setScreenKeys(this, [this](QKeyEvent& k, QWidget* focus) { return answerKey(k, focus); });
     // The answers come first, then the printing, then the way through the questions.
-    Keyboard::setFocusOrder(this, {&Option1(1), &Option1(2), &Option1(3), &Option1(4), &Label3(3), &Label3(4),
-                                   &Label3(5), &Label3(0), &Label3(1), &Label3(2)});
+    Keyboard::setFocusOrder(this, {&Option1(1), &Option1(2), &Option1(3), &Option1(4),
+                                   &Label3(PrintWorksheet), &Label3(WorksheetOnly), &Label3(WithAnswerKey),
+                                   &Label3(PreviousQuestion), &Label3(NextQuestion), &Label3(ExitButton)});
 }
 
 void QuizScreen::Form_Load() {
@@ -94,7 +99,7 @@ void QuizScreen::Form_Load() {
     noteActivityStart(*this);
     for (int i = 1; i <= QuestionsPerSet; ++i)
         Module1.QuestionMarks[i] = 0;
-    Option1(5).Move(Picture1->Left() + 240, Picture1->Top() + 240);
+    Option1(NoAnswer).Move(Picture1->Left() + 240, Picture1->Top() + 240);
     for (int i = 1; i <= 4; ++i)
         Option1(i).setBackColor(Colours::ScreenBlue);
     Label6->setCaption(Module1.SetTitle);
@@ -112,18 +117,18 @@ void QuizScreen::showquest() {
     }
     const int n = Module1.QuestionNumber;
     if (!isQuestion(n)) return;
-    Option1(5).setValue(true);
-    Label3(0).setVisible(true);
-    Label3(1).setCaption(QStringLiteral("Next Question >>"));
+    Option1(NoAnswer).setValue(true);
+    Label3(PreviousQuestion).setVisible(true);
+    Label3(NextQuestion).setCaption(QStringLiteral("Next Question >>"));
     Label4->setCaption(QStringLiteral("Question") + withSign(n));
     Label2->setCaption(Module1.QuestionText[n]);
     Option1(1).setCaption(Module1.AnswerA[n]);
     Option1(2).setCaption(Module1.AnswerB[n]);
     Option1(3).setCaption(Module1.AnswerC[n]);
     Option1(4).setCaption(Module1.AnswerD[n]);
-    if (n == 1) Label3(0).setVisible(false);
-    if (n == QuestionsPerSet) Label3(1).setCaption(QStringLiteral("Check Score >>"));
-    if (Option1(5).Visible()) Option1(5).setFocus();
+    if (n == 1) Label3(PreviousQuestion).setVisible(false);
+    if (n == QuestionsPerSet) Label3(NextQuestion).setCaption(QStringLiteral("Check Score >>"));
+    if (Option1(NoAnswer).Visible()) Option1(NoAnswer).setFocus();
     ringTickedAnswer();
     Keyboard::placeFocus(this);
     Accessible::announce(Label2);
@@ -136,14 +141,14 @@ void QuizScreen::Label3_Click(int Index) {
         return;
     }
     switch (Index) {
-    case 0:
+    case PreviousQuestion:
         // The question being left is not marked: it is marked again when the pupil moves on.
         if (Module1.QuestionNumber > 1) {
             Module1.QuestionNumber = Module1.QuestionNumber - 1;
             showquest();
         }
         break;
-    case 1:
+    case NextQuestion:
         if (!isQuestion(Module1.QuestionNumber)) break;
         markQuestionOnScreen();
         Module1.QuestionNumber = Module1.QuestionNumber + 1;
@@ -152,17 +157,17 @@ void QuizScreen::Label3_Click(int Index) {
         else
             checkScore();
         break;
-    case 2:
+    case ExitButton:
         Unload();
         break;
-    case 3:
+    case PrintWorksheet:
         // Asks first: the worksheet alone, or with the teacher's answer key.
-        showPrintChoice(!Label3(4).Visible());
+        showPrintChoice(!Label3(WorksheetOnly).Visible());
         break;
-    case 4:
-    case 5:
+    case WorksheetOnly:
+    case WithAnswerKey:
         showPrintChoice(false);
-        printWorksheet(Index == 5);
+        printWorksheet(Index == WithAnswerKey);
         break;
     default:
         break;
@@ -192,7 +197,7 @@ bool QuizScreen::answerKey(QKeyEvent& k, QWidget* focus) {
         if (focus != &Option1(i)) continue;
         // Enter chooses the answer it is on, as a click on it would, and goes on.
         if (!Option1(i).Value()) Keyboard::press(&Option1(i));
-        Keyboard::press(&Label3(1));
+        Keyboard::press(&Label3(NextQuestion));
         return true;
     }
     return false;
@@ -211,9 +216,9 @@ void QuizScreen::markQuestionOnScreen() {
 }
 
 void QuizScreen::showPrintChoice(bool shown) {
-    Label3(4).setVisible(shown);
-    Label3(5).setVisible(shown);
-    if (shown) Label3(4).setFocus();
+    Label3(WorksheetOnly).setVisible(shown);
+    Label3(WithAnswerKey).setVisible(shown);
+    if (shown) Label3(WorksheetOnly).setFocus();
 }
 
 std::vector<MissedQuestion> QuizScreen::missedQuestions() const {
@@ -247,7 +252,7 @@ void QuizScreen::checkScore() {
     ResultsScreen& results = *Module1.Welldone;
     results.Label6->setVisible(false);
     results.Label5->setVisible(true);
-    results.Label3(0).setVisible(true);
+    results.Label3(ResultsScreen::WrongAnswersOrCertificate).setVisible(true);
     results.certificateHeading = certificateHeading.isEmpty() ? Label6->Caption() : certificateHeading;
     results.Show();
     recordQuizResult(*this);

@@ -26,10 +26,20 @@ public:
     QString certificateHeading;
     Label* Label4; // "Question n"
     Label* Label2; // the question
-    // 1..4 the answers A..D; 5 the no-answer button, kept out of sight behind Picture1.
+    // 1..4 the answers A..D.
+    enum Option1Index : int {
+        NoAnswer = 5, // kept out of sight behind Picture1
+    };
     ControlArray<OptionButton> Option1;
-    // 0 "<< Previous Question", 1 "Next Question >>" / "Check Score >>", 2 "Exit", 3 "Print Worksheet",
-    // 4 "Worksheet Only" and 5 "With Answer Key", the choice that "Print Worksheet" offers
+    enum Label3Index : int {
+        PreviousQuestion = 0,
+        NextQuestion = 1, // "Check Score >>" on the last question
+        ExitButton = 2,
+        PrintWorksheet = 3,
+        // The choice that "Print Worksheet" offers.
+        WorksheetOnly = 4,
+        WithAnswerKey = 5,
+    };
     ControlArray<Label> Label3;
 
     // Seen from the back of a classroom, where the small dot of a ticked answer is not.
@@ -44,7 +54,7 @@ public:
     void printWorksheet(bool withAnswerKey = false);
 
     // Runs a practice round of missed questions on this screen in place of the set; nothing of it
-    // reaches the score (quizpractice.cpp).
+    // reaches the score (quizscreen_practice.cpp).
     void startPractice(std::vector<MissedQuestion> missed);
     std::unique_ptr<PracticeRound> practice;
 

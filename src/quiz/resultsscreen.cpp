@@ -24,7 +24,8 @@ ResultsScreen::ResultsScreen() {
     Label4 = makeLabel(this, headingDesign("Label4", "Well Done!", {0, 120, 12000, 900}, 36));
     Picture1 = placed(new PictureBox(this), "Picture1", {5880, 1440, 4800, 3600});
     Label3.add(
-        0, makeLabel(this, buttonDesign("Label3", "Check Wrong Answers", {240, 1800, 3765, 495}).hidden()));
+        WrongAnswersOrCertificate,
+        makeLabel(this, buttonDesign("Label3", "Check Wrong Answers", {240, 1800, 3765, 495}).hidden()));
     const QFont sentenceFont = timesNewRoman(24);
     Label1 = makeLabel(this, textDesign("Label1", {}, {0, 5400, 12000, 855}, sentenceFont).centred());
     Label5 =
@@ -42,15 +43,16 @@ ResultsScreen::ResultsScreen() {
                                         {3120, 7440, 5775, 855}, timesNewRoman(18))
                                  .centred()
                                  .hidden());
-    Label3.add(1, makeLabel(this, buttonDesign("Label3", "Exit", {10560, 7920, 1245, 495})));
+    Label3.add(ExitButton, makeLabel(this, buttonDesign("Label3", "Exit", {10560, 7920, 1245, 495})));
+    setExitControl(&Label3(ExitButton));
     Timer1 = new Timer(this, 1);
     Timer2 = new Timer(this, 10);
     Timer3 = new Timer(this, 1);
     // The name first, then what prints it, then the way out; Enter in the name prints.
-    Keyboard::setFocusOrder(this, {Text1, &Label3(0), &Label3(1)});
+    Keyboard::setFocusOrder(this, {Text1, &Label3(WrongAnswersOrCertificate), &Label3(ExitButton)});
     Keyboard::setScreenKeys(this, [this](QKeyEvent& k, QWidget* focus) {
         const bool enter = k.key() == Qt::Key_Return || k.key() == Qt::Key_Enter;
-        return enter && focus == Text1 && Keyboard::press(&Label3(0));
+        return enter && focus == Text1 && Keyboard::press(&Label3(WrongAnswersOrCertificate));
     });
 
     Label3.onClick([this](int i) { Label3_Click(i); });
@@ -68,9 +70,9 @@ void ResultsScreen::Form_Load() {
     switch (scoreBand(score_, outOf_)) {
     case ScoreBand::FullMarks:
         Label6->setVisible(false);
-        Label3(0).setVisible(true);
+        Label3(WrongAnswersOrCertificate).setVisible(true);
         Label1->setCaption(scoreSentence(score_, outOf_));
-        Label3(0).setCaption(QStringLiteral("Print Certificate"));
+        Label3(WrongAnswersOrCertificate).setCaption(QStringLiteral("Print Certificate"));
         Text1->setVisible(true);
         Label2->setVisible(true);
         break;
@@ -78,7 +80,7 @@ void ResultsScreen::Form_Load() {
     case ScoreBand::Far:
         Label1->setCaption(scoreSentence(score_, outOf_));
         Label5->setCaption(WrongAnswersHint);
-        Label3(0).setCaption(QStringLiteral("Check Wrong Answers"));
+        Label3(WrongAnswersOrCertificate).setCaption(QStringLiteral("Check Wrong Answers"));
         break;
     case ScoreBand::Beyond:
         break;
@@ -103,8 +105,8 @@ void ResultsScreen::Timer2_Timer() {
     if (Text1->Visible()) Text1->setFocus();
     Accessible::announce(Label1);
     Timer2->setEnabled(false);
-    Label3(0).setOpaque(true);
-    Label3(1).setOpaque(true);
+    Label3(WrongAnswersOrCertificate).setOpaque(true);
+    Label3(ExitButton).setOpaque(true);
     Timer3->setEnabled(true);
 }
 
@@ -117,7 +119,7 @@ void ResultsScreen::Timer3_Timer() {
 }
 
 void ResultsScreen::Label3_Click(int Index) {
-    if (Index == 0 && scoreBand(score_, outOf_) == ScoreBand::FullMarks) {
+    if (Index == WrongAnswersOrCertificate && scoreBand(score_, outOf_) == ScoreBand::FullMarks) {
         try {
             Printpage();
         } catch (...) {
@@ -125,9 +127,9 @@ void ResultsScreen::Label3_Click(int Index) {
         }
         return;
     }
-    if (Index == 0) {
+    if (Index == WrongAnswersOrCertificate) {
         Module1.Wrong->Show();
-    } else if (Index == 1) {
+    } else if (Index == ExitButton) {
         Module1.Wrong.Unload();
         Unload();
     }

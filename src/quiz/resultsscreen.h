@@ -6,8 +6,8 @@
 // The results screen, shared by the quiz and the drag-and-drop activities.
 //
 // Hand-off: set Module1.Score and Module1.ScoreOutOf, then touch the screen (its load reads them
-// and words the result). The quiz alone then hides Label6 and shows Label5 and Label3(0); every
-// caller ends with Show().
+// and words the result). The quiz alone then hides Label6 and shows Label5 and
+// Label3(WrongAnswersOrCertificate); every caller ends with Show().
 class ResultsScreen : public Form {
 public:
     ResultsScreen();
@@ -16,12 +16,16 @@ public:
 
     Label* Label4; // "Well Done!"
     PictureBox* Picture1;
-    Label* Label1;              // the score sentence
-    Label* Label5;              // the quiz's hint to check the wrong answers
-    Label* Label6;              // the activities' hint to read the key facts
-    TextBox* Text1;             // the pupil's name for the certificate
-    Label* Label2;              // prompt under the name box
-    ControlArray<Label> Label3; // 0 "Check Wrong Answers" / "Print Certificate", 1 "Exit"
+    Label* Label1;  // the score sentence
+    Label* Label5;  // the quiz's hint to check the wrong answers
+    Label* Label6;  // the activities' hint to read the key facts
+    TextBox* Text1; // the pupil's name for the certificate
+    Label* Label2;  // prompt under the name box
+    enum Label3Index : int {
+        WrongAnswersOrCertificate = 0, // "Check Wrong Answers", or "Print Certificate" at full marks
+        ExitButton = 1,
+    };
+    ControlArray<Label> Label3;
     Timer* Timer1;
     Timer* Timer2;
     Timer* Timer3;

@@ -21,13 +21,16 @@ WrongAnswersScreen::WrongAnswersScreen() {
     }
     Label5 = makeLabel(
         this, headingDesign("Label5", "Read the Key Facts and try again.", {0, 7920, 12000, 540}, 20.25));
-    Label3.add(1, makeLabel(this, buttonDesign("Label3", "Exit", {10560, 7920, 1245, 495})));
+    Label3.add(ExitButton, makeLabel(this, buttonDesign("Label3", "Exit", {10560, 7920, 1245, 495})));
+    setExitControl(&Label3(ExitButton));
     // One above the other in the bottom left corner, left of the centred advice: the title band
     // is the whole width's, for the longest title a worksheet may have, and so are the rows.
-    Label3.add(2, makeLabel(this, buttonDesign("Label3", "Practise Again", {120, 7980, 2280, 390}, 12)));
-    Label3.add(3, makeLabel(this, buttonDesign("Label3", "Print Mistakes", {120, 8430, 2280, 390}, 12)));
+    Label3.add(PractiseAgain,
+               makeLabel(this, buttonDesign("Label3", "Practise Again", {120, 7980, 2280, 390}, 12)));
+    Label3.add(PrintMistakes,
+               makeLabel(this, buttonDesign("Label3", "Print Mistakes", {120, 8430, 2280, 390}, 12)));
     // Label5 and Label6 span the whole width: the buttons must lie above them to be clicked.
-    for (int i : {1, 2, 3})
+    for (int i : {ExitButton, PractiseAgain, PrintMistakes})
         Label3(i).raise();
     Label3.onClick([this](int i) { Label3_Click(i); });
 }
@@ -37,11 +40,11 @@ void WrongAnswersScreen::Form_Load() {
 }
 
 void WrongAnswersScreen::Label3_Click(int Index) {
-    if (Index == 2) {
+    if (Index == PractiseAgain) {
         practise();
         return;
     }
-    if (Index == 3) {
+    if (Index == PrintMistakes) {
         printMistakes();
         return;
     }

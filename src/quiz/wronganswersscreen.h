@@ -18,15 +18,21 @@ public:
     Label* Label4;
     ControlArray<Label> Label2; // 0..9, one wrong question each, top to bottom
     Label* Label5;
-    ControlArray<Label> Label3; // 1 "Exit", 2 "Practise Again", 3 "Print Mistakes"
+    enum Label3Index : int {
+        ExitButton = 1,
+        PractiseAgain = 2,
+        PrintMistakes = 3,
+    };
+    ControlArray<Label> Label3;
 
     // Handed over by the quiz with the texts: what a practice round and the mistakes sheet need.
     std::vector<MissedQuestion> missed;
     Picture quizPicture;
 
     void Label3_Click(int Index);
-    // Runs the missed questions again on the quiz screen (practice.cpp).
+    // Runs the missed questions again on the quiz screen (wronganswersscreen_practice.cpp).
     void practise();
-    // Prints the missed questions with the pupil's and the right answers (mistakessheet.cpp).
+    // Prints the missed questions with the pupil's and the right answers
+    // (wronganswersscreen_mistakessheet.cpp).
     void printMistakes();
 };

@@ -24,7 +24,7 @@ void GuideViewer::pageTurned(int) {
     const int page = Module1.PageNumber;
     Label2->setCaption(QString());
     showPictures(guidePagePicture(page, false), guidePagePicture(page, true));
-    Label3(3).setEnabled(page > 1);
-    Label3(2).setEnabled(page < GuidePageCount);
+    Label3(PreviousPage).setEnabled(page > 1);
+    Label3(NextPage).setEnabled(page < GuidePageCount);
     Label1->setCaption(guideCounter(page));
 }

@@ -21,8 +21,8 @@ void NotesViewer::Form_Load() {
     SetupScreen(*this);
     if (Module1.PageCount == 1) {
         Label1->hide();
-        Label3(2).hide();
-        Label3(3).hide();
+        Label3(NextPage).hide();
+        Label3(PreviousPage).hide();
     }
     Module1.PageNumber = 1;
     Label1->setCaption(notesCounter(Module1.PageNumber, Module1.PageCount));
@@ -31,9 +31,9 @@ void NotesViewer::Form_Load() {
 // Turning a page enables the way back; the first and the last page disable the way on.
 void NotesViewer::pageTurned(int step) {
     const int page = Module1.PageNumber;
-    Label3(step > 0 ? 3 : 2).setEnabled(true);
-    if (page == Module1.PageCount) Label3(2).setEnabled(false);
-    if (page == 1) Label3(3).setEnabled(false);
+    Label3(step > 0 ? PreviousPage : NextPage).setEnabled(true);
+    if (page == Module1.PageCount) Label3(NextPage).setEnabled(false);
+    if (page == 1) Label3(PreviousPage).setEnabled(false);
     showPictures(notesPagePicture(Module1.PageBase, page, false),
                  notesPagePicture(Module1.PageBase, page, true));
     Label1->setCaption(notesCounter(page, Module1.PageCount));

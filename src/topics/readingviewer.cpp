@@ -13,25 +13,25 @@ ReadingViewer::ReadingViewer(const QString& name, TwipRect paperRect, const QStr
     // The page counter: a button's box in black on white.
     Label1 = makeLabel(this, buttonDesign("Label1", counter, {4200, 7920, 2295, 495}, 15.75, Colours::White)
                                  .inColour(Colours::Black));
-    Label3.add(0, makeLabel(this, buttonDesign("Label3", "Print", {10680, 120, 1125, 495})));
-    Label3.add(1, makeLabel(this, buttonDesign("Label3", "Exit", {10680, 7920, 1125, 495})));
-    Label3.add(2, makeLabel(this, buttonDesign("Label3", "Next Page", {6720, 7920, 2685, 495})));
+    Label3.add(PrintPage, makeLabel(this, buttonDesign("Label3", "Print", {10680, 120, 1125, 495})));
+    Label3.add(ExitButton, makeLabel(this, buttonDesign("Label3", "Exit", {10680, 7920, 1125, 495})));
+    setExitControl(&Label3(ExitButton));
+    Label3.add(NextPage, makeLabel(this, buttonDesign("Label3", "Next Page", {6720, 7920, 2685, 495})));
     // Every opening shows page 1.
-    Label3.add(3,
+    Label3.add(PreviousPage,
                makeLabel(this, buttonDesign("Label3", "Previous Page", {1320, 7920, 2685, 495}).disabled()));
     Image1->lower();
 
     Label3.onClick([this](int i) { Label3_Click(i); });
 }
 
-// 0 Print, 1 Exit, 2 Next Page, 3 Previous Page.
 void ReadingViewer::Label3_Click(int Index) {
-    if (Index == 0) {
+    if (Index == PrintPage) {
         printPage();
-    } else if (Index == 1) {
+    } else if (Index == ExitButton) {
         Unload();
-    } else if (Index == 2 || Index == 3) {
-        const int step = Index == 2 ? 1 : -1;
+    } else if (Index == NextPage || Index == PreviousPage) {
+        const int step = Index == NextPage ? 1 : -1;
         Module1.PageNumber = Module1.PageNumber + step;
         pageTurned(step);
     }

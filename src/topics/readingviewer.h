@@ -8,10 +8,16 @@
 // PageNumber and leave the rest of the page update to the viewer.
 class ReadingViewer : public Form {
 public:
-    ImageBox* Image1;           // the page as shown
-    ImageBox* Image2;           // the page for paper; never shown
-    Label* Label1;              // page counter
-    ControlArray<Label> Label3; // Print, Exit, Next Page, Previous Page
+    ImageBox* Image1; // the page as shown
+    ImageBox* Image2; // the page for paper; never shown
+    Label* Label1;    // page counter
+    enum Label3Index : int {
+        PrintPage = 0,
+        ExitButton = 1,
+        NextPage = 2,
+        PreviousPage = 3,
+    };
+    ControlArray<Label> Label3;
 
     void Label3_Click(int Index);
     // Loads a page's two pictures.

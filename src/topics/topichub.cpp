@@ -15,12 +15,16 @@ TopicHub::TopicHub(const TopicInfo& topic, TwipRect pictureRect) : topic_(topic)
         const char* caption;
         TwipRect rect;
     } buttons[] = {
-        {0, "Multiple Choice", {120, 7920, 3195, 495}}, {1, "Labelling Activity", {3600, 7920, 3195, 495}},
-        {2, "Exit", {10560, 7920, 1245, 495}},          {3, "Ordering Activity", {7080, 7920, 3195, 495}},
-        {4, "Key Facts", {6360, 120, 1995, 495}},       {5, "Teacher's Notes", {8640, 120, 3195, 495}},
+        {MultipleChoice, "Multiple Choice", {120, 7920, 3195, 495}},
+        {LabellingActivity, "Labelling Activity", {3600, 7920, 3195, 495}},
+        {ExitButton, "Exit", {10560, 7920, 1245, 495}},
+        {OrderingActivity, "Ordering Activity", {7080, 7920, 3195, 495}},
+        {KeyFacts, "Key Facts", {6360, 120, 1995, 495}},
+        {TeachersNotes, "Teacher's Notes", {8640, 120, 3195, 495}},
     };
     for (const auto& b : buttons)
         Label3.add(b.index, makeLabel(this, buttonDesign("Label3", b.caption, b.rect)));
+    setExitControl(&Label3(ExitButton));
     Image1->lower();
 
     Label3.onClick([this](int i) { Label3_Click(i); });
@@ -39,23 +43,23 @@ void TopicHub::Form_MouseMove(int, int, Twips, Twips) {}
 
 void TopicHub::Label3_Click(int Index) {
     switch (Index) {
-    case 0:
+    case MultipleChoice:
         openQuiz();
         break;
-    case 1:
+    case LabellingActivity:
         openActivity(Activity::Labelling);
         break;
-    case 2:
+    case ExitButton:
         Module1.intro0->Show();
         Unload();
         break;
-    case 3:
+    case OrderingActivity:
         openActivity(Activity::Ordering);
         break;
-    case 4:
+    case KeyFacts:
         openKeyFacts();
         break;
-    case 5:
+    case TeachersNotes:
         openTeachersNotes();
         break;
     default:

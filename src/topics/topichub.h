@@ -15,8 +15,16 @@ public:
     const TopicInfo& topic() const { return topic_; }
 
     ImageBox* Image1;
-    Label* Label1;              // the topic title
-    ControlArray<Label> Label3; // the buttons
+    Label* Label1; // the topic title
+    enum Label3Index : int {
+        MultipleChoice = 0,
+        LabellingActivity = 1,
+        ExitButton = 2,
+        OrderingActivity = 3,
+        KeyFacts = 4,
+        TeachersNotes = 5,
+    };
+    ControlArray<Label> Label3;
 
     void Label3_Click(int Index);
 

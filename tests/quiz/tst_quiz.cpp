@@ -1,6 +1,6 @@
-// The quiz as a pupil meets it: its question set read whole or not at all, opened from a hub,
-// answered with the mouse, marked when moving on, and handed to the results and wrong-answers list.
-// (The store suite reads a typed "&" back as a comma; the reader's fuzz target reads hand-edited sets.)
+// The quiz as a pupil or teacher meets it, driven by mouse clicks: marked, handed to the results
+// and the wrong-answers list, practised, printed as a mistakes sheet and an answer key. (A typed "&"
+// is the store suite's; hand-edited sets are the reader's fuzz target's.)
 #include "app/module1.h"
 #include "quiz/quizscreen.h"
 #include "quiz/resultsscreen.h"
@@ -24,18 +24,22 @@ int wrongButton(int q) {
 // Answers the question on screen (0 leaves it unanswered) and presses the right-hand button.
 void answerAndGoOn(QuizScreen& quiz, int button) {
     if (button) clickControl(&quiz.Option1(button));
-    clickControl(&quiz.Label3(1));
+    clickControl(&quiz.Label3(QuizScreen::NextQuestion));
 }
 
-// The list's captions, which must fill its labels from the top with no gap.
-QStringList shownWrongLines() {
+// The list's rows top to bottom, "-" for a hidden one: it must fill from the top with no gap.
+QStringList wrongLines() {
     QStringList lines;
     for (int k = 0; k < 10; ++k)
-        if (Module1.Wrong->Label2(k).Visible()) lines << Module1.Wrong->Label2(k).Caption();
-    for (int k = 0; k < 10; ++k)
-        if (Module1.Wrong->Label2(k).Visible() != (k < lines.size()))
-            return {"gap at label " + QString::number(k)};
+        lines << (Module1.Wrong->Label2(k).Visible() ? Module1.Wrong->Label2(k).Caption() : "-");
     return lines;
+}
+
+QStringList printedTexts(const RecordedPage& page) {
+    QStringList texts;
+    for (const PrintOp& op : page.ops)
+        if (op.kind == PrintOp::Text && op.text != " ") texts << op.text;
+    return texts;
 }
 
 } // namespace
@@ -43,30 +47,81 @@ QStringList shownWrongLines() {
 class QuizTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void markingGoingBackAndTheHandOver() {
+    // Marked on moving on, handed to the results and the list, practised until all right: the
+    // results keep the quiz's score and the mistakes sheet its mistakes.
+    void markingTheHandOverAndPractice() {
         TestEnv env;
-        QuizScreen& quiz = openMoonQuiz(env, "Apollo");
-        quiz.Label5->setCaption("Class 4 quiz"); // the heading travels to the certificate
+        QuizScreen& run = openMoonQuiz(env, "Apollo");
+        run.Label5->setCaption("Class 4 quiz"); // the heading travels to the certificate
         // 4 and 6 wrong, 1 and 10 unanswered; 4 is gone back to twice, to be marked right, then left
         // unticked, which is wrong again.
         for (int q = 1; q <= 10; ++q) {
-            answerAndGoOn(quiz, q == 1 || q == 10 ? 0 : q == 4 || q == 6 ? wrongButton(q) : rightButton(q));
+            answerAndGoOn(run, q == 1 || q == 10 ? 0 : q == 4 || q == 6 ? wrongButton(q) : rightButton(q));
             if (q == 4)
                 for (int button : {rightButton(4), 0}) {
-                    clickControl(&quiz.Label3(0));    // back to 4
-                    QVERIFY(quiz.Option1(5).Value()); // the hidden no-answer button: nothing ticked
-                    answerAndGoOn(quiz, button);
+                    clickControl(&run.Label3(QuizScreen::PreviousQuestion));
+                    QVERIFY(run.Option1(QuizScreen::NoAnswer).Value()); // nothing ticked
+                    answerAndGoOn(run, button);
                     QCOMPARE(Module1.QuestionMarks[4], button ? 1 : 0);
                 }
         }
-        QCOMPARE(shownWrongLines(), (QStringList{" 1. Question text 1?", " 4. Question text 4?",
-                                                 " 6. Question text 6?", " 10. Question text 10?"}));
+        // The questions missed, with the pupil's last answer and the right one.
+        const std::tuple<int, QString, QString> missed[] = {{1, "none", "A. Answer 1A"},
+                                                            {4, "none", "D. Answer 4D"},
+                                                            {6, "C. Answer 6C", "B. Answer 6B"},
+                                                            {10, "none", "B. Answer 10B"}};
+        const QStringList lines = QStringList{" 1. Question text 1?", " 4. Question text 4?",
+                                              " 6. Question text 6?", " 10. Question text 10?"} +
+                                  QStringList(6, "-");
+        QCOMPARE(wrongLines(), lines);
         // Handed over: the quiz gone, the results shown, the list filled but not shown.
-        settle();
-        QCOMPARE(Module1.QuizHeading, QString("Class 4 quiz"));
         ResultsScreen& results = *Module1.Welldone;
-        QCOMPARE(results.Label1->Caption(), QString("You have scored 6 out of 10."));
-        QCOMPARE(Module1.Wrong->Label6->Caption(), QString("Apollo"));
+        // Its timed steps (the picture, the focus, the sound) over before the pupil clicks on.
+        QTRY_VERIFY(!results.Timer1->Enabled() && !results.Timer2->Enabled() && !results.Timer3->Enabled());
+        QVERIFY(!Module1.multiple.isLoaded() && !Module1.Wrong->isVisible());
+        QCOMPARE(Module1.QuizHeading, QString("Class 4 quiz"));
+        const QString score = "You have scored 6 out of 10.";
+        QCOMPARE(results.Label1->Caption(), score);
+        QCOMPARE(results.Label5->Caption(),
+                 "Click the button above to check which questions you answered incorrectly.");
+        QCOMPARE(results.Label3(ResultsScreen::WrongAnswersOrCertificate).Caption(), "Check Wrong Answers");
+        QVERIFY(results.Label5->isVisible() && !results.Label6->isVisible() && !results.Text1->isVisible());
+        clickControl(&results.Label3(ResultsScreen::WrongAnswersOrCertificate));
+        WrongAnswersScreen& wrong = *Module1.Wrong;
+        QCOMPARE(wrong.Label6->Caption(), QString("Apollo"));
+
+        clickControl(&wrong.Label3(WrongAnswersScreen::PractiseAgain));
+        QuizScreen& quiz = *Module1.multiple;
+        QVERIFY(!quiz.Label3(QuizScreen::PrintWorksheet).isVisible() &&  // no printing,
+                !quiz.Label3(QuizScreen::PreviousQuestion).isVisible()); // no going back
+        // The walk through a round with one still wrong is the practice check's, on the real program.
+        for (const auto& [q, yours, right] : missed) {
+            QCOMPARE(quiz.Label4->Caption(), QString("Question %1").arg(q));
+            // The answers stand in a new order: the pupil reads which button shows the right one.
+            for (int i = 1; i <= 4; ++i)
+                if (quiz.Option1(i).Caption() == right.mid(3)) clickControl(&quiz.Option1(i));
+            clickControl(&quiz.Label3(QuizScreen::NextQuestion));
+        }
+        QCOMPARE(quiz.Label2->Caption(), QString("You now have 4 of 4 right."));
+        clickControl(&quiz.Label3(QuizScreen::ExitButton)); // back to the results, the score as it was
+        settle();
+        QCOMPARE(results.Label1->Caption(), score);
+        clickControl(&results.Label3(ResultsScreen::WrongAnswersOrCertificate)); // the list as it was
+        QVERIFY(wrong.isVisible() && wrongLines() == lines);
+
+        // The mistakes sheet lists the quiz's mistakes, not the practice's.
+        results.Text1->setText("Amy");
+        clickControl(&wrong.Label3(WrongAnswersScreen::PrintMistakes));
+        QCOMPARE(env.messages->texts(), QStringList{"Your mistakes sheet is now printing."});
+        QCOMPARE(env.printer->pages.size(), size_t(1));
+        QStringList expected{"Class 4 quiz", "Apollo", "Amy", "Questions to look at again"};
+        for (const auto& [q, yours, right] : missed)
+            expected << QString("Question %1    Question text %1?").arg(q) << "Your answer: " + yours
+                     << "Right answer: " + right;
+        QCOMPARE(printedTexts(env.printer->pages[0]).mid(1), expected);
+        clickControl(&wrong.Label3(WrongAnswersScreen::ExitButton)); // it closes the results too
+        settle();
+        QVERIFY(!Module1.Wrong.isLoaded() && !Module1.Welldone.isLoaded());
     }
 
     // Every way a set can be broken, and that a refused one leaves the tables as they were, is the
@@ -74,9 +129,35 @@ private Q_SLOTS:
     void missingSetKeepsTheHub() {
         TestEnv env;
         Module1.moon->Show();
-        clickControl(&Module1.moon->Label3(0));
+        clickControl(&Module1.moon->Label3(TopicHub::MultipleChoice));
         QCOMPARE(env.messages->texts(), QStringList{"The questions for this topic could not be read."});
         QVERIFY(!Module1.multiple.isLoaded() && Module1.moon->isVisible());
+    }
+
+    // Asked for mid-quiz; the quiz carries on where it was.
+    void answerKeyIsAskedForAndMarksTheRightAnswers() {
+        TestEnv env;
+        QuizScreen& quiz = openMoonQuiz(env, "Moon quiz", 1);
+        answerAndGoOn(quiz, 0);
+        clickControl(&quiz.Option1(3));
+        const auto marks = Module1.QuestionMarks;
+        clickControl(&quiz.Label3(QuizScreen::PrintWorksheet)); // asks first
+        clickControl(&quiz.Label3(QuizScreen::WithAnswerKey));
+        QCOMPARE(env.messages->texts(), QStringList{"Your worksheet is now printing."});
+        QCOMPARE(env.printer->pages.size(), size_t(2));
+        QVERIFY(quiz.Option1(3).Value() && Module1.QuestionNumber == 2 && Module1.QuestionMarks == marks);
+        const RecordedPage& key = env.printer->pages[1];
+        QStringList keyTexts = printedTexts(key);
+        QCOMPARE(keyTexts.takeAt(3), QString("Answer Key"));
+        QCOMPARE(keyTexts, printedTexts(env.printer->pages[0])); // the same page otherwise
+        // Each right answer (A) in red and underlined, under the A column; the others black.
+        int underlines = 0;
+        for (const PrintOp& op : key.ops) {
+            if (op.kind == PrintOp::Text && op.text.contains(". Answer "))
+                QCOMPARE(op.colour, op.text.startsWith("A. ") ? QColor(255, 0, 0) : QColor(0, 0, 0));
+            if (op.kind == PrintOp::Line) underlines += op.x1 == 11520 / 3.0f;
+        }
+        QCOMPARE(underlines, 10);
     }
 };
 

@@ -10,67 +10,46 @@
 
 #include <QTest>
 
-namespace {
-
-// An empty page whose width in twips tells which page was loaded.
-QByteArray pageOfWidth(int twips) {
-    return WmfWriter(twips, 1000, 1440).finish();
-}
-
-int pictureWidth(const ImageBox* box) {
-    return qRound(box->Picture().sizeTwips().width());
-}
-
-// Pages forward past the end and back to page 1, checking at every step the counter, both
-// pictures (the paper one is `paperExtra` twips wider) and which paging buttons are enabled.
-void pageThrough(ReadingViewer& viewer, int count, int paperExtra) {
-    ControlArray<Label>& buttons = viewer.Label3;
-    auto check = [&](int page) {
-        QCOMPARE(Module1.PageNumber, page);
-        QCOMPARE(viewer.Label1->Caption(), QString("Page %1 of %2").arg(page).arg(count));
-        QCOMPARE(pictureWidth(viewer.Image1), 1000 * page);
-        QCOMPARE(pictureWidth(viewer.Image2), 1000 * page + paperExtra);
-        QCOMPARE(buttons(2).isEnabled(), page < count);
-        QCOMPARE(buttons(3).isEnabled(), page > 1);
-    };
-    check(1);
-    for (int page = 2; page <= count + 1 && !QTest::currentTestFailed(); ++page) {
-        clickControl(&buttons(2)); // the last click is on a disabled button: no page beyond
-        check(std::min(page, count));
-    }
-    for (int page = count - 1; page >= 1 && !QTest::currentTestFailed(); --page) {
-        clickControl(&buttons(3));
-        check(page);
-    }
-}
-
-} // namespace
-
 class ViewersTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // At every step the counter, both pictures (the paper one 100 twips wider) and which paging
+    // buttons are enabled; then printing, and opening afresh.
     void guidePagesThroughItsFourPages() {
         TestEnv env;
-        for (int page = 1; page <= 4; ++page) {
-            env.writeFile(QString("wmf/guide%1.wmf").arg(page), pageOfWidth(1000 * page));
-            env.writeFile(QString("wmf2/guide%1.wmf").arg(page), pageOfWidth(1000 * page + 100));
+        for (int page = 1; page <= 4; ++page) { // empty pages whose widths tell which was loaded
+            env.writeFile(QString("wmf/guide%1.wmf").arg(page), WmfWriter(1000 * page, 1000, 1440).finish());
+            env.writeFile(QString("wmf2/guide%1.wmf").arg(page),
+                          WmfWriter(1000 * page + 100, 1000, 1440).finish());
         }
         Module1.intro0->Show();
-        clickControl(&Module1.intro0->Label2(20));
+        clickControl(&Module1.intro0->Label2(MainMenu::TeachersGuide));
         GuideViewer& guide = *Module1.guide;
         QVERIFY(guide.isVisible() && !guide.Image2->isVisible());
-        pageThrough(guide, 4, 100);
+        Label &next = guide.Label3(GuideViewer::NextPage),
+              &previous = guide.Label3(GuideViewer::PreviousPage);
+        // "Next Page" four times, the last on the disabled button (no page beyond), "Previous Page"
+        // three times, "Next Page" once more.
+        const int pages[] = {1, 2, 3, 4, 4, 3, 2, 1, 2};
+        for (int k = 0; k < 9; ++k) {
+            QCOMPARE(Module1.PageNumber, pages[k]);
+            QCOMPARE(guide.Label1->Caption(), QString("Page %1 of 4").arg(pages[k]));
+            QCOMPARE(qRound(guide.Image1->Picture().sizeTwips().width()), 1000 * pages[k]);
+            QCOMPARE(qRound(guide.Image2->Picture().sizeTwips().width()), 1000 * pages[k] + 100);
+            QCOMPARE(next.isEnabled(), pages[k] < 4);
+            QCOMPARE(previous.isEnabled(), pages[k] > 1);
+            if (k < 8) clickControl(k < 4 || k == 7 ? &next : &previous);
+        }
         // "Print" sends the paper picture of the page on show, 1000 twips in, at its own size.
-        clickControl(&guide.Label3(2));
-        clickControl(&guide.Label3(0));
+        clickControl(&guide.Label3(GuideViewer::PrintPage));
         const auto& ops = env.printer->pages.at(0).ops;
         QCOMPARE(ops.size(), size_t(2));
         QVERIFY(ops[0].kind == PrintOp::Picture && ops[1].kind == PrintOp::EndDoc);
         QCOMPARE(QRectF(QPointF(ops[0].x1, ops[0].y1), QPointF(ops[0].x2, ops[0].y1)),
                  QRectF(1000, 1000, 2100, 0));
         // Opened again while it is open, on page 3: it starts afresh on page 1.
-        clickControl(&guide.Label3(2));
-        Module1.intro0->Label2_Click(20);
+        clickControl(&next);
+        Module1.intro0->Label2_Click(MainMenu::TeachersGuide);
         settle();
         QCOMPARE(Module1.PageNumber, 1);
         QCOMPARE(Module1.guide->Label1->Caption(), QString("Page 1 of 4"));
@@ -97,9 +76,10 @@ private Q_SLOTS:
         if (failure == "no printer" || failure == "missing page") services().printer.reset();
         env.printer->failOnOpen = failure == "open";
         env.printer->failOnEndDoc = failure == "end";
-        guide ? Module1.intro0->Label2_Click(20) : Module1.moon->Label3_Click(4);
+        guide ? Module1.intro0->Label2_Click(MainMenu::TeachersGuide)
+              : Module1.moon->Label3_Click(TopicHub::KeyFacts);
         ReadingViewer& viewer = guide ? static_cast<ReadingViewer&>(*Module1.guide) : *Module1.teacher;
-        clickControl(&viewer.Label3(0));
+        clickControl(&viewer.Label3(ReadingViewer::PrintPage));
         const bool pageFault = failure.endsWith("page");
         QCOMPARE(env.messages->texts(),
                  QStringList{pageFault ? "This page could not be read from its file, so it was not printed."

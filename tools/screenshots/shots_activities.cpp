@@ -24,7 +24,7 @@ void shoot(ShotContext& ctx, TopicHub& hub, int button, ActivityScreen& (*screen
     ctx.save(s, name + "-opening");
     placeEveryCard(s);
     ctx.save(s, name + "-placed");
-    s.Label3_Click(0);
+    s.Label3_Click(ActivityScreen::ExitButton);
     ctx.settle();
 }
 
@@ -32,11 +32,15 @@ void shoot(ShotContext& ctx, TopicHub& hub, int button, ActivityScreen& (*screen
 
 static RegisterShots activities("activities", [](ShotContext& ctx) {
     shoot(
-        ctx, *Module1.moon, 3, []() -> ActivityScreen& { return *Module1.moonord; }, "moonord");
+        ctx, *Module1.moon, TopicHub::OrderingActivity, []() -> ActivityScreen& { return *Module1.moonord; },
+        "moonord");
     shoot(
-        ctx, *Module1.moon, 1, []() -> ActivityScreen& { return *Module1.moonlab; }, "moonlab");
+        ctx, *Module1.moon, TopicHub::LabellingActivity, []() -> ActivityScreen& { return *Module1.moonlab; },
+        "moonlab");
     shoot(
-        ctx, *Module1.caesar, 3, []() -> ActivityScreen& { return *Module1.caesarord; }, "caesarord");
+        ctx, *Module1.caesar, TopicHub::OrderingActivity,
+        []() -> ActivityScreen& { return *Module1.caesarord; }, "caesarord");
     shoot(
-        ctx, *Module1.caesar, 1, []() -> ActivityScreen& { return *Module1.caesar2lab; }, "caesar2lab");
+        ctx, *Module1.caesar, TopicHub::LabellingActivity,
+        []() -> ActivityScreen& { return *Module1.caesar2lab; }, "caesar2lab");
 });

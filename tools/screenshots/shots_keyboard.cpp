@@ -35,21 +35,21 @@ static RegisterShots keyboard("keyboard", [](ShotContext& ctx) {
     MainMenu& menu = *Module1.intro0;
     menu.Show();
     ctx.settle();
-    tabTo(menu, &menu.Label2(13));
+    tabTo(menu, &menu.Label2(MainMenu::MoonLandings));
     ctx.save(menu, "keyboard-menu");
 
     Module1.moon->Show();
     ctx.settle();
     press(*Module1.moon, Qt::Key_Tab);
     ctx.save(*Module1.moon, "keyboard-hub-moon");
-    Module1.moon->Label3(0).Click();
+    Module1.moon->Label3(TopicHub::MultipleChoice).Click();
     QuizScreen& quiz = *Module1.multiple;
     ctx.settle();
     press(quiz, Qt::Key_B);
     ctx.save(quiz, "keyboard-quiz");
     quiz.Unload();
 
-    Module1.moon->Label3(3).Click();
+    Module1.moon->Label3(TopicHub::OrderingActivity).Click();
     MoonOrdering& order = *Module1.moonord;
     ctx.settle();
     tabTo(order, &order.Label2(0));

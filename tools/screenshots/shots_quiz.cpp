@@ -19,11 +19,11 @@ int wrongButton(int q) {
 // Runs the Moon quiz from its hub with the first `right` questions answered right.
 void runMoonQuiz(ShotContext& ctx, int right) {
     Module1.moon->Show();
-    Module1.moon->Label3(0).Click();
+    Module1.moon->Label3(TopicHub::MultipleChoice).Click();
     QuizScreen& quiz = *Module1.multiple;
     for (int q = 1; q <= 10; ++q) {
         quiz.Option1(q <= right ? rightButton(q) : wrongButton(q)).click();
-        quiz.Label3(1).Click();
+        quiz.Label3(QuizScreen::NextQuestion).Click();
     }
     ctx.settle(60);
 }
@@ -37,7 +37,7 @@ void answerPractice(QuizScreen& quiz, bool wrong) {
             quiz.Option1(i).click();
             break;
         }
-    quiz.Label3(1).Click();
+    quiz.Label3(QuizScreen::NextQuestion).Click();
 }
 
 void closeResults(ShotContext& ctx) {
@@ -55,14 +55,14 @@ static RegisterShots quiz("quiz", [](ShotContext& ctx) {
     ctx.save(*Module1.caesar, "hub-caesar");
     Module1.caesar.Unload();
 
-    Module1.moon->Label3(0).Click();
+    Module1.moon->Label3(TopicHub::MultipleChoice).Click();
     QuizScreen& quiz = *Module1.multiple;
     ctx.save(quiz, "quiz-question-1");
     for (int q = 1; q <= 9; ++q)
-        quiz.Label3(1).Click();
+        quiz.Label3(QuizScreen::NextQuestion).Click();
     quiz.Option1(2).click();
     ctx.save(quiz, "quiz-question-10");
-    quiz.Label3(3).Click();
+    quiz.Label3(QuizScreen::PrintWorksheet).Click();
     ctx.save(quiz, "quiz-print-choice");
     quiz.Unload();
     ctx.settle();
@@ -74,17 +74,17 @@ static RegisterShots quiz("quiz", [](ShotContext& ctx) {
     }
 
     runMoonQuiz(ctx, 0);
-    Module1.Welldone->Label3(0).Click();
+    Module1.Welldone->Label3(ResultsScreen::WrongAnswersOrCertificate).Click();
     ctx.settle();
     ctx.save(*Module1.Wrong, "wrong-answers-ten");
     closeResults(ctx);
 
     // Three wrong, practised: one still wrong after the first round, all right after the second.
     runMoonQuiz(ctx, 7);
-    Module1.Welldone->Label3(0).Click();
+    Module1.Welldone->Label3(ResultsScreen::WrongAnswersOrCertificate).Click();
     ctx.settle();
     ctx.save(*Module1.Wrong, "wrong-answers-three");
-    Module1.Wrong->Label3(2).Click();
+    Module1.Wrong->Label3(WrongAnswersScreen::PractiseAgain).Click();
     ctx.settle();
     QuizScreen& practice = *Module1.multiple;
     ctx.save(practice, "practice-question");
@@ -92,10 +92,10 @@ static RegisterShots quiz("quiz", [](ShotContext& ctx) {
     answerPractice(practice, false);
     answerPractice(practice, false);
     ctx.save(practice, "practice-one-still-wrong");
-    practice.Label3(1).Click();
+    practice.Label3(QuizScreen::NextQuestion).Click();
     answerPractice(practice, false);
     ctx.save(practice, "practice-all-right");
-    practice.Label3(2).Click();
+    practice.Label3(QuizScreen::ExitButton).Click();
     ctx.settle();
     ctx.save(*Module1.Welldone, "practice-back-at-results");
     closeResults(ctx);

@@ -19,13 +19,13 @@ namespace {
 
 void notesOf(ShotContext& ctx, TopicHub& hub, const QString& topic) {
     hub.Show();
-    hub.Label3_Click(4);
+    hub.Label3_Click(TopicHub::KeyFacts);
     ctx.save(*Module1.teacher, topic + "-key-facts");
-    Module1.teacher->Label3_Click(1);
+    Module1.teacher->Label3_Click(NotesViewer::ExitButton);
     ctx.settle();
-    hub.Label3_Click(5);
+    hub.Label3_Click(TopicHub::TeachersNotes);
     ctx.save(*Module1.teacher, topic + "-teachers-notes");
-    Module1.teacher->Label3_Click(1);
+    Module1.teacher->Label3_Click(NotesViewer::ExitButton);
     ctx.settle();
 }
 
@@ -48,29 +48,29 @@ void keepPdfAs(ShotContext& ctx, const QString& name) {
 static RegisterShots reading("reading", [](ShotContext& ctx) {
     MainMenu& menu = *Module1.intro0;
     menu.Show();
-    menu.Label2_Click(20);
+    menu.Label2_Click(MainMenu::TeachersGuide);
     GuideViewer& guide = *Module1.guide;
     // Every page, so that the legibility check reads every page's words.
     for (int page = 1; page <= 4; ++page) {
-        if (page > 1) guide.Label3_Click(2);
+        if (page > 1) guide.Label3_Click(GuideViewer::NextPage);
         ctx.save(guide, QStringLiteral("guide-page%1").arg(page));
     }
-    guide.Label3_Click(1);
+    guide.Label3_Click(GuideViewer::ExitButton);
     ctx.settle();
 
     notesOf(ctx, *Module1.moon, "moon");
     notesOf(ctx, *Module1.caesar, "caesar");
 
-    menu.Label2_Click(19);
+    menu.Label2_Click(MainMenu::Acknowledgments);
     ctx.settle(120); // a few frames of the logo animation
     ctx.save(*Module1.teacher, "acknowledgments");
-    Module1.teacher->Label3_Click(1);
+    Module1.teacher->Label3_Click(NotesViewer::ExitButton);
     ctx.settle();
 
     // Paper: the certificate and the worksheet through the PDF backend.
     services().printer = std::make_shared<Printer>(pdfFolderBackend(ctx.outDir() + "/pdf-jobs"));
     Module1.moon->Show();
-    Module1.moon->Label3_Click(0);
+    Module1.moon->Label3_Click(TopicHub::MultipleChoice);
     Module1.multiple->printWorksheet();
     keepPdfAs(ctx, "worksheet");
     Module1.multiple->printWorksheet(true); // the key is the second, newer job

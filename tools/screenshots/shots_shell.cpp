@@ -17,10 +17,10 @@ static RegisterShots shell("shell", [](ShotContext& ctx) {
 
     // The pointer over the bare screen turns the entries transparent; over one, it is lit again.
     QTest::mouseMove(menu.windowHandle(), QPoint(5, 300));
-    QTest::mouseMove(menu.windowHandle(), menu.Label2(13).geometry().center());
+    QTest::mouseMove(menu.windowHandle(), menu.Label2(MainMenu::MoonLandings).geometry().center());
     ctx.save(menu, "menu-hover");
 
-    menu.Label2(16).Click();
+    menu.Label2(MainMenu::ExitButton).Click();
     ctx.settle(20);
     ctx.save(*Module1.Titlefrm, "title-from-menu-exit");
 });
