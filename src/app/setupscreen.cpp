@@ -8,14 +8,12 @@
 #include <QApplication>
 #include <QCursor>
 
-void SetupScreen(Form& screen) {
+void SetupScreen(Form& screen, PictureBox* logo) {
     // Every framed screen uses Tahoma; the program registers it just after its first screen is up.
     registerBundledFonts();
     screen.setBackColor(Colours::ScreenBlue);
     screen.setCaption(QStringLiteral("Tellwyn"));
-    // Looked up by name: only some screens have one.
-    if (auto* picture = screen.findChild<PictureBox*>(QStringLiteral("Picture1")))
-        picture->setBackColor(Colours::LogoBlue);
+    if (logo) logo->setBackColor(Colours::LogoBlue);
     screen.setOuterSize(12000, 9000);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     if (const auto& display = services().display) screen.centreIn(display->sizeTwips());

@@ -68,7 +68,7 @@ void TitleScreen::Form_Load() {
         Picture1->setPicture(LoadPicture("images\\lunarmodulesm.jpg"));
     } catch (...) {
         // The screen still appears, in the common frame, whatever went wrong above.
-        SetupScreen(*this);
+        SetupScreen(*this, Picture1);
         Picture1->setPicture(LoadPicture("images\\lunarmodulesm.jpg"));
     }
 }

@@ -38,7 +38,7 @@ bool fromKeyboard = false;
 
 ScreenState* stateOf(QWidget* window, bool create) {
     for (QObject* child : window->children())
-        if (child->objectName() == QLatin1String("tellwynKeyboard")) return static_cast<ScreenState*>(child);
+        if (auto* state = dynamic_cast<ScreenState*>(child)) return state;
     return create ? new ScreenState(window) : nullptr;
 }
 
@@ -88,7 +88,6 @@ bool commonKey(QWidget* window, QWidget* focus, QKeyEvent& k) {
         // deliberate press.
         auto* form = dynamic_cast<Form*>(window);
         QWidget* exit = form ? form->exitControl() : nullptr;
-        if (form && !exit) exit = exitByCaption(form); // until every screen names its Exit
         return dynamic_cast<Label*>(exit) && Keyboard::takesFocus(exit) && Keyboard::press(exit);
     }
     if (Keyboard::isActivation(k) && focus != window && !qobject_cast<QPushButton*>(focus) &&
@@ -245,14 +244,3 @@ void focusFromKeyboard(QWidget* control) {
 }
 
 } // namespace Keyboard
-
-QWidget* exitByCaption(QWidget* window) {
-    for (QWidget* w : window->findChildren<QWidget*>()) {
-        auto* label = dynamic_cast<Label*>(w);
-        auto* button = dynamic_cast<CommandButton*>(w);
-        if ((label && label->Caption() == QLatin1String("Exit") && label->isEnabled()) ||
-            (button && button->Caption() == QLatin1String("Exit") && button->isEnabled()))
-            return w;
-    }
-    return nullptr;
-}

@@ -51,6 +51,3 @@ void placeFocus(QWidget* window);
 void focusFromKeyboard(QWidget* control);
 
 } // namespace Keyboard
-
-// Screens that have not named their Exit control yet.
-QWidget* exitByCaption(QWidget* window);

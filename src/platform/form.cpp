@@ -261,7 +261,5 @@ void Form::closeRequested() {
 }
 
 bool Form::pressExit() {
-    QWidget* exit = exit_;
-    if (!exit) exit = exitByCaption(this); // until every screen names its Exit
-    return exit && !exit->isHidden() && Keyboard::press(exit);
+    return exit_ && !exit_->isHidden() && Keyboard::press(exit_);
 }

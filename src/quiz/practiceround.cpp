@@ -41,6 +41,13 @@ QString PracticeRound::answerOnButton(int button) const {
     return current().answers[order_[position_][button - 1]];
 }
 
+int PracticeRound::rightButton() const {
+    if (finished()) return 0;
+    const auto& order = order_[position_];
+    const auto at = std::ranges::find(order, current().correct.toInt() - 1);
+    return at == order.end() ? 0 : static_cast<int>(at - order.begin()) + 1;
+}
+
 void PracticeRound::markAndNext(int tickedButton) {
     if (finished()) return;
     const int answer = tickedButton >= 1 && tickedButton <= 4 ? order_[position_][tickedButton - 1] + 1 : 0;

@@ -28,6 +28,8 @@ public:
     const MissedQuestion& current() const { return round_.at(position_); }
     // The answer shown on button 1..4 of the current question.
     QString answerOnButton(int button) const;
+    // The button (1 to 4) showing the current question's right answer; 0 once the round is over.
+    int rightButton() const;
 
     // Marks the current question with the button ticked (0 for none) and moves on.
     void markAndNext(int tickedButton);

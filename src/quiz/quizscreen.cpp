@@ -92,7 +92,7 @@ QuizScreen::QuizScreen() {
 }
 
 void QuizScreen::Form_Load() {
-    SetupScreen(*this);
+    SetupScreen(*this, Picture1);
     Module1.Score = 0;
     Module1.ScoreOutOf = QuestionsPerSet;
     Module1.QuestionNumber = 1;

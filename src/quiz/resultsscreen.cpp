@@ -63,7 +63,7 @@ ResultsScreen::ResultsScreen() {
 }
 
 void ResultsScreen::Form_Load() {
-    SetupScreen(*this);
+    SetupScreen(*this, Picture1);
     score_ = Module1.Score;
     if (const auto& pupil = Recorder::instance().pupil()) Text1->setText(pupil->name);
     outOf_ = Module1.ScoreOutOf;

@@ -18,7 +18,7 @@ NotesViewer::NotesViewer() : ReadingViewer(QStringLiteral("teacher"), {0, 0, 104
 }
 
 void NotesViewer::Form_Load() {
-    SetupScreen(*this);
+    SetupScreen(*this, Picture1);
     if (Module1.PageCount == 1) {
         Label1->hide();
         Label3(NextPage).hide();

@@ -109,7 +109,7 @@ private Q_SLOTS:
                      (std::pair{s.Label1(4 - i).Left(), s.Label1(4 - i).Top()}));
         }
         QCOMPARE(s.Label1(0).twipRect().left, slot.left);
-        QVERIFY(s.Label3(2).Visible());
+        QVERIFY(s.Label3(ActivityScreen::CheckScore).Visible());
     }
 
     // Empty: the data folder's own multiple/.

@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
 
     // The worksheet of the Moon topic, printed from its first question.
     Module1.moon->Show();
-    Module1.moon->Label3_Click(0);
+    Module1.moon->Label3_Click(TopicHub::MultipleChoice);
     Module1.multiple->printWorksheet();
     for (int i = 1; i <= 10; ++i)
         std::printf("%s\n", Module1.QuestionText[i].toUtf8().constData());

@@ -236,20 +236,20 @@ private Q_SLOTS:
             Module1.QuizHeading = "Tellwyn";
             if (heading.endsWith("Timeline")) {
                 Module1.moon->Show();
-                clickControl(&Module1.moon->Label3(3)); // "Ordering Activity"
+                clickControl(&Module1.moon->Label3(TopicHub::OrderingActivity));
                 MoonOrdering& s = *Module1.moonord;
                 for (int i = 0; i < 5; ++i)
                     s.Label2(i).Move(s.Label1(i).Left(), s.Label1(i).Top());
-                s.Label3_Click(2); // "Check Score"
+                s.Label3_Click(ActivityScreen::CheckScore);
             } else {
                 QuizScreen& quiz = openMoonQuiz(env, worksheet, 1);
                 if (heading == worksheet) quiz.certificateHeading.clear(); // as the catalogue runs one
                 for (int i = 0; i < 10; ++i) {
                     clickControl(&quiz.Option1(1));
-                    clickControl(&quiz.Label3(1));
+                    clickControl(&quiz.Label3(QuizScreen::NextQuestion));
                 }
             }
-            clickControl(&Module1.Welldone->Label3(0)); // "Print Certificate"
+            clickControl(&Module1.Welldone->Label3(ResultsScreen::WrongAnswersOrCertificate));
             QCOMPARE(env.messages->texts(), QStringList{"Your certificate is now printing."});
             const auto texts = shownTexts(env.printer->pages.at(0));
             QCOMPARE(texts.at(2).text, heading);
@@ -267,7 +267,7 @@ private Q_SLOTS:
             Module1.Score = Module1.ScoreOutOf = 6;
             ResultsScreen& results = *Module1.Welldone;
             results.Show();
-            clickControl(&results.Label3(0));
+            clickControl(&results.Label3(ResultsScreen::WrongAnswersOrCertificate));
             QCOMPARE(env.messages->texts(), QStringList{"There was a problem printing to your printer."});
             QCOMPARE(results.Label1->Caption(), QString("Excellent work. You have scored 6 out of 6."));
             for (const RecordedPage& page : env.printer->pages)

@@ -201,8 +201,8 @@ private Q_SLOTS:
         QVERIFY(Module1.intro0->isVisible());
 
         Module1.moonord->Show();
-        Module1.moonord->Label3(2).show();
-        clickControl(&Module1.moonord->Label3(2));
+        Module1.moonord->Label3(ActivityScreen::CheckScore).show();
+        clickControl(&Module1.moonord->Label3(ActivityScreen::CheckScore));
         const QString cell = QString("%1/%2,").arg(Module1.Score).arg(Module1.ScoreOutOf);
         QCOMPARE(Module1.Welldone->Text1->Text(), QString("Pupil 17"));
 

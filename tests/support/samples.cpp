@@ -38,6 +38,6 @@ QuizScreen& openMoonQuiz(TestEnv& env, const QString& title, int allRight) {
     env.writeFile("multiple/The Moon Landings.txt",
                   textFileBytes(questionSetLines(sampleQuestionSet(title, allRight))));
     Module1.moon->Show();
-    clickControl(&Module1.moon->Label3(0));
+    clickControl(&Module1.moon->Label3(TopicHub::MultipleChoice));
     return *Module1.multiple;
 }

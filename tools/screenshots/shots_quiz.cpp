@@ -30,13 +30,8 @@ void runMoonQuiz(ShotContext& ctx, int right) {
 
 // Ticks the button showing the practice question's right answer (or, with `wrong`, another one).
 void answerPractice(QuizScreen& quiz, bool wrong) {
-    const MissedQuestion& q = quiz.practice->current();
-    const QString right = q.answers[q.correct.toInt() - 1];
-    for (int i = 1; i <= 4; ++i)
-        if ((quiz.Option1(i).Caption() == right) != wrong) {
-            quiz.Option1(i).click();
-            break;
-        }
+    const int right = quiz.practice->rightButton();
+    quiz.Option1(wrong ? (right == 1 ? 2 : 1) : right).click();
     quiz.Label3(QuizScreen::NextQuestion).Click();
 }
 
