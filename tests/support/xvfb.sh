@@ -36,33 +36,50 @@ poll() {
   local end=$((SECONDS + ${WAIT_SECONDS:-15}))
   until "$@"; do [ $SECONDS -lt $end ] || return 1; sleep 0.05; done
 }
-# A checksum of everything on the display.
+# A checksum of everything on the display, into $now, from a looker kept running for each display
+# (one new process for each look took longer than the look itself).
+declare -A looker
 look() {
-  /usr/bin/python3 -c 'import ctypes as c, zlib
+  local d=${DISPLAY//[^0-9]/_} io fifo
+  if [ -z "${looker[$d]:-}" ]; then
+    fifo=$(mktemp -u) && mkfifo "$fifo.in" "$fifo.out"
+    /usr/bin/python3 -c 'import ctypes as c, sys, zlib
 x = c.CDLL("libX11.so.6"); x.XOpenDisplay.restype = x.XGetImage.restype = c.c_void_p
 d = c.c_void_p(x.XOpenDisplay(None)); x.XDefaultRootWindow.restype = c.c_ulong
-i = c.cast(x.XGetImage(d, c.c_ulong(x.XDefaultRootWindow(d)), 0, 0, x.XDisplayWidth(d, 0), x.XDisplayHeight(d, 0),
-    c.c_ulong(~0), 2), c.POINTER(c.c_int))
-print(zlib.crc32(c.string_at(c.cast(i, c.POINTER(c.c_void_p))[2], i[11] * i[1])))'
+r, w, h = c.c_ulong(x.XDefaultRootWindow(d)), x.XDisplayWidth(d, 0), x.XDisplayHeight(d, 0)
+for _ in sys.stdin:
+    i = c.cast(x.XGetImage(d, r, 0, 0, w, h, c.c_ulong(~0), 2), c.POINTER(c.c_int))
+    print(zlib.crc32(c.string_at(c.cast(i, c.POINTER(c.c_void_p))[2], i[11] * i[1])), flush=True)
+    x.XDestroyImage(i)' <"$fifo.in" >"$fifo.out" &
+    exec {io}>"$fifo.in"
+    looker[$d]="$io"
+    exec {io}<"$fifo.out"
+    looker[$d]+=" $io"
+    rm -f "$fifo.in" "$fifo.out"
+  fi
+  io=(${looker[$d]})
+  echo >&"${io[0]}" && read -r now <&"${io[1]}"
 }
-new_look() { local now; now=$(look); [ "$now" != "$seen" ] && seen=$now; }
-same_look() { local now; now=$(look); [ "$now" = "$seen" ] || { seen=$now; return 1; }; }
+new_look() { look; [ "$now" != "$seen" ] && seen=$now; }
+same_look() { look; [ "$now" = "$seen" ] || { seen=$now; return 1; }; }
+# Waits until the display looks the same twice running.
+settled() { look; seen=$now; poll same_look || fail "the display went on changing"; }
 # Runs COMMAND..., then waits until the display has changed and looks the same twice running.
 after() {
-  seen=$(look)
+  look; seen=$now
   "$@"
   poll new_look || fail "nothing changed on the display after: $*"
   poll same_look || fail "the display went on changing after: $*"
 }
 # Clicks a named point of points.sh (or "x y"), then waits for what it changes (not with "0").
 # Two clicks running on one spot would make a double click, which a button takes for none: the
-# second goes 7 pixels to the right.
+# second goes 7 pixels (of the designed size) to the right.
 click() {
   local xy=($1)
   [[ $1 =~ ^[A-Z0-9_]+$ ]] && xy=(${!1})
-  [ "$SCALE" = 1 ] || xy=($(scaled "${xy[@]}" "$([[ $1 == TITLE_* ]] && echo title)"))
   [ "${xy[*]}" = "${clicked:-}" ] && xy[0]=$((xy[0] + 7))
   clicked=${xy[*]}
+  [ "$SCALE" = 1 ] || xy=($(scaled "${xy[@]}" "$([[ $1 == TITLE_* ]] && echo title)"))
   if [ "${2:-}" = 0 ]; then xdotool mousemove "${xy[0]}" "${xy[1]}" click 1; else
     after xdotool mousemove "${xy[0]}" "${xy[1]}" click 1; fi
 }
@@ -157,7 +174,7 @@ titled_or_gone() { shows title || ! kill -0 "$pid" 2>/dev/null; }
 launch_until_title() {
   local try
   for try in 1 2 3; do
-    seen=$(look)
+    look; seen=$now
     QT_QPA_PLATFORM=xcb "$XVFB_PROGRAM" "$@" &
     pid=$!
     WAIT_SECONDS=20 poll titled_or_gone
