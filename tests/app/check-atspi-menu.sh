@@ -15,7 +15,6 @@ eval "$(dbus-launch --sh-syntax)"
 trap 'kill "${pid:-}" 2>/dev/null; kill "$DBUS_SESSION_BUS_PID" 2>/dev/null' EXIT
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 start_at_menu
-sleep 0.5
 menus=$(count)
 
 PYTHONPATH="$(dirname "$0")/../support" /usr/bin/python3 - <<'PY' || fail "the menu is not readable through AT-SPI"
@@ -24,11 +23,11 @@ import pyatspi
 from atspi_tellwyn import tellwyn, showing, descendants, buttons, showing_buttons, press
 
 def screen(app, name):
-    for _ in range(50):
+    for _ in range(100):
         found = [w for w in showing(app) if w.name == name]
         if found:
             return found[0]
-        time.sleep(0.1)
+        time.sleep(0.05)
     sys.exit(f"no window named {name!r}; showing: {[w.name for w in showing(app)]}")
 
 def press_in(window, name):
@@ -79,11 +78,13 @@ def heard(event):
 
 pyatspi.Registry.registerEventListener(heard, "object:property-change:accessible-name", "focus:")
 GLib.timeout_add_seconds(40, pyatspi.Registry.stop)
+GLib.idle_add(lambda: print("listening", flush=True))
 pyatspi.Registry.start()
 PY
 listener=$!
-sleep 1
-for _ in 1 2 3; do xdotool key Tab; sleep 0.1; done
+listening() { grep -q listening "$XVFB_DATA/announced"; }
+poll listening || fail "the listener did not start"
+for _ in 1 2 3; do key Tab; done
 key Return                     # "Multiple Choice", past "Key Facts" and "Teacher's Notes"
 screens $((menus + 2)) || fail "Return on \"Multiple Choice\" did not open the quiz"
 answer_moon_quiz

@@ -30,24 +30,19 @@ listed() {
   for w in $(ids _NET_CLIENT_LIST); do xprop -id "$w" _NET_WM_STATE | grep -q SKIP_TASKBAR || n=$((n + 1)); done
   echo $n
 }
-# Waits until a window other than the one given is on top, and prints it.
-new_top() {
-  local w
-  for _ in $(seq 1 50); do
-    w=$(top)
-    if [ -n "$w" ] && ! same "$w" "$1"; then sleep 0.3; top; return 0; fi
-    sleep 0.1
-  done
-  return 1
-}
+active() { same "$(ids _NET_ACTIVE_WINDOW | head -n1)" "$1"; }
+other_top() { local w; w=$(top); [ -n "$w" ] && ! same "$w" "$1"; }
+# Waits until a window other than the one given is on top, and the display has settled; prints it.
+new_top() { poll other_top "$1" && settled && top; }
 # After a click on the backdrop, the screen in the variable named $1 is still the one seen on top
 # and has the focus.
 backdrop_click() {
   local w=${!1} cx cy
-  click "3 3"
+  click "3 3" 0
+  # A click that must change nothing gives nothing to wait for: time for a wrong raise to show.
+  sleep 0.3
   same "$(top)" "$w" || fail "$1: no longer on top after a click on the backdrop"
-  for _ in $(seq 1 20); do same "$(ids _NET_ACTIVE_WINDOW | head -n1)" "$w" && break; sleep 0.1; done
-  same "$(ids _NET_ACTIVE_WINDOW | head -n1)" "$w" || fail "$1: lost the focus to the backdrop"
+  poll active "$w" || fail "$1: lost the focus to the backdrop"
   read -r cx cy _ < <(client "$w")
   [ "$(pixel $((cx + 20)) $((cy + 20)))" != "#3085D6" ] || fail "$1: the backdrop shows in its place"
 }
@@ -73,8 +68,7 @@ close() {
 }
 
 start_program
-sleep 0.5
-title=$(top)
+title=$(visible title)
 backdrop_click title
 
 key Return
@@ -94,13 +88,13 @@ close hub menu                               # the hub's Exit shows the menu
 
 open menu MENU_MOON hub
 xdotool windowminimize "$hub"
-sleep 1.5
-for w in $(stacking); do mapped "$w" && fail "window $w ($(xprop -id "$w" WM_NAME)) stayed on show with the hub minimised"; done
+none_shown() { for w in $(stacking); do ! mapped "$w" || return 1; done; }
+poll none_shown || fail "$(top) ($(xprop -id "$(top)" WM_NAME)) stayed on show with the hub minimised"
 kill -0 "$pid" 2>/dev/null || fail "minimising ended the program"
 xdotool windowactivate "$hub" 2>/dev/null
-sleep 0.7
-same "$(top)" "$hub" || fail "restoring did not bring the hub back on top"
-mapped "$menu" || fail "restoring did not bring the menu back"
+restored() { same "$(top)" "$hub" && mapped "$menu"; }
+poll restored || fail "restoring did not bring the hub back on top, over the menu"
+settled
 [ "$(stacking | grep -n "$menu" | cut -d: -f1)" -lt "$(stacking | grep -n "$hub" | cut -d: -f1)" ] ||
   fail "restoring put the menu above the hub"
 backdrop_click hub
@@ -121,7 +115,7 @@ same "$back" "$menu" || fail "Alt+F4 on the title screen after the menu's Exit d
 kill "$pid"
 wait "$pid" 2>/dev/null
 start_program
-sleep 0.5
+poll active "$(visible title)" || fail "the title screen did not take the focus at start"
 key alt+F4
 ended "Alt+F4 on the title screen at start"
 echo "wm: 1 passed, 0 failed"
