@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# One user's session with the installed program on a display of its own (check-install.sh starts
+# One user's session with the installed program on a display of its own (check-school.sh starts
 # it as an unprivileged user with a fresh HOME, beside copies of ../support/xvfb.sh and points.sh).
 #
 #   session.sh PROGRAM first                  a new user: the title screen and the menu show, a hub
@@ -15,19 +15,19 @@ XVFB_PROGRAM=$1 mode=$2
 shift 2
 
 # The server names its own free display once it is ready: no two checks can pick the same one.
+rm -f "$HOME/display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$HOME/display" 2>/dev/null &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null' EXIT
-for _ in $(seq 1 100); do [ -s "$HOME/display" ] && break; sleep 0.1; done
+poll [ -s "$HOME/display" ] || fail "Xvfb named no display"
 export DISPLAY=":$(head -n1 "$HOME/display")"
 
 # How many colours a part of the 800 x 600 screen shows (x y width height, in its pixels).
 colours() { import -silent -window root -crop "$3x$4+$((112 + $1))+$((84 + $2))" -format %k info:; }
 start() {
   launch_until_title --scale 1 "$@"
-  click TITLE_OK 0
+  click TITLE_OK
   wait_for '^Tellwyn$' 15 || fail "OK did not open the menu"
-  sleep 0.5
 }
 save() { click WIZARD_SAVE; key Return; } # OK on "Your worksheet has been saved."
 
@@ -35,10 +35,10 @@ first() {
   local folder="$HOME/.local/share/Tellwyn/multiple" hub
   start
   [ "$(od -An -c "$folder/track.txt" | tr -s ' ')" = " 0 \r \n" ] || fail "no empty index in $folder"
-  click MENU_MOON 1
+  click MENU_MOON
   hub=$(colours 40 80 400 400)
   [ "$hub" -gt 500 ] || fail "the hub's picture shows only $hub colours"
-  click EXIT 0.6
+  click EXIT
   fill_wizard "Rivers of Europe"
   save
   cmp -s <(printf ' 1 \r\nRivers of Europe\r\n') "$folder/track.txt" || fail "the index is not as written"
@@ -49,11 +49,11 @@ first() {
     done
   ) "$folder/Rivers of Europe.txt" || fail "the worksheet file is not as typed"
   click EXIT                   # the wizard's
-  click MENU_CATALOGUE 1
+  click MENU_CATALOGUE
   [ "$(colours 8 48 381 25)" -gt 2 ] || fail "the catalogue shows no title"
   local before
   before=$(count)
-  click CATALOGUE_TITLE1 1     # run it as a quiz
+  click CATALOGUE_TITLE1       # run it as a quiz
   [ "$(count)" -gt "$before" ] || fail "the worksheet did not open as a quiz"
   grep -q tellwyn-sound "/proc/$pid/maps" || fail "the sound plugin was not loaded"
   kill "$pid"
@@ -77,10 +77,10 @@ shared() {
 delete() {
   local catalogue
   start
-  click MENU_CATALOGUE 1
-  click CATALOGUE_DELETE 0.4
+  click MENU_CATALOGUE
+  click CATALOGUE_DELETE
   catalogue=$(count)
-  click CATALOGUE_TITLE1 0.8
+  click CATALOGUE_TITLE1
   key Return                   # OK: yes, delete it
   # Done, the catalogue alone is up again; refused, a message box says why.
   screens $((catalogue + $([ "$1" = refused ] && echo 1 || echo 0))) || fail "delete: not $1"

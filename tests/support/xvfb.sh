@@ -29,7 +29,7 @@ xvfb_enter() {
 }
 
 source "$(dirname "${BASH_SOURCE[0]}")/points.sh"
-fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null; exit 1; }
+fail() { echo "FAIL: $*"; kill "${pid:-}" 2>/dev/null; exit 1; }
 # Tries COMMAND... every 50 ms until it succeeds; gives up (status 1) after WAIT_SECONDS, 15 unless
 # told, as a shared machine can be slow.
 poll() {
