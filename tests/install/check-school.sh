@@ -1,5 +1,9 @@
 #!/usr/bin/env bash
-# The package as a school uses it. The .deb made from the tested build is installed with apt; a new
+# The package as a school uses it. The Debian package made by CPack from the tested build holds the
+# install layout and passes `lintian -I --pedantic` with no error, warning or hardening tag, and is
+# installed with apt; its desktop entry and metainfo pass the desktop's own validators (the
+# metainfo pedantically, with nothing to fetch from a network), and the program never names nor
+# looks in the tree it was built from. A new
 # account's first start with no options (session.sh first); the technician sets a shared worksheet
 # folder (group-owned, 2775) in /etc/xdg/Tellwyn/Tellwyn.conf; two teachers, ordinary accounts in
 # the folder's group with Debian's umask 022, import, replace and delete each other's worksheets; a
@@ -16,7 +20,8 @@ src="${TELLWYN_SOURCE:-$(cd "$(dirname "$0")/../.." && pwd)}"
 build="${TELLWYN_BUILD:-$src/build}"
 if [ -z "${TWPKG_IN_NAMESPACE:-}" ]; then
     [ "$(id -u)" -eq 0 ] || { echo "skip: needs root, to install the package and add accounts"; exit 77; }
-    for tool in unshare cpack apt-get dpkg useradd setpriv Xvfb xdotool import; do
+    for tool in unshare cpack apt-get dpkg useradd setpriv Xvfb xdotool import desktop-file-validate \
+        appstreamcli lintian dpkg-deb dpkg-shlibdeps; do
         command -v "$tool" >/dev/null || { echo "skip: no $tool"; exit 77; }
     done
     dpkg -s tellwyn >/dev/null 2>&1 && { echo "skip: a tellwyn package is installed already"; exit 77; }
@@ -39,6 +44,7 @@ cleanup() {
 }
 trap cleanup EXIT
 status=0
+source "$src/tests/support/xvfb.sh" # its worksheet files; session.sh drives the program with it
 fail() { echo "FAIL: $*"; status=1; }
 
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/deb" >"$work/cpack.log" 2>&1 ||
@@ -46,6 +52,36 @@ cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/deb" >"$work/cpack.lo
 deb=$(ls "$work"/deb/tellwyn_*.deb)
 apt install "$deb" || { cat "$work/apt.log"; echo "FAIL: apt install"; exit 1; }
 [ -x /usr/bin/tellwyn ] || { echo "FAIL: no /usr/bin/tellwyn"; exit 1; }
+id=org.tellwyn.Tellwyn
+dpkg-deb -c "$deb" | sed -E 's/^([^ ]+ +){5}//' >"$work/contents"
+for path in ./usr/bin/tellwyn "./usr/share/tellwyn/multiple/The Moon Landings.txt" \
+    ./usr/share/tellwyn/Images/london.jpg ./usr/share/tellwyn/wav/click.wav \
+    ./usr/share/applications/$id.desktop ./usr/share/metainfo/$id.metainfo.xml \
+    ./usr/share/icons/hicolor/scalable/apps/$id.svg ./usr/share/man/man6/tellwyn.6.gz \
+    ./usr/share/doc/tellwyn/copyright ./usr/share/doc/tellwyn/README.technicians \
+    $(printf "./usr/share/icons/hicolor/%sx%s/apps/$id.png " 16 16 22 22 24 24 32 32 48 48 64 64 128 128 256 256); do
+    grep -qxF "$path" "$work/contents" || fail "the package holds no $path"
+done
+grep -q 'tellwyn-sound.so$' "$work/contents" || fail "the package holds no sound plugin"
+grep -q 'track.txt' "$work/contents" && fail "the package carries a worksheet index"
+depends=$(dpkg-deb -f "$deb" Depends)
+for p in libqt6widgets6 fonts-liberation fonts-wine; do
+    [[ "$depends" == *"$p"* ]] || fail "the package does not depend on $p ($depends)"
+done
+lintian -I --pedantic --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1 || fail "lintian found errors"
+cat "$work/lintian.log"
+grep -E '^[EW]: |hardening' "$work/lintian.log" >/dev/null && fail "lintian warns, or finds the hardening incomplete"
+desktop-file-validate "/usr/share/applications/$id.desktop" || fail "desktop-file-validate"
+appstreamcli validate --pedantic "/usr/share/metainfo/$id.metainfo.xml" >"$work/as.log" 2>&1 || fail "appstreamcli validate"
+cat "$work/as.log"
+grep -q '^[EW]:' "$work/as.log" && fail "appstreamcli validate warns"
+# Qt keeps string literals in UTF-16, hence the second look.
+{ strings -a /usr/bin/tellwyn; strings -a -e l /usr/bin/tellwyn; } | grep -F "$src" && fail "the program names the source tree"
+# With its own data hidden the program finds none: it must not fall back to the source tree.
+mkdir "$work/empty" && mount --bind "$work/empty" /usr/share/tellwyn
+out=$(HOME="$work" tellwyn --import "$src/data/multiple/Julius Caesar.txt" 2>&1)
+[ $? -eq 1 ] && [[ "$out" == *"no data folder"* ]] || fail "the program without its data folder said: $out"
+umount /usr/share/tellwyn
 installed() { find /usr/share/tellwyn -printf '%p %s %m\n' | sort; dpkg --verify tellwyn; }
 untouched=$(installed)
 
@@ -79,14 +115,7 @@ printf '[worksheets]\nfolder=%s\n' "$shared" >"$work/xdg/Tellwyn/Tellwyn.conf"
 mount --bind "$work/xdg" /etc/xdg
 
 # A worksheet file as a teacher writes one: title $2, each question's text starting with $3.
-worksheet() {
-    {
-        printf '%s\r\n \r\n' "$2"
-        for i in 1 2 3 4 5 6 7 8 9 10; do
-            printf '%s %s?\r\nA%s\r\nB%s\r\nC%s\r\nD%s\r\n%s\r\n \r\n' "$3" $i $i $i $i $i $(((i - 1) % 4 + 1))
-        done
-    } >"$work/files/$1.txt"
-}
+worksheet() { worksheet_text "$2" "$3 %s?" >"$work/files/$1.txt"; }
 mkdir -p "$work/files"
 worksheet castles Castles "Who built the castle"
 worksheet castles-ben Castles "Which castle"
