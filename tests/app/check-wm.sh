@@ -25,11 +25,7 @@ frame() {
   read -r cx cy cw ch < <(client "$1")
   echo "$((cx - fl)) $((cy - ft)) $((cw + fl + fr)) $((ch + ft + fb))"
 }
-listed() {
-  local n=0 w
-  for w in $(ids _NET_CLIENT_LIST); do xprop -id "$w" _NET_WM_STATE | grep -q SKIP_TASKBAR || n=$((n + 1)); done
-  echo $n
-}
+listed() { for w in $(ids _NET_CLIENT_LIST); do xprop -id "$w" _NET_WM_STATE | grep -q SKIP_TASKBAR || echo; done | wc -l; }
 active() { same "$(ids _NET_ACTIVE_WINDOW | head -n1)" "$1"; }
 other_top() { local w; w=$(top); [ -n "$w" ] && ! same "$w" "$1"; }
 # Waits until a window other than the one given is on top, and the display has settled; prints it.

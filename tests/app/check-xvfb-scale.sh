@@ -31,7 +31,8 @@ read -r tx ty tw th < <(client "$(visible title)")
 SCALE=$(awk -v w="$tw" 'BEGIN { print int(w / 364 * 4 + 0.5) / 4 }')
 TITLE_XY="$tx $ty"
 click TITLE_OK
-menu=$(window_for '^Tellwyn$' 10) || fail "OK did not open the menu"
+poll shows '^Tellwyn$' || fail "OK did not open the menu"
+menu=$(visible '^Tellwyn$')
 read -r mx my mw mh < <(client "$menu")
 SCREEN_XY="$mx $my"
 height=${XVFB_SCREEN#*x}

@@ -131,9 +131,6 @@ visible() {
   fi
 }
 shows() { [ -n "$(visible "$1")" ]; }
-# Prints the window whose title matches, once it shows (within the seconds given).
-window_for() { WAIT_SECONDS=$2 poll shows "$1" && visible "$1"; }
-wait_for() { WAIT_SECONDS=$2 poll shows "$1"; }
 # How many 800 x 600 screens (caption "Tellwyn") are up; waiting until there are as many as given.
 count() { for w in $(tellwyn_ids); do portrait "$w" || echo "$w"; done | wc -l; }
 count_is() { [ "$(count)" -eq "$1" ]; }
@@ -156,6 +153,11 @@ fill_wizard() {
     for k in A B C D; do xdotool type --delay 1 "$k$i"; xdotool key Return; done
   done
   for i in 0 1 2 3 4 5 6 7 8 9; do click "$(wizard_tick $i $((i % 4)))"; done
+}
+# The file of a worksheet titled $1 whose question i reads $2 (with i for %s), as fill_wizard types.
+worksheet_text() {
+  printf '%s\r\n \r\n' "$1"
+  for i in 1 2 3 4 5 6 7 8 9 10; do printf "$2"'\r\nA%s\r\nB%s\r\nC%s\r\nD%s\r\n%s\r\n \r\n' $i $i $i $i $i $(((i - 1) % 4 + 1)); done
 }
 # Starts openbox, as a pupil's desktop has a window manager, and waits until it manages the
 # display; it and the program go when the script ends.
@@ -196,7 +198,7 @@ launch_until_title() {
 start_at_menu() {
   start_program "$@"
   click TITLE_OK
-  wait_for '^Tellwyn$' 10 || fail "OK did not open the menu"
+  poll shows '^Tellwyn$' || fail "OK did not open the menu"
 }
 # Waits for the program to end, as the given action should have made it, with status 0.
 gone() { ! kill -0 "$pid" 2>/dev/null; }

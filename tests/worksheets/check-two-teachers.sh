@@ -2,8 +2,9 @@
 # Two machines on one shared worksheet folder, each the real program under its own user, host name
 # and display, driven as two teachers would: both edit one worksheet, one deletes a worksheet the
 # other has open, both save a new one under one title at the same moment, and one saves while a
-# stopped process holds the index lock (the window must go on drawing itself). Every save that said "saved" must find its text in the
-# folder at the end; a catalogue open on one machine shows a title imported on the other.
+# stopped process holds the index lock (the window must go on drawing itself). Every save that
+# said "saved" must find its text in the folder at the end; a catalogue open on one machine shows
+# a title imported on the other.
 set -u
 src="${TELLWYN_SOURCE:-$(cd "$(dirname "$0")/../.." && pwd)}"
 bin="${TELLWYN_BUILD:-$src/build}/tellwyn"
@@ -47,12 +48,8 @@ QT_QPA_PLATFORM=xcb exec "$bin" --data-dir "$work/data" --worksheets-dir "$share
 EOF
 chmod 755 "$work/as" "$work/run"
 as() { "$work/as" "$@"; }
-sheet() { # writes a worksheet file titled $1 whose first question reads $2
-  { printf '%s\r\n \r\n%s\r\nA\r\nB\r\nC\r\nD\r\n1\r\n \r\n' "$1" "$2"
-    for i in 2 3 4 5 6 7 8 9 10; do printf 'Question %s\r\nA\r\nB\r\nC\r\nD\r\n2\r\n \r\n' $i; done
-  } >"$work/$1.txt"
-}
-for i in 01 02 03 04 05 06 07 08 09 10; do sheet "Sheet $i" "Question 1"; done
+sheet() { worksheet_text "$1" "Question %s" >"$work/$1.txt"; }
+for i in 01 02 03 04 05 06 07 08 09 10; do sheet "Sheet $i"; done
 as machine-a twcollab1 "$bin" --data-dir "$work/data" --worksheets-dir "$shared" \
   --import "$work"/Sheet*.txt >/dev/null || { echo "FAIL: the import did not list ten worksheets"; exit 1; }
 
@@ -63,7 +60,7 @@ for m in A:machine-a:twcollab1 B:machine-b:twcollab2; do
   poll [ -s "$work/display.$name" ] || fail "no display for machine $name: $(cat "$work/log.$name")"
   # on A ... runs in display A
   eval "on$name() { DISPLAY=\$(cat \"$work/display.$name\") \"\$@\"; }"
-  on$name wait_for title 30 || fail "machine $name's title screen did not appear: $(cat "$work/log.$name")"
+  WAIT_SECONDS=30 on$name poll shows title || fail "machine $name's title screen did not appear: $(cat "$work/log.$name")"
   on$name click TITLE_OK
   on$name click MENU_CATALOGUE
 done
@@ -79,7 +76,7 @@ retype() { click "$1"; xdotool key ctrl+a; xdotool type --delay 1 "$2"; }
 Q1="316 152" Q2="708 152" Q3="316 248" SLOT7="310 384" SLOT8="310 424" SLOT11="124 544"
 
 # A title imported on machine A shows in B's open catalogue within two seconds.
-sheet Rivers "Question 1"
+sheet Rivers
 before=$(onB pixel $SLOT11)
 as machine-a twcollab1 "$bin" --worksheets-dir "$shared" --import "$work/Rivers.txt" >/dev/null
 start_ms=$(date +%s%3N)

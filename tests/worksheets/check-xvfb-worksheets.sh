@@ -8,12 +8,7 @@ xvfb_enter "$0" "$@"
 
 index="$XVFB_DATA/multiple/track.txt"
 lists() { tr -d '\r' <"$index" | tail -n +2 | tr '\n' '|'; }
-{
-  printf 'Kings and Queens\r\n \r\n'
-  for i in 1 2 3 4 5 6 7 8 9 10; do
-    printf 'Who reigned& question %s?\r\nA%s\r\nB%s\r\nC%s\r\nD%s\r\n%s\r\n \r\n' $i $i $i $i $i $(((i - 1) % 4 + 1))
-  done
-} >"$XVFB_DATA/multiple/Kings and Queens.txt"
+worksheet_text "Kings and Queens" "Who reigned& question %s?" >"$XVFB_DATA/multiple/Kings and Queens.txt"
 printf ' 1 \r\nKings and Queens\r\n' >"$index"
 
 start_at_menu
@@ -32,5 +27,5 @@ click CATALOGUE_TITLE1
 key Return                                       # OK: yes, delete it
 [ "$(lists)" = "Kings and Queens 2|" ] || fail "after deleting the index lists '$(lists)'"
 click EXIT                                       # back to the menu
-wait_for '^Tellwyn$' 5 || fail "no menu after the catalogue's Exit"
+poll shows '^Tellwyn$' || fail "no menu after the catalogue's Exit"
 finish xvfb-worksheets
