@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The real program under Xvfb: a technician imports a hand-typed worksheet with --import (a broken
-# one is refused with its line number and status 1); a pupil runs it from the catalogue with three
-# wrong, practises them with one still wrong, then all right, and is back at the results. The right
-# answer is the short one, so a screenshot finds it however the round has ordered the answers.
+# one is refused with its line number and status 1); a teacher opens another from the catalogue for
+# editing, saves it under a new title, then deletes the first one; a pupil runs the imported one
+# from the catalogue with three wrong, practises them with one still wrong, then all right, and is
+# back at the results. The right answer is the short one, so a screenshot finds it however the
+# round has ordered the answers.
 set -u
 XVFB_TOOLS="import convert"
 source "$(dirname "$0")/../support/xvfb.sh"
@@ -10,6 +12,10 @@ xvfb_enter "$0" "$@"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+index="$XVFB_DATA/multiple/track.txt"
+lists() { tr -d '\r' <"$index" | tail -n +2 | tr '\n' '|'; }
+worksheet_text "Kings and Queens" "Who reigned& question %s?" >"$XVFB_DATA/multiple/Kings and Queens.txt"
+printf ' 1 \r\nKings and Queens\r\n' >"$index"
 right() { echo "ABCD" | cut -c$(($1 % 4 + 1)); }
 for q in 1 2 3 4 5 6 7 8 9 10; do
   echo "Question $q?"
@@ -41,6 +47,22 @@ pick() {
 bare() { [ "$(pixel $1)" = "#273F89" ]; }
 
 start_at_menu
+click MENU_CATALOGUE
+click CATALOGUE_EDIT
+click CATALOGUE_TITLE1                           # Kings and Queens, into the wizard
+click WIZARD_TITLE; xdotool key End; xdotool type " 2"
+click WIZARD_SAVE                                # under the new title
+[ "$(lists)" = "Kings and Queens|Practice Sheet|Kings and Queens 2|" ] || fail "after editing the index lists '$(lists)'"
+cmp -s <(sed "1s/Queens/Queens 2/" "$XVFB_DATA/multiple/Kings and Queens.txt") "$XVFB_DATA/multiple/Kings and Queens 2.txt" ||
+  fail "the edited copy is not the worksheet under its new title"
+key Return                                       # OK on "Your worksheet has been saved."
+click EXIT                                       # the wizard's
+click CATALOGUE_DELETE
+click CATALOGUE_TITLE1
+key Return                                       # OK: yes, delete it
+[ "$(lists)" = "Practice Sheet|Kings and Queens 2|" ] || fail "after deleting the index lists '$(lists)'"
+click EXIT                                       # back to the menu
+poll shows '^Tellwyn$' || fail "no menu after the catalogue's Exit"
 click MENU_CATALOGUE
 click CATALOGUE_TITLE1                           # Practice Sheet: run it
 for q in 1 2 3 4 5 6 7 8 9 10; do
