@@ -117,7 +117,7 @@ asked $saver && fail "both saves of Volcanoes asked"
 on$asker key Escape
 
 # A stopped process on the saver's machine holds the lock: the window paints that it waits.
-sleep 600 & holder=$!
+sleep 600 & holder=$! # not a wait: a process to stop, holding the lock
 kill -STOP $holder
 machine=$([ $saver = A ] && echo machine-a || echo machine-b)
 printf '%s\nsleep\n%s\n%s\n%s\n' $holder $machine "$(cat /etc/machine-id)" \
