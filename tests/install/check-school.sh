@@ -16,14 +16,11 @@
 # all gone at the end. /etc/xdg itself is untouched: the setting lives in a private mount
 # namespace that only this check's processes see.
 set -u
-src="${TELLWYN_SOURCE:-$(cd "$(dirname "$0")/../.." && pwd)}"
-build="${TELLWYN_BUILD:-$src/build}"
+source "$(dirname "$0")/../support/xvfb.sh" # $src, $build, needs, and the worksheet files
 if [ -z "${TWPKG_IN_NAMESPACE:-}" ]; then
     [ "$(id -u)" -eq 0 ] || { echo "skip: needs root, to install the package and add accounts"; exit 77; }
-    for tool in unshare cpack apt-get dpkg useradd setpriv Xvfb xdotool import desktop-file-validate \
-        appstreamcli lintian dpkg-deb dpkg-shlibdeps; do
-        command -v "$tool" >/dev/null || { echo "skip: no $tool"; exit 77; }
-    done
+    needs unshare cpack apt-get dpkg useradd setpriv Xvfb xdotool import desktop-file-validate appstreamcli \
+        lintian dpkg-deb dpkg-shlibdeps
     dpkg -s tellwyn >/dev/null 2>&1 && { echo "skip: a tellwyn package is installed already"; exit 77; }
     [ -f "$build/CPackConfig.cmake" ] || { echo "no CPack configuration in $build"; exit 1; }
     [ -x "$build/tests/helper_worksheetsaver" ] || { echo "no helper_worksheetsaver in $build/tests"; exit 1; }
@@ -38,13 +35,13 @@ apt() { apt-get -y -q -o DPkg::Lock::Timeout=120 "$@" >>"$work/apt.log" 2>&1; }
 cleanup() {
     umount /etc/xdg 2>/dev/null
     dpkg -s tellwyn >/dev/null 2>&1 && apt purge tellwyn
-    for u in $users; do userdel "$u" 2>/dev/null; done
+    # A session's last processes may still be going: an account goes once they have.
+    for u in $users; do id "$u" >/dev/null 2>&1 && poll userdel "$u" 2>/dev/null; done
     groupdel "$teachers" 2>/dev/null
     rm -rf "$work"
 }
 trap cleanup EXIT
 status=0
-source "$src/tests/support/xvfb.sh" # its worksheet files; session.sh drives the program with it
 fail() { echo "FAIL: $*"; status=1; }
 
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/deb" >"$work/cpack.log" 2>&1 ||
@@ -104,7 +101,7 @@ gui() { as "$1" bash "$work/session.sh" /usr/bin/tellwyn "${@:2}" >>"$work/gui.l
 # The technician's part: a group of teachers, a shared folder and the machine-wide setting.
 groupadd "$teachers"
 for u in $users; do
-    useradd --home-dir "$work/home-$u" --create-home --shell /bin/bash "$u"
+    useradd --home-dir "$work/home-$u" --create-home --shell /bin/bash "$u" || { echo "FAIL: useradd $u"; exit 1; }
 done
 for u in twpkg-anna twpkg-ben; do usermod -a -G "$teachers" "$u"; done
 gui twpkg-new first                              # before the machine-wide setting

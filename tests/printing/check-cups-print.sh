@@ -5,18 +5,14 @@
 # running and stops it again; removes its queue and restores the previous default.
 # Skips (77) unless run as root with cupsd, lpadmin, cups-pdf and pdftotext installed.
 set -euo pipefail
-src=${TELLWYN_SOURCE:-$(cd "$(dirname "$0")/../.." && pwd)}
-build=${TELLWYN_BUILD:-$src/build}
+source "$(dirname "$0")/../support/xvfb.sh" # $src, $build, needs, poll
 skip() { echo "skipped: $*"; exit 77; }
 [ "$(id -u)" = 0 ] || skip "needs root"
-for tool in cupsd lpadmin lpoptions lpstat pdftotext; do
-  command -v "$tool" >/dev/null 2>&1 || skip "$tool is not installed"
-done
+needs cupsd lpadmin lpoptions lpstat pdftotext
 [ -x /usr/lib/cups/backend/cups-pdf ] || skip "cups-pdf is not installed"
 ppd=$(ls /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd /usr/share/ppd/cups-pdf/*.ppd 2>/dev/null | head -n 1)
 [ -n "$ppd" ] || skip "no cups-pdf PPD"
 cmake --build "$build" --target tellwyn-print-samples >/dev/null
-source "$src/tests/support/xvfb.sh" # for poll
 
 queue=TellwynPDF
 name="Ada Lovelace $$"

@@ -5,7 +5,7 @@
 # program runs and after it was killed with results waiting. Pupils' machines connect with a role
 # that may only add results.
 set -uo pipefail
-build="${TELLWYN_BUILD:-build}"
+source "$(dirname "$0")/../support/xvfb.sh" # $build, poll
 helper="$build/tests/helper_records"
 [ -x "$helper" ] || { echo "no $helper: build the target helper_records"; exit 77; }
 pgbin=$(ls -d /usr/lib/postgresql/*/bin 2>/dev/null | sort -V | tail -1)
@@ -50,7 +50,6 @@ machine teacher teacher teacher-pw
 machine pc1 pupil pupil-pw
 machine pc2 pupil pupil-pw
 status=0
-source "$(dirname "$0")/../support/xvfb.sh" # for poll
 fail() { echo "FAIL: $*"; status=1; }
 
 printf 'Ann\nBob\nCy\n' >"$work/names.txt"

@@ -3,19 +3,19 @@
 # Outside Xvfb, `xvfb_enter "$0" "$@"` finds the program, copies the bundled data into a scratch
 # folder and runs the calling script again on a fresh 1024 x 768 display, then exits with its
 # status (77, skipped, where the tools are missing). Inside, the helpers below start the program
-# and find its windows; the script goes on after xvfb_enter.
+# and find its windows; the script goes on after xvfb_enter. Every check that sources it finds the
+# source and build folders in $src and $build.
 
+src="${TELLWYN_SOURCE:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." 2>/dev/null && pwd)}"
+build="${TELLWYN_BUILD:-$src/build}"
+# Skips the check (status 77) where one of the tools named is missing.
+needs() { local t; for t in "$@"; do command -v "$t" >/dev/null || { echo "skip: no $t"; exit 77; }; done; }
 xvfb_enter() {
   local script=$1
   shift
   [ -n "${TELLWYN_IN_XVFB:-}" ] && return 0
-  local tool
-  for tool in xvfb-run xdotool ${XVFB_TOOLS:-}; do
-    command -v "$tool" >/dev/null || { echo "skip: no $tool"; exit 77; }
-  done
-  local src bin data status
-  src="${TELLWYN_SOURCE:-$(cd "$(dirname "$script")/../.." && pwd)}"
-  bin="${TELLWYN_BUILD:-$src/build}/tellwyn"
+  needs xvfb-run xdotool ${XVFB_TOOLS:-}
+  local bin="$build/tellwyn" data status
   [ -x "$bin" ] || { echo "no program at $bin"; exit 1; }
   data=$(mktemp -d)
   cp -r "$src/data/." "$data/"

@@ -6,15 +6,11 @@
 # said "saved" must find its text in the folder at the end; a catalogue open on one machine shows
 # a title imported on the other.
 set -u
-src="${TELLWYN_SOURCE:-$(cd "$(dirname "$0")/../.." && pwd)}"
-bin="${TELLWYN_BUILD:-$src/build}/tellwyn"
-for tool in xvfb-run xdotool xmessage unshare useradd runuser import; do
-  command -v "$tool" >/dev/null || { echo "skip: no $tool"; exit 77; }
-done
+source "$(dirname "$0")/../support/xvfb.sh"
+needs xvfb-run xdotool xmessage unshare useradd runuser import
 [ "$(id -u)" = 0 ] || { echo "skip: needs root for its users and host names"; exit 77; }
+bin="$build/tellwyn"
 [ -x "$bin" ] || { echo "no program at $bin"; exit 1; }
-export TELLWYN_IN_XVFB=1
-source "$src/tests/support/xvfb.sh"
 pid=
 
 work=$(mktemp -d) shared=$work/shared
