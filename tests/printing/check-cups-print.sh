@@ -5,13 +5,10 @@
 # running and stops it again; removes its queue and restores the previous default.
 # Skips (77) unless run as root with cupsd, lpadmin, cups-pdf and pdftotext installed.
 set -euo pipefail
-src=${TELLWYN_SOURCE:-$(cd "$(dirname "$0")/../.." && pwd)}
-build=${TELLWYN_BUILD:-$src/build}
+source "$(dirname "$0")/../support/xvfb.sh" # $src, $build, needs, poll
 skip() { echo "skipped: $*"; exit 77; }
 [ "$(id -u)" = 0 ] || skip "needs root"
-for tool in cupsd lpadmin lpoptions lpstat pdftotext; do
-  command -v "$tool" >/dev/null 2>&1 || skip "$tool is not installed"
-done
+needs cupsd lpadmin lpoptions lpstat pdftotext
 [ -x /usr/lib/cups/backend/cups-pdf ] || skip "cups-pdf is not installed"
 ppd=$(ls /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd /usr/share/ppd/cups-pdf/*.ppd 2>/dev/null | head -n 1)
 [ -n "$ppd" ] || skip "no cups-pdf PPD"
@@ -33,8 +30,7 @@ running() { lpstat -r 2>/dev/null | grep -q "is running"; }
 if ! running; then
   cupsd -f &
   started_pid=$!
-  for _ in $(seq 50); do running && break; sleep 0.2; done
-  running || { echo "cupsd did not start"; exit 1; }
+  poll running || { echo "cupsd did not start"; exit 1; }
 fi
 
 # cups-pdf distils PostScript again; with pdftocairo making that PostScript the fonts keep their
@@ -45,18 +41,14 @@ lpoptions -d "$queue" >/dev/null
 # cups-pdf writes into the job owner's PDF folder, or the anonymous one (see cups-pdf.conf).
 out_dirs=$(for d in "$HOME/PDF" /root/PDF /var/spool/cups-pdf/ANONYMOUS; do readlink -f "$d"; done | sort -u)
 touch "$work/start"
-sleep 1
 QT_QPA_PLATFORM=offscreen timeout 60 "$build/tests/tellwyn-print-samples" "$src/data" "$name" \
   >"$work/questions.txt" 2>"$work/stderr.txt" || { cat "$work/stderr.txt"; echo "printing failed"; exit 1; }
 
-found=()
-for _ in $(seq 120); do # up to a minute for both PDFs
-  mapfile -t found < <(find $out_dirs -maxdepth 1 -name '*.pdf' -newer "$work/start" 2>/dev/null)
-  [ "${#found[@]}" -ge 2 ] && break
-  sleep 0.5
-done
-[ "${#found[@]}" -ge 2 ] || { echo "expected 2 PDFs, found ${#found[@]}"; lpstat -o || true; exit 1; }
-sleep 1 # let cups-pdf finish writing
+# Both jobs done (cups-pdf has written its files), within a minute.
+done_printing() { [ -z "$(lpstat -o "$queue" 2>/dev/null)" ]; }
+WAIT_SECONDS=60 poll done_printing || { echo "the jobs did not finish"; lpstat -o || true; exit 1; }
+mapfile -t found < <(find $out_dirs -maxdepth 1 -name '*.pdf' -newer "$work/start" 2>/dev/null)
+[ "${#found[@]}" -ge 2 ] || { echo "expected 2 PDFs, found ${#found[@]}"; exit 1; }
 for pdf in "${found[@]}"; do pdftotext -layout "$pdf" - | tr -s ' ' >>"$work/all.txt"; rm -f "$pdf"; done
 
 status=0

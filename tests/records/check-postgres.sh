@@ -5,7 +5,7 @@
 # program runs and after it was killed with results waiting. Pupils' machines connect with a role
 # that may only add results.
 set -uo pipefail
-build="${TELLWYN_BUILD:-build}"
+source "$(dirname "$0")/../support/xvfb.sh" # $build, poll
 helper="$build/tests/helper_records"
 [ -x "$helper" ] || { echo "no $helper: build the target helper_records"; exit 77; }
 pgbin=$(ls -d /usr/lib/postgresql/*/bin 2>/dev/null | sort -V | tail -1)
@@ -66,7 +66,7 @@ sql pupil pupil-pw tellwyn "SELECT pupil FROM results" 2>/dev/null && fail "a pu
 pg stop -m fast
 onexec pc2 "$helper" lesson Oak Bob 3 >"$work/pc2.out" &
 lesson=$!
-for _ in $(seq 200); do grep -q recorded "$work/pc2.out" && break; sleep 0.05; done
+poll grep -q recorded "$work/pc2.out"
 grep -q "recorded 3" "$work/pc2.out" || fail "three results did not wait in pc2's queue"
 start
 wait $lesson || fail "pc2's results were not sent once the server was back"
@@ -74,7 +74,7 @@ wait $lesson || fail "pc2's results were not sent once the server was back"
 pg stop -m fast
 onexec pc1 "$helper" lesson Oak Cy 3 hang >"$work/pc1.out" &
 killed=$!
-for _ in $(seq 200); do grep -q recorded "$work/pc1.out" && break; sleep 0.05; done
+poll grep -q recorded "$work/pc1.out"
 kill -9 $killed; wait $killed 2>/dev/null
 grep -q "recorded 3" "$work/pc1.out" || fail "three results did not wait in pc1's queue"
 start

@@ -34,6 +34,7 @@ int lesson(const QStringList& a) {
     }
     std::printf("recorded %d\n", queued());
     std::fflush(stdout);
+    // Not a wait: the check kills this copy here, with its results still waiting to be sent.
     if (a.value(5) == QLatin1String("hang")) QThread::sleep(3600);
     recorder.startSender();
     for (int waited = 0; queued() > 0; waited += 50) {

@@ -8,11 +8,11 @@ import pyatspi
 
 def tellwyn():
     """The program on the accessibility bus, once it has registered (within ten seconds)."""
-    for _ in range(100):
+    for _ in range(200):
         apps = [a for a in pyatspi.Registry.getDesktop(0) if a and "tellwyn" in (a.name or "").lower()]
         if apps:
             return apps[0]
-        time.sleep(0.1)
+        time.sleep(0.05)
     sys.exit("no application named tellwyn on the accessibility bus")
 
 

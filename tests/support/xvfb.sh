@@ -3,19 +3,19 @@
 # Outside Xvfb, `xvfb_enter "$0" "$@"` finds the program, copies the bundled data into a scratch
 # folder and runs the calling script again on a fresh 1024 x 768 display, then exits with its
 # status (77, skipped, where the tools are missing). Inside, the helpers below start the program
-# and find its windows; the script goes on after xvfb_enter.
+# and find its windows; the script goes on after xvfb_enter. Every check that sources it finds the
+# source and build folders in $src and $build.
 
+src="${TELLWYN_SOURCE:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." 2>/dev/null && pwd)}"
+build="${TELLWYN_BUILD:-$src/build}"
+# Skips the check (status 77) where one of the tools named is missing.
+needs() { local t; for t in "$@"; do command -v "$t" >/dev/null || { echo "skip: no $t"; exit 77; }; done; }
 xvfb_enter() {
   local script=$1
   shift
   [ -n "${TELLWYN_IN_XVFB:-}" ] && return 0
-  local tool
-  for tool in xvfb-run xdotool ${XVFB_TOOLS:-}; do
-    command -v "$tool" >/dev/null || { echo "skip: no $tool"; exit 77; }
-  done
-  local src bin data status
-  src="${TELLWYN_SOURCE:-$(cd "$(dirname "$script")/../.." && pwd)}"
-  bin="${TELLWYN_BUILD:-$src/build}/tellwyn"
+  needs xvfb-run xdotool ${XVFB_TOOLS:-}
+  local bin="$build/tellwyn" data status
   [ -x "$bin" ] || { echo "no program at $bin"; exit 1; }
   data=$(mktemp -d)
   cp -r "$src/data/." "$data/"
@@ -29,29 +29,91 @@ xvfb_enter() {
 }
 
 source "$(dirname "${BASH_SOURCE[0]}")/points.sh"
-fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null; exit 1; }
-# Clicks a named point of points.sh (or "x y"), then waits (half a second unless told).
+fail() { echo "FAIL: $*"; kill "${pid:-}" 2>/dev/null; exit 1; }
+# Tries COMMAND... every 50 ms until it succeeds; gives up (status 1) after WAIT_SECONDS, 15 unless
+# told, as a shared machine can be slow.
+poll() {
+  local end=$((SECONDS + ${WAIT_SECONDS:-15}))
+  until "$@"; do [ $SECONDS -lt $end ] || return 1; sleep 0.05; done
+}
+# A checksum of everything on the display, into $now, from a looker kept running for each display
+# (one new process for each look took longer than the look itself).
+declare -A looker
+look() {
+  local d=${DISPLAY//[^0-9]/_} io fifo
+  if [ -z "${looker[$d]:-}" ]; then
+    fifo=$(mktemp -u) && mkfifo "$fifo.in" "$fifo.out"
+    /usr/bin/python3 -c 'import ctypes as c, sys, zlib
+x, xe, libc = c.CDLL("libX11.so.6"), c.CDLL("libXext.so.6"), c.CDLL(None)
+x.XOpenDisplay.restype = xe.XShmCreateImage.restype = libc.shmat.restype = c.c_void_p
+d = c.c_void_p(x.XOpenDisplay(None)); x.XDefaultRootWindow.restype = x.XDefaultVisual.restype = c.c_void_p
+r, w, h = c.c_ulong(x.XDefaultRootWindow(d)), x.XDisplayWidth(d, 0), x.XDisplayHeight(d, 0)
+info = (c.c_ulong * 4)()  # shared memory: segment, id, address, read-only
+i = c.cast(xe.XShmCreateImage(d, c.c_void_p(x.XDefaultVisual(d, 0)), x.XDefaultDepth(d, 0), 2, None, info, w, h),
+    c.POINTER(c.c_int))
+c.cast(info, c.POINTER(c.c_int))[2] = shm = libc.shmget(0, i[11] * i[1], 0o1600)
+info[2] = c.cast(i, c.POINTER(c.c_void_p))[2] = libc.shmat(shm, None, 0)
+xe.XShmAttach(d, info); x.XSync(d, 0); libc.shmctl(shm, 0, None)
+for _ in sys.stdin:
+    xe.XShmGetImage(d, r, i, 0, 0, c.c_ulong(~0))
+    print(zlib.crc32(c.string_at(info[2], i[11] * i[1])), flush=True)' <"$fifo.in" >"$fifo.out" &
+    exec {io}>"$fifo.in"
+    looker[$d]="$io"
+    exec {io}<"$fifo.out"
+    looker[$d]+=" $io"
+    rm -f "$fifo.in" "$fifo.out"
+  fi
+  io=(${looker[$d]})
+  echo >&"${io[0]}" && read -r now <&"${io[1]}"
+}
+new_look() { look; [ "$now" != "$seen" ] && seen=$now; }
+same_look() { look; [ "$now" = "$seen" ] || { seen=$now; return 1; }; }
+# Waits until the display looks the same twice running.
+settled() { look; seen=$now; poll same_look || fail "the display went on changing"; }
+# Runs COMMAND..., then waits until the display has changed and looks the same twice running.
+after() {
+  look; seen=$now
+  "$@"
+  poll new_look || fail "nothing changed on the display after: $*"
+  poll same_look || fail "the display went on changing after: $*"
+}
+# Clicks a named point of points.sh (or "x y"), then waits for what it changes (not with "0").
+# Two clicks running on one spot would make a double click, which a button takes for none: the
+# second goes 7 pixels (of the designed size) to the right.
 click() {
   local xy=($1)
   [[ $1 =~ ^[A-Z0-9_]+$ ]] && xy=(${!1})
+  [ "${xy[*]}" = "${clicked:-}" ] && xy[0]=$((xy[0] + 7))
+  clicked=${xy[*]}
   [ "$SCALE" = 1 ] || xy=($(scaled "${xy[@]}" "$([[ $1 == TITLE_* ]] && echo title)"))
-  xdotool mousemove "${xy[0]}" "${xy[1]}" click 1
-  sleep "${2:-0.5}"
+  if [ "${2:-}" = 0 ]; then xdotool mousemove "${xy[0]}" "${xy[1]}" click 1; else
+    after xdotool mousemove "${xy[0]}" "${xy[1]}" click 1; fi
 }
 # Drags with the left button from x1 y1 to x2 y2, points of points.sh.
 drag() {
   local a=($1 $2) b=($3 $4)
   [ "$SCALE" = 1 ] || { a=($(scaled "$1" "$2")); b=($(scaled "$3" "$4")); }
-  xdotool mousemove "${a[@]}"; sleep 0.1; xdotool mousedown 1; sleep 0.1
-  xdotool mousemove "${b[@]}"; sleep 0.1; xdotool mouseup 1; sleep 0.2
+  after xdotool mousemove "${a[@]}" mousedown 1 mousemove "${b[@]}" mouseup 1
 }
-key() { xdotool key --delay 60 "$@"; sleep 0.4; }
+key() { after xdotool key "$@"; }
 # Answers the open Moon quiz by letter, each right answer as its question set says.
 answer_moon_quiz() {
   local letters=(x a b c d) right
   for right in $(awk 'NR > 2 && (NR - 2) % 7 == 6 { sub(/\r/, ""); print }' "$XVFB_DATA/multiple/The Moon Landings.txt"); do
     key "${letters[$right]}" Return
   done
+}
+# Drags each card ("x1 y1 x2 y2|...") home from the activity on the hub ($1, then $2), waits for
+# full marks (the certificate's name box is white) and goes back to the menu.
+full_marks() {
+  local card cards
+  click "$1"
+  click "$2"
+  IFS='|' read -ra cards <<<"$3"
+  for card in "${cards[@]}"; do drag $card; done
+  click CHECK_SCORE
+  poll pixel_is $(scaled $CERTIFICATE_NAME) "#FFFFFF" || fail "$1 $2: no full marks at ${SCALE}x"
+  for _ in results activity hub; do click EXIT; done
 }
 # The title screen is named "Tellwyn" as every screen is, and is the one taller than wide.
 portrait() { xwininfo -id "$1" | awk '/Width:/ {w = $NF} /Height:/ {h = $NF} END {exit !(h > w)}'; }
@@ -68,29 +130,21 @@ visible() {
     xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1
   fi
 }
-# Prints the window whose title matches, once it shows (within the seconds given).
-window_for() {
-  local w
-  for _ in $(seq 1 $(($2 * 10))); do
-    w=$(visible "$1")
-    [ -n "$w" ] && { echo "$w"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
-wait_for() { window_for "$@" >/dev/null; }
+shows() { [ -n "$(visible "$1")" ]; }
 # How many 800 x 600 screens (caption "Tellwyn") are up; waiting until there are as many as given.
 count() { for w in $(tellwyn_ids); do portrait "$w" || echo "$w"; done | wc -l; }
-screens() { for _ in $(seq 1 50); do [ "$(count)" -eq "$1" ] && return 0; sleep 0.1; done; return 1; }
+count_is() { [ "$(count)" -eq "$1" ]; }
+screens() { poll count_is "$1"; }
 # A window's client area: left, top, width, height.
 client() { xwininfo -id "$1" | awk '/Absolute upper-left [XY]/ {printf "%s ", $NF} /Width:|Height:/ {printf "%s ", $NF}'; }
 # The colour of a pixel of the display, as #RRGGBB.
 pixel() { import -window root -crop "1x1+$1+$2" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -n1; }
+pixel_is() { [ "$(pixel "$1" "$2")" = "$3" ]; }
 
 # Opens the wizard from the menu and types a whole worksheet titled $1 into it: question i reads
 # "Question i", its answers "Ai" to "Di", and the tick is on answer (i - 1) mod 4 + 1.
 fill_wizard() {
-  click MENU_WIZARD 1
+  click MENU_WIZARD
   xdotool type --delay 1 "$1"
   xdotool key Return
   for i in 1 2 3 4 5 6 7 8 9 10; do
@@ -98,15 +152,21 @@ fill_wizard() {
     xdotool key Return
     for k in A B C D; do xdotool type --delay 1 "$k$i"; xdotool key Return; done
   done
-  for i in 0 1 2 3 4 5 6 7 8 9; do click "$(wizard_tick $i $((i % 4)))" 0.3; done
+  for i in 0 1 2 3 4 5 6 7 8 9; do click "$(wizard_tick $i $((i % 4)))"; done
+}
+# The file of a worksheet titled $1 whose question i reads $2 (with i for %s), as fill_wizard types.
+worksheet_text() {
+  printf '%s\r\n \r\n' "$1"
+  for i in 1 2 3 4 5 6 7 8 9 10; do printf "$2"'\r\nA%s\r\nB%s\r\nC%s\r\nD%s\r\n%s\r\n \r\n' $i $i $i $i $i $(((i - 1) % 4 + 1)); done
 }
 # Starts openbox, as a pupil's desktop has a window manager, and waits until it manages the
 # display; it and the program go when the script ends.
+wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
 start_openbox() {
   openbox --sm-disable >/dev/null 2>&1 &
   wm=$!
   trap 'kill "$wm" "${pid:-}" 2>/dev/null' EXIT
-  for _ in $(seq 1 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break; sleep 0.1; done
+  poll wm_ready || fail "openbox did not start"
 }
 # Starts the program on the scratch data, with any further options, and waits for its title
 # screen. At the designed size, where the points of points.sh hold, unless the script
@@ -114,21 +174,22 @@ start_openbox() {
 start_program() {
   launch_until_title --data-dir "$XVFB_DATA" ${XVFB_OPTIONS---scale 1} "$@"
 }
-# Starts the program with the options given and waits for its title screen. A program that ends
-# before showing it is started again, twice at most: on a loaded machine a display just started
-# can refuse the first connection ("could not connect to display"); a program that cannot start
-# at all still fails here.
+# Starts the program with the options given and waits for its title screen, drawn. A program that
+# ends before showing it is started again, twice at most: on a loaded machine a display just
+# started can refuse the first connection ("could not connect to display"); a program that cannot
+# start at all still fails here.
+titled_or_gone() { shows title || ! kill -0 "$pid" 2>/dev/null; }
 launch_until_title() {
   local try
   for try in 1 2 3; do
+    look; seen=$now
     QT_QPA_PLATFORM=xcb "$XVFB_PROGRAM" "$@" &
     pid=$!
-    for _ in $(seq 1 200); do
-      [ -n "$(visible title)" ] && return 0
-      kill -0 "$pid" 2>/dev/null || break
-      sleep 0.1
-    done
-    kill -0 "$pid" 2>/dev/null && break
+    WAIT_SECONDS=20 poll titled_or_gone
+    if kill -0 "$pid" 2>/dev/null; then
+      shows title && poll new_look && poll same_look && return 0
+      break
+    fi
     echo "the program ended before its title screen showed (try $try)"
   done
   fail "the title screen did not appear"
@@ -136,14 +197,21 @@ launch_until_title() {
 # Starts the program and opens the menu with the title screen's "OK".
 start_at_menu() {
   start_program "$@"
-  click TITLE_OK 1
-  wait_for '^Tellwyn$' 10 || fail "OK did not open the menu"
+  click TITLE_OK
+  poll shows '^Tellwyn$' || fail "OK did not open the menu"
 }
 # Waits for the program to end, as the given action should have made it, with status 0.
+gone() { ! kill -0 "$pid" 2>/dev/null; }
 ended() {
-  for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$pid" 2>/dev/null && fail "$1 did not end the program"
+  poll gone || fail "$1 did not end the program"
   wait "$pid"
   local status=$?
   [ "$status" -eq 0 ] || fail "$1 ended the program with status $status"
+}
+# Ends the check: the program must still run; it goes, and the check passed.
+finish() {
+  kill -0 "$pid" 2>/dev/null || fail "the program ended"
+  kill "$pid"
+  wait "$pid" 2>/dev/null
+  echo "$1: 1 passed, 0 failed"
 }

@@ -2,18 +2,15 @@
 # Two machines on one shared worksheet folder, each the real program under its own user, host name
 # and display, driven as two teachers would: both edit one worksheet, one deletes a worksheet the
 # other has open, both save a new one under one title at the same moment, and one saves while a
-# stopped process holds the index lock (the window must go on drawing itself). Every save that said "saved" must find its text in the
-# folder at the end; a catalogue open on one machine shows a title imported on the other.
+# stopped process holds the index lock (the window must go on drawing itself). Every save that
+# said "saved" must find its text in the folder at the end; a catalogue open on one machine shows
+# a title imported on the other.
 set -u
-src="${TELLWYN_SOURCE:-$(cd "$(dirname "$0")/../.." && pwd)}"
-bin="${TELLWYN_BUILD:-$src/build}/tellwyn"
-for tool in xvfb-run xdotool xmessage unshare useradd runuser import; do
-  command -v "$tool" >/dev/null || { echo "skip: no $tool"; exit 77; }
-done
+source "$(dirname "$0")/../support/xvfb.sh"
+needs xvfb-run xdotool xmessage unshare useradd runuser import
 [ "$(id -u)" = 0 ] || { echo "skip: needs root for its users and host names"; exit 77; }
+bin="$build/tellwyn"
 [ -x "$bin" ] || { echo "no program at $bin"; exit 1; }
-export TELLWYN_IN_XVFB=1
-source "$src/tests/support/xvfb.sh"
 pid=
 
 work=$(mktemp -d) shared=$work/shared
@@ -47,12 +44,8 @@ QT_QPA_PLATFORM=xcb exec "$bin" --data-dir "$work/data" --worksheets-dir "$share
 EOF
 chmod 755 "$work/as" "$work/run"
 as() { "$work/as" "$@"; }
-sheet() { # writes a worksheet file titled $1 whose first question reads $2
-  { printf '%s\r\n \r\n%s\r\nA\r\nB\r\nC\r\nD\r\n1\r\n \r\n' "$1" "$2"
-    for i in 2 3 4 5 6 7 8 9 10; do printf 'Question %s\r\nA\r\nB\r\nC\r\nD\r\n2\r\n \r\n' $i; done
-  } >"$work/$1.txt"
-}
-for i in 01 02 03 04 05 06 07 08 09 10; do sheet "Sheet $i" "Question 1"; done
+sheet() { worksheet_text "$1" "Question %s" >"$work/$1.txt"; }
+for i in 01 02 03 04 05 06 07 08 09 10; do sheet "Sheet $i"; done
 as machine-a twcollab1 "$bin" --data-dir "$work/data" --worksheets-dir "$shared" \
   --import "$work"/Sheet*.txt >/dev/null || { echo "FAIL: the import did not list ten worksheets"; exit 1; }
 
@@ -60,22 +53,26 @@ for m in A:machine-a:twcollab1 B:machine-b:twcollab2; do
   IFS=: read -r name machine user <<<"$m"
   xvfb-run -a -s "-screen 0 1024x768x24 -ac -noreset" bash -c \
     'echo "$DISPLAY" >"$work/display.$0"; exec "$work/as" "$1" "$2" "$work/run"' "$name" "$machine" "$user" >"$work/log.$name" 2>&1 &
-  for _ in $(seq 100); do [ -s "$work/display.$name" ] && break; sleep 0.1; done
+  poll [ -s "$work/display.$name" ] || fail "no display for machine $name: $(cat "$work/log.$name")"
   # on A ... runs in display A
   eval "on$name() { DISPLAY=\$(cat \"$work/display.$name\") \"\$@\"; }"
-  on$name wait_for title 30 || fail "machine $name's title screen did not appear: $(cat "$work/log.$name")"
-  on$name click TITLE_OK 1
-  on$name click MENU_CATALOGUE 1
+  WAIT_SECONDS=30 on$name poll shows title || fail "machine $name's title screen did not appear: $(cat "$work/log.$name")"
+  on$name click TITLE_OK
+  on$name click MENU_CATALOGUE
 done
 
 lists() { tr -d '\r' <"$shared/track.txt" | grep -qx "$1"; }
-# Which answer a save has met: asked (a question, titled "Save Worksheet") or a message box.
-asked() { window_for '^Save Worksheet$' 5 >/dev/null; }
-retype() { click "$1" 0.2; xdotool key ctrl+a; xdotool type --delay 1 "$2"; }
+# Saves the wizard on machine $1 (with "0", without waiting for the screen); asked $1 then waits for
+# the answer, and tells which it was: a question (titled "Save Worksheet") or a message box.
+declare -A screens_before
+save() { screens_before[$1]=$(on$1 count); on$1 click WIZARD_SAVE ${2:-}; }
+answered() { shows '^Save Worksheet$' || [ "$(count)" -gt "$1" ]; }
+asked() { on$1 poll answered "${screens_before[$1]}" || fail "$1's save had no answer"; on$1 shows '^Save Worksheet$'; }
+retype() { click "$1"; xdotool key ctrl+a; xdotool type --delay 1 "$2"; }
 Q1="316 152" Q2="708 152" Q3="316 248" SLOT7="310 384" SLOT8="310 424" SLOT11="124 544"
 
 # A title imported on machine A shows in B's open catalogue within two seconds.
-sheet Rivers "Question 1"
+sheet Rivers
 before=$(onB pixel $SLOT11)
 as machine-a twcollab1 "$bin" --worksheets-dir "$shared" --import "$work/Rivers.txt" >/dev/null
 start_ms=$(date +%s%3N)
@@ -84,38 +81,39 @@ until [ "$(onB pixel $SLOT11)" != "$before" ]; do
 done
 
 # Both open Sheet 08; A saves a change to question 1, then B one to question 2.
-for m in A B; do on$m click CATALOGUE_EDIT 0.3; on$m click "$SLOT8" 1; done
-onA retype "$Q1" "Changed by A"; onA click WIZARD_SAVE 1
-onA asked && fail "A's save of Sheet 08 asked"
-onB retype "$Q2" "Changed by B"; onB click WIZARD_SAVE 1
-onB asked || fail "B's save of Sheet 08, changed since it was opened, did not ask"
+for m in A B; do on$m click CATALOGUE_EDIT; on$m click "$SLOT8"; done
+onA retype "$Q1" "Changed by A"; save A
+asked A && fail "A's save of Sheet 08 asked"
+onB retype "$Q2" "Changed by B"; save B
+asked B || fail "B's save of Sheet 08, changed since it was opened, did not ask"
 onB key alt+n; onB key ctrl+a; onB xdotool type "Sheet 08 B"; onB key Return
-onB asked && fail "B's save under a new title asked"
+asked B && fail "B's save under a new title asked"
 
 # A deletes Sheet 07 while B has it open; B's save asks, and B goes back.
-onA key Return; onA click EXIT 0.6; onB key Return; onB click EXIT 0.6
-onB click "$SLOT7" 1
-onA click CATALOGUE_DELETE 0.3; onA click "$SLOT7" 0.8; onA key Return
+onA key Return; onA click EXIT; onB key Return; onB click EXIT
+onB click "$SLOT7"
+onA click CATALOGUE_DELETE; onA click "$SLOT7"; onA key Return
 lists "Sheet 07" && fail "A's delete did not take Sheet 07 off the list"
-onB retype "$Q3" "Changed by B"; onB click WIZARD_SAVE 1
-onB asked || fail "B's save of a deleted worksheet did not ask"
+onB retype "$Q3" "Changed by B"; save B
+asked B || fail "B's save of a deleted worksheet did not ask"
 onB key Escape
 lists "Sheet 07" && fail "B's going back listed Sheet 07 again"
 
 # Both save a new Volcanoes at the same moment: one is saved, the other asked.
 # B's wizard still holds the text it typed: its Exit asks before losing it.
-onA click EXIT 0.6; onB click EXIT 0.6; onB key Return; onB click EXIT 1
+onA click EXIT; onB click EXIT; onB key Return; onB click EXIT
 (onA fill_wizard Volcanoes; onA retype "$Q1" "Volcano by A") & a=$!
 onB fill_wizard Volcanoes; onB retype "$Q1" "Volcano by B"; wait $a
-onA click WIZARD_SAVE 0 & a=$!
-onB click WIZARD_SAVE 0; wait $a
-if onA asked; then saver=B asker=A; else saver=A asker=B; fi
-on$asker asked || fail "neither save of Volcanoes asked"
-on$saver asked && fail "both saves of Volcanoes asked"
+save A 0 & a=$!
+save B 0; wait $a
+screens_before[A]=${screens_before[B]}  # both machines show the same screens
+if asked A; then saver=B asker=A; else saver=A asker=B; fi
+asked $asker || fail "neither save of Volcanoes asked"
+asked $saver && fail "both saves of Volcanoes asked"
 on$asker key Escape
 
 # A stopped process on the saver's machine holds the lock: the window paints that it waits.
-sleep 600 & holder=$!
+sleep 600 & holder=$! # not a wait: a process to stop, holding the lock
 kill -STOP $holder
 machine=$([ $saver = A ] && echo machine-a || echo machine-b)
 printf '%s\nsleep\n%s\n%s\n%s\n' $holder $machine "$(cat /etc/machine-id)" \
