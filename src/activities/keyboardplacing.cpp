@@ -1,14 +1,12 @@
 #include "activities/keyboardplacing.h"
 
 #include "activities/activityscreen.h"
-#include "app/module1.h"
 #include "platform/focus.h"
 #include "platform/ring.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPointingDevice>
 #include <algorithm>
 #include <numeric>
 

@@ -3,8 +3,6 @@
 #include "menu/mainmenu.h"
 #include "platform/units.h"
 
-#include <QColor>
-#include <QString>
 #include <array>
 
 struct MenuEntry {

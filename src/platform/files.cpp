@@ -1,6 +1,7 @@
 #include "platform/files.h"
 
 #include "platform/folders.h"
+#include "platform/windows1252.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QFontDatabase>
-#include <QFontInfo>
 
 #ifdef TELLWYN_HAVE_FONTCONFIG
 #include <fontconfig/fontconfig.h>

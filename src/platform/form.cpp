@@ -10,8 +10,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
-#include <QScreen>
-#include <QWindow>
 #include <algorithm>
 #include <vector>
 

@@ -1,6 +1,7 @@
 #include "platform/inputfile.h"
 
 #include "platform/files.h"
+#include "platform/windows1252.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 #ifdef TELLWYN_HAVE_LIBJPEG
 
 #include <csetjmp>
-#include <cstdio>
+#include <cstdio> // jpeglib.h uses FILE without including it
 #include <jpeglib.h>
 
 namespace {

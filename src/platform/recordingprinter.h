@@ -2,7 +2,6 @@
 
 #include "platform/printer.h"
 
-#include <QStringList>
 #include <vector>
 
 // A printer backend for tests: keeps every operation with its twip coordinates. Text measures by a

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPoint>
 #include <QRect>
 #include <cmath>
 

@@ -12,7 +12,6 @@
 #include "sound/playsound.h"
 
 #include <QDir>
-#include <QHeaderView>
 #include <QPlainTextEdit>
 #include <QSaveFile>
 #include <QStandardPaths>

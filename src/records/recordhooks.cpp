@@ -6,7 +6,6 @@
 #include "records/recorder.h"
 
 #include <QDateTime>
-#include <QVariant>
 #include <QWidget>
 
 namespace {

@@ -1,6 +1,5 @@
 #include "records/recordsconfig.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>

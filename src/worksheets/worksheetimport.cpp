@@ -2,10 +2,10 @@
 
 #include "platform/files.h"
 #include "platform/folders.h"
+#include "platform/windows1252.h"
 #include "quiz/questionsperset.h"
 #include "worksheets/aiken.h"
 #include "worksheets/wizardcheck.h"
-#include "worksheets/worksheetindex.h"
 #include "worksheets/worksheetstore.h"
 
 #include <QDir>
@@ -14,7 +14,6 @@
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <algorithm>
-#include <limits>
 
 namespace {
 

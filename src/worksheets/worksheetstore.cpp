@@ -1,6 +1,7 @@
 #include "worksheets/worksheetstore.h"
 
 #include "platform/files.h"
+#include "platform/windows1252.h"
 #include "quiz/questionsperset.h"
 #include "state/sharedstate.h"
 #include "worksheets/worksheetindex.h"

@@ -1,4 +1,4 @@
-#include "platform/files.h"
+#include "platform/windows1252.h"
 #include "platform/wmf/dib.h"
 #include "platform/wmf/metafile.h"
 
