@@ -14,7 +14,6 @@
 #include "support/samples.h"
 #include "support/testenv.h"
 #include "topics/notesviewer.h"
-#include "topics/topichub.h"
 
 #include <QApplication>
 #include <QPointingDevice>

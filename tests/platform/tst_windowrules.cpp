@@ -4,7 +4,6 @@
 #include "app/module1.h"
 #include "app/titlescreen.h"
 #include "menu/mainmenu.h"
-#include "quiz/quizscreen.h"
 #include "sound/greyform.h"
 #include "support/samples.h"
 #include "support/testenv.h"
