@@ -60,8 +60,9 @@ RingMarker* focusRing(QWidget* window) {
 class KeyboardTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // Letters and digits choose an answer and ring it; Tab reaches the answers before "Print
-    // Worksheet", and the next question starts with the focus, ringed, on its first answer.
+    // Letters and digits choose an answer and ring it; Tab reaches the answers, not the hidden
+    // no-answer button, before "Print Worksheet"; the next question starts with the focus, ringed,
+    // on its first answer.
     void quizAnswersByLetterOrDigit() {
         TestEnv env;
         QuizScreen& quiz = openMoonQuiz(env);
