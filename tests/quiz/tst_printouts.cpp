@@ -81,8 +81,7 @@ std::vector<WorksheetQuestion> worksheetQuestions() {
 }
 
 const QString Praise = "Excellent Work", Score = "You have scored 10 out of 10.";
-// Its heading as wide on the results screen as can be to print at 36 pt, not 28.
-const CertificateInput Certificate{"Tellwyn", "The Moon Landings", PageW / 4, "Amy", 10, 10};
+const CertificateInput Certificate{.heading = "The Moon Landings", .name = "Amy", .score = 10, .outOf = 10};
 
 // The certificate's frame: eight closed rectangles of black lines 2 wide (top, left, right, bottom),
 // centred; the five outer ones nested around every text, the three inner ones around the praise,
@@ -210,9 +209,20 @@ private Q_SLOTS:
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
     }
 
+    // A heading measured on the results screen wider than a quarter of the page prints at 28 pt, not 36.
+    void certificateHeadingSize() {
+        for (const auto& [width, points] : {std::pair(PageW / 4, 36.0), std::pair(PageW / 4 + 1, 28.0)}) {
+            const auto rec = std::make_shared<RecordingPrinter>();
+            Printer printer(rec);
+            CertificateInput in = Certificate;
+            in.headingWidthOnScreen = width;
+            printCertificate(printer, in);
+            QCOMPARE(shownTexts(rec->pages.at(0)).at(2).points, points);
+        }
+    }
+
     // Printed from the screen: a certificate names what it was won at, not what an earlier quiz left,
-    // and a heading the screen measures wider than a quarter of the page prints at 28 pt. (A topic's
-    // quiz named, in a PDF, is check-wm.sh's.)
+    // and the screen measures its heading. (A topic's quiz named, in a PDF, is check-wm.sh's.)
     void certificateNamesWhatItIsFor() {
         const QString worksheet = "The Moon Landings and the Space Race of the Twentieth Century";
         for (const QString& heading : {QString("The Moon Landings: Timeline"), worksheet}) {
