@@ -13,13 +13,12 @@ private Q_SLOTS:
     // card is the drop order's.)
     void zone() {
         const TwipRect box1957{8040, 240, 3435, 855};
-        const TwipPoint bounds[] = {{6322.5f, 300}, {11475, 300}, {9000, -187.5f}, {9000, 1095}};
-        const TwipPoint inwards[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
-        for (int i = 0; i < 4; ++i) {
-            QVERIFY(!DragBoard::inZone(box1957, bounds[i]));
-            const TwipPoint inside{bounds[i].left + inwards[i].left, bounds[i].top + inwards[i].top};
-            QVERIFY(DragBoard::inZone(box1957, inside));
-        }
+        const std::pair<TwipPoint, TwipPoint> boundAndInside[] = {{{6322.5f, 300}, {6323.5f, 300}},
+                                                                  {{11475, 300}, {11474, 300}},
+                                                                  {{9000, -187.5f}, {9000, -186.5f}},
+                                                                  {{9000, 1095}, {9000, 1094}}};
+        for (const auto& [bound, inside] : boundAndInside)
+            QVERIFY(!DragBoard::inZone(box1957, bound) && DragBoard::inZone(box1957, inside));
     }
 
     // The boxes are tried once each, in order (slot 0, home 0, slot 1): of two overlapping zones the
