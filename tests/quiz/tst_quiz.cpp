@@ -13,14 +13,6 @@
 
 namespace {
 
-// The sample set's right answers run A, B, C, D, A, B, ...
-int rightButton(int q) {
-    return (q - 1) % 4 + 1;
-}
-int wrongButton(int q) {
-    return rightButton(q) % 4 + 1;
-}
-
 // Answers the question on screen (0 leaves it unanswered) and presses the right-hand button.
 void answerAndGoOn(QuizScreen& quiz, int button) {
     if (button) clickControl(&quiz.Option1(button));
@@ -56,9 +48,10 @@ private Q_SLOTS:
         // 4 and 6 wrong, 1 and 10 unanswered; 4 is gone back to twice, to be marked right, then left
         // unticked, which is wrong again.
         for (int q = 1; q <= 10; ++q) {
-            answerAndGoOn(run, q == 1 || q == 10 ? 0 : q == 4 || q == 6 ? wrongButton(q) : rightButton(q));
+            const int right = (q - 1) % 4 + 1; // the sample set's run A, B, C, D, A, ...
+            answerAndGoOn(run, q == 1 || q == 10 ? 0 : q == 4 || q == 6 ? right % 4 + 1 : right);
             if (q == 4)
-                for (int button : {rightButton(4), 0}) {
+                for (int button : {right, 0}) {
                     clickControl(&run.Label3(QuizScreen::PreviousQuestion));
                     QVERIFY(run.Option1(QuizScreen::NoAnswer).Value()); // nothing ticked
                     answerAndGoOn(run, button);
