@@ -4,8 +4,6 @@
 
 #include <QTest>
 
-Q_DECLARE_METATYPE(TwipPoint)
-
 class DragBoardTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -15,13 +13,12 @@ private Q_SLOTS:
     // card is the drop order's.)
     void zone() {
         const TwipRect box1957{8040, 240, 3435, 855};
-        const TwipPoint bounds[] = {{6322.5f, 300}, {11475, 300}, {9000, -187.5f}, {9000, 1095}};
-        const TwipPoint inwards[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
-        for (int i = 0; i < 4; ++i) {
-            QVERIFY(!DragBoard::inZone(box1957, bounds[i]));
-            const TwipPoint inside{bounds[i].left + inwards[i].left, bounds[i].top + inwards[i].top};
-            QVERIFY(DragBoard::inZone(box1957, inside));
-        }
+        const std::pair<TwipPoint, TwipPoint> boundAndInside[] = {{{6322.5f, 300}, {6323.5f, 300}},
+                                                                  {{11475, 300}, {11474, 300}},
+                                                                  {{9000, -187.5f}, {9000, -186.5f}},
+                                                                  {{9000, 1095}, {9000, 1094}}};
+        for (const auto& [bound, inside] : boundAndInside)
+            QVERIFY(!DragBoard::inZone(box1957, bound) && DragBoard::inZone(box1957, inside));
     }
 
     // The boxes are tried once each, in order (slot 0, home 0, slot 1): of two overlapping zones the
@@ -69,24 +66,20 @@ private Q_SLOTS:
         QCOMPARE(board.cards, (std::vector<TwipPoint>{{0, 0}, {4000, 1000}, {4000, 2000}}));
     }
 
-    void completionCountsRepeatsScoreOnlyOwnSlots_data() {
-        QTest::addColumn<QList<TwipPoint>>("cards");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<bool>("filled");
-        QTest::addColumn<int>("score");
-        const TwipPoint a{0, 0}, b{0, 1000}, c{0, 2000}, off{5, 0};
-        QTest::newRow("each on its own slot") << QList<TwipPoint>{a, b, c} << 3 << true << 3;
-        QTest::newRow("two on one slot, one slot empty") << QList<TwipPoint>{a, a, b} << 3 << true << 1;
-        QTest::newRow("one a twip off") << QList<TwipPoint>{off, b, c} << 2 << false << 2;
-    }
+    // Two cards on one slot count twice towards "Check Score" but score once; a card a twip off its
+    // slot counts for nothing.
     void completionCountsRepeatsScoreOnlyOwnSlots() {
-        QFETCH(QList<TwipPoint>, cards);
-        DragBoard board;
-        board.slots = {{0, 0, 500, 500}, {0, 1000, 500, 500}, {0, 2000, 500, 500}};
-        board.cards.assign(cards.begin(), cards.end());
-        QTEST(board.completionCount(), "count");
-        QTEST(board.everySlotFilled(), "filled");
-        QTEST(board.score(), "score");
+        const TwipPoint a{0, 0}, b{0, 1000}, c{0, 2000}, off{5, 0};
+        const std::tuple<std::vector<TwipPoint>, int, bool, int> cases[] = {
+            {{a, b, c}, 3, true, 3}, {{a, a, b}, 3, true, 1}, {{off, b, c}, 2, false, 2}};
+        for (const auto& [cards, count, filled, score] : cases) {
+            const DragBoard board{.slots = {{0, 0, 500, 500}, {0, 1000, 500, 500}, {0, 2000, 500, 500}},
+                                  .homes = {},
+                                  .cards = cards};
+            QCOMPARE(board.completionCount(), count);
+            QCOMPARE(board.everySlotFilled(), filled);
+            QCOMPARE(board.score(), score);
+        }
     }
 };
 

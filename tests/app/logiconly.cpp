@@ -2,11 +2,7 @@
 // logic into a screen or into Qt Gui fails this link, and ldd on it shows what it loads.
 #include "state/sharedstate.h"
 
-namespace {
-SharedState plain;
-} // namespace
-
-SharedState& Shared = plain;
+SharedState& Shared = *new SharedState;
 
 int main() {
     return 0;

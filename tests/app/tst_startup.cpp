@@ -1,9 +1,7 @@
-// What the program settles at start. The display scale: which size fits a display, what the
-// command line and the remembered setting accept, and that drops and hit tests keep to design units
-// when everything is drawn larger. Where teachers' worksheets go: the data folder stays read-only,
-// worksheets land in a folder of the user's (or one a school shares), and the topics' own question
-// sets cannot be replaced there.
-#include "activities/orderingscreens.h"
+// What the program settles at start. The display scale: which size fits a display, and what the
+// command line and the remembered setting accept. Where teachers' worksheets go: the data folder
+// stays read-only, worksheets land in a folder of the user's (or one a school shares), and the
+// topics' own question sets cannot be replaced there.
 #include "app/commandline.h"
 #include "app/displayscale.h"
 #include "app/module1.h"
@@ -26,7 +24,7 @@ private Q_SLOTS:
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(home_.filePath("config")));
         qputenv("XDG_DATA_HOME", QFile::encodeName(home_.filePath("share")));
         QCoreApplication::setApplicationName("Tellwyn");
-        // Before any window, as the program does at start; a size that is not a whole number of pixels.
+        // Running at another size than the first choice, which therefore waits for the next start.
         applyDisplayScale(1.75);
     }
 
@@ -84,39 +82,10 @@ private Q_SLOTS:
         QVERIFY(captions.first().contains("automatic"));
     }
 
-    // Full screen, as a window manager makes it, with the designed screen centred in the window.
-    // Drops at the designed size are walked at two scales by tests/app/check-xvfb-scale.sh.
-    void dropsLandWhereTheyLandUnscaled() {
-        TestEnv env;
-        OrderingScreen& s = *Module1.moonord;
-        s.Show();
-        QVERIFY(QTest::qWaitForWindowExposed(&s));
-        QCOMPARE(s.devicePixelRatioF(), 1.75);
-        const QSize extra(200, 100);
-        s.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        s.resize(s.minimumSize() + extra);
-        QTRY_COMPARE(s.size(), s.minimumSize() + extra);
-        const TwipRect slot = s.Label1(0).twipRect();
-        QCOMPARE(s.Label1(0).pos(),
-                 slot.toPixels().topLeft() + QPoint(extra.width() / 2, extra.height() / 2));
-        QWindow* w = s.windowHandle();
-        for (int i = 0; i < 5; ++i) {
-            const QPoint to = s.Label1(4 - i).geometry().center();
-            QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, s.Label2(i).geometry().center());
-            QTest::mouseMove(w, to);
-            QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, to);
-            QCOMPARE((std::pair{s.Label2(i).Left(), s.Label2(i).Top()}),
-                     (std::pair{s.Label1(4 - i).Left(), s.Label1(4 - i).Top()}));
-        }
-        QCOMPARE(s.Label1(0).twipRect().left, slot.left);
-        QVERIFY(s.Label3(ActivityScreen::CheckScore).Visible());
-    }
-
-    // Empty: the data folder's own multiple/.
+    // Empty: the data folder's own multiple/. --data-dir alone is set up below.
     void worksheetFolderChoice() {
         const std::tuple<const char*, bool, const char*, bool, bool, const char*> cases[] = {
             {"/srv/ws", true, "/old", true, true, "/srv/ws"}, // named beats everything
-            {"", true, "/old", true, true, ""},               // --data-dir alone holds all
             {"", false, "/old", false, true, "/old"},         // remembered beats the tree
             {"", false, "", false, true, ""},                 // a writable tree
             {"", false, "", false, false, "/home/u/multiple"},
@@ -128,9 +97,10 @@ private Q_SLOTS:
     }
 
     // Paths under multiple/ go to the worksheet folder, but for the topics' own question sets.
-    // Installed, a named folder is remembered for the next start once it is set up (not a file, not
-    // with --once), but --data-dir still holds everything. The first start into the user's own
-    // folder is walked by the installed program in tests/install/check-install.sh.
+    // Installed, a named folder is remembered for the next start once it is set up (not a file),
+    // but --data-dir still holds everything. The first start into the user's own folder, and a
+    // folder for one run that is not remembered, are the installed program's in
+    // tests/install/check-school.sh.
     void worksheetFolderPathsAndTheInstalledProgram() {
         TestEnv env;
         env.writeFile("multiple/The Moon Landings.txt", "data\r\n");
@@ -167,10 +137,6 @@ private Q_SLOTS:
             named.worksheetsDir = unusable;
             QVERIFY(!setUpFolders(named, prefix.filePath("bin")).isEmpty());
         }
-        named.worksheetsDir = shared.filePath("this run");
-        named.once = true;
-        QCOMPARE(setUpFolders(named, prefix.filePath("bin")), QString());
-        QCOMPARE(worksheetRoot(), shared.filePath("this run"));
         QCOMPARE(setUpFolders(CommandLine{}, prefix.filePath("bin")), QString());
         QCOMPARE((std::pair{dataFolder(), worksheetRoot()}),
                  (std::pair{prefix.filePath("share/tellwyn"), shared.filePath("school")}));

@@ -5,7 +5,6 @@
 // tst_storefaults.
 #include "app/module1.h"
 #include "platform/fieldreader.h"
-#include "platform/files.h"
 #include "platform/jpegdecoder.h"
 #include "platform/picture.h"
 #include "platform/units.h"
@@ -22,8 +21,8 @@
 #include <unistd.h>
 
 namespace {
-QByteArray encoded(const char* format) {
-    QImage image(30, 20, QImage::Format_RGB32);
+QByteArray encoded(const char* format, QImage::Format pixels = QImage::Format_RGB32) {
+    QImage image(30, 20, pixels);
     image.fill(Qt::blue);
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -58,70 +57,53 @@ private Q_SLOTS:
     // A FIFO used to hang the readers for ever, and /dev/zero to read until memory ran out. Should a
     // reader block again, the alarm ends the test run instead of leaving it hanging. The worksheet
     // index is read by the same text reader as a question set.
-    void specialFilesAreRefused_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<bool>("fifo"); // else a link to an endless device
-        for (const char* file : {"multiple/Sheet.txt", "Images/x.jpg", "wmf/page1.wmf"}) {
-            QTest::addRow("fifo %s", file) << file << true;
-            QTest::addRow("/dev/zero %s", file) << file << false;
-        }
-    }
     void specialFilesAreRefused() {
-        QFETCH(QString, file);
-        QFETCH(bool, fifo);
-        TestEnv env;
-        env.writeFile(file, ""); // makes the folder
-        const QString path = env.path(file);
-        QFile::remove(path);
-        QVERIFY(fifo ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0
-                     : QFile::link("/dev/zero", path));
-        Module1.SetTitle = "Before";
-        ::alarm(5);
-        QString problem;
-        if (file.startsWith("multiple")) {
-            QVERIFY(!LoadQuestionSet(file, &problem));
-            QCOMPARE(Module1.SetTitle, QString("Before"));
-        } else {
-            QVERIFY(LoadPicture(file, &problem).isNull());
-        }
-        ::alarm(0);
-        QVERIFY2(problem.contains("not a file"), qPrintable(problem));
+        for (const QString file : {"multiple/Sheet.txt", "Images/x.jpg", "wmf/page1.wmf"})
+            for (const bool fifo : {true, false}) { // else a link to an endless device
+                TestEnv env;
+                env.writeFile(file, ""); // makes the folder
+                const QString path = env.path(file);
+                QFile::remove(path);
+                QVERIFY(fifo ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0
+                             : QFile::link("/dev/zero", path));
+                Module1.SetTitle = "Before";
+                ::alarm(5);
+                QString problem;
+                if (file.startsWith("multiple")) {
+                    QVERIFY(!LoadQuestionSet(file, &problem));
+                    QCOMPARE(Module1.SetTitle, QString("Before"));
+                } else {
+                    QVERIFY(LoadPicture(file, &problem).isNull());
+                }
+                ::alarm(0);
+                QVERIFY2(problem.contains("not a file"), qPrintable(problem));
+            }
     }
 
-    // Raster pictures are decoded from their files, the suffix choosing the image plugin first: a
-    // suffix that does not match the contents must still load, and a damaged picture names its file.
-    void picturesLoadByContents_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<bool>("loads");
-        QTest::newRow("PNG named .jpg") << encoded("PNG") << true;
-        QTest::newRow("no picture at all") << QByteArray("not a picture") << false;
-        QTest::newRow("cut short") << encoded("JPG").left(40) << false;
-    }
+    // Raster pictures are decoded from their files, the suffix choosing the image plugin first: a PNG
+    // named .jpg must still load, and a damaged picture (none at all, a JPEG cut short) names its file.
     void picturesLoadByContents() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(bool, loads);
-        TestEnv env;
-        env.writeFile("Images/a.jpg", bytes);
-        QString problem;
-        const Picture picture = LoadPicture("Images/a.jpg", &problem);
-        QCOMPARE(!picture.isNull(), loads);
-        if (loads)
-            QCOMPARE(picture.sizeTwips(), QSizeF(30, 20) * TwipsPerPixel);
-        else
-            QVERIFY2(problem.contains("Images/a.jpg"), qPrintable(problem));
+        const std::pair<QByteArray, bool> pictures[] = {
+            {encoded("PNG"), true}, {"not a picture", false}, {encoded("JPG").left(40), false}};
+        for (const auto& [bytes, loads] : pictures) {
+            TestEnv env;
+            env.writeFile("Images/a.jpg", bytes);
+            QString problem;
+            const Picture picture = LoadPicture("Images/a.jpg", &problem);
+            QCOMPARE(!picture.isNull(), loads);
+            if (loads)
+                QCOMPARE(picture.sizeTwips(), QSizeF(30, 20) * TwipsPerPixel);
+            else
+                QVERIFY2(problem.contains("Images/a.jpg"), qPrintable(problem));
+        }
     }
 
     // Where the program decodes JPEGs itself, every shipped one, and a grey one, must come out as
     // Qt's reader gives it, pixel for pixel.
     void jpegsDecodeAsQtDoes() {
-        QImage grey(30, 20, QImage::Format_Grayscale8);
-        grey.fill(100);
-        QByteArray greyBytes;
-        QBuffer buffer(&greyBytes);
-        buffer.open(QIODevice::WriteOnly);
-        grey.save(&buffer, "JPG");
-        if (!decodeJpeg(greyBytes, 8192)) QSKIP("built without libjpeg");
-        QList<QByteArray> files{greyBytes};
+        const QByteArray grey = encoded("JPG", QImage::Format_Grayscale8);
+        if (!decodeJpeg(grey, 8192)) QSKIP("built without libjpeg");
+        QList<QByteArray> files{grey};
         for (QDirIterator it(bundledDataFolder(), {"*.jpg"}, QDir::Files, QDirIterator::Subdirectories);
              it.hasNext();) {
             QFile f(it.next());

@@ -14,34 +14,35 @@
 #include <QPainter>
 #include <QTest>
 
+namespace {
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+} // namespace
+
 class MetafileTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() { registerBundledFonts(); }
-    void brokenFiles_data() {
-        QTest::addColumn<QByteArray>("bytes");
+    void brokenFiles() {
         // A bitmap header of 40 bytes (size, width, height, planes, depth 8, then zeros), no palette.
         const QByteArray dibBitBlt = words({0x20, 0xCC, 0, 0, 1, 1, 0, 0, 40, 0, 1, 0, 1, 0, 1, 8});
-        QTest::newRow("empty bounding box") << WmfWriter(0, 0).finish();
-        QTest::newRow("record size that overflows") << WmfWriter().head(0xFFFFFFFF, 0x0324).finish();
-        QTest::newRow("text longer than its record")
-            << WmfWriter().raw(0x0A32, words({10, 10, 32000, 0}) + "abc").finish();
-        QTest::newRow("palette beyond its record")
-            << WmfWriter().raw(0x0940, dibBitBlt + QByteArray(24, '\0')).finish();
-    }
-    void brokenFiles() {
-        QFETCH(QByteArray, bytes);
-        QString error;
-        QVERIFY(!loadMetafilePicture(bytes, &error));
-        QVERIFY(!error.isEmpty());
+        for (const QByteArray& bytes :
+             {WmfWriter(0, 0).finish(),                                              // an empty bounding box
+              WmfWriter().head(0xFFFFFFFF, 0x0324).finish(),                         // a size that overflows
+              WmfWriter().raw(0x0A32, words({10, 10, 32000, 0}) + "abc").finish(),   // text past its record
+              WmfWriter().raw(0x0940, dibBitBlt + QByteArray(24, '\0')).finish()}) { // a palette past it
+            QString error;
+            QVERIFY(!loadMetafilePicture(bytes, &error));
+            QVERIFY(!error.isEmpty());
+        }
     }
 
     // Cutting a real page anywhere leaves no end record or a record that runs past the end: this
     // stands for the empty file, the header alone and the missing end record.
     void everyCutOfARealPageIsRefused() {
-        QFile f(bundledDataFolder() + "/wmf/guide1.wmf");
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QByteArray page = f.readAll();
+        const QByteArray page = fileBytes(bundledDataFolder() + "/wmf/guide1.wmf");
         QString error;
         QVERIFY(loadMetafilePicture(page, &error));
         for (qsizetype cut = 0; cut < page.size(); cut += 7)
@@ -51,9 +52,7 @@ private Q_SLOTS:
     // The legibility check measures each text of a page against the page drawn without it: leaving
     // a text out takes away its letters, inside the box it is listed with, and nothing else.
     void aTextLeftOutTakesOnlyItsOwnLetters() {
-        QFile f(bundledDataFolder() + "/wmf/guide1.wmf");
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const Picture page(loadMetafilePicture(f.readAll(), nullptr));
+        const Picture page(loadMetafilePicture(fileBytes(bundledDataFolder() + "/wmf/guide1.wmf"), nullptr));
         const QRectF target(QPointF(0, 0), page.sizeTwips() / TwipsPerPixel);
         auto drawn = [&](int leaveOut, std::vector<wmf::DrawnText>* texts = nullptr) {
             QImage image(target.size().toSize(), QImage::Format_ARGB32);
@@ -82,38 +81,28 @@ private Q_SLOTS:
     // Text stretched thousands of times more along one axis than the other made the glyph cache ask
     // for glyphs thousands of pixels wide and under one high, and crash. It must draw, on screen and
     // at a printer's resolution, and be drawn, not left out.
-    void distortedTextIsDrawnWithoutACrash_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<double>("pixelsPerTwip");
-        QTest::addColumn<bool>("inked"); // some of the text lands on the page
+    void distortedTextIsDrawnWithoutACrash() {
         // The huge text falls below its page; the wide font's is a fifteenth of a pixel high on screen.
         const QDir seeds(bundledDataFolder() + "/../fuzz/corpus/wmf");
         for (const QString name : {"distorted-text", "distorted-text-paper", "distorted-text-wide-font",
                                    "distorted-text-tall", "distorted-text-sheared", "distorted-text-huge"}) {
-            const QString path = seeds.filePath(name + ".wmf");
+            QString error;
+            const Picture page(loadMetafilePicture(fileBytes(seeds.filePath(name + ".wmf")), &error));
+            QVERIFY2(!page.isNull(), qPrintable(error));
             const bool huge = name.endsWith("huge");
-            QTest::addRow("%s on screen", qPrintable(name))
-                << path << 1.0 / TwipsPerPixel << !(huge || name.endsWith("wide-font"));
-            QTest::addRow("%s on paper", qPrintable(name)) << path << 300.0 / 1440 << !huge;
+            for (const auto& [pixelsPerTwip, inked] :
+                 {std::pair(1.0 / TwipsPerPixel, !(huge || name.endsWith("wide-font"))),
+                  std::pair(300.0 / 1440, !huge)}) {
+                const QSizeF size = page.sizeTwips() * pixelsPerTwip;
+                QImage image(size.toSize(), QImage::Format_ARGB32_Premultiplied);
+                image.fill(Qt::white);
+                const QImage white = image.copy();
+                QPainter painter(&image);
+                page.draw(painter, QRectF(QPointF(0, 0), size));
+                painter.end();
+                QVERIFY2((image != white) == inked, qPrintable(name)); // some of the text lands on the page
+            }
         }
-    }
-    void distortedTextIsDrawnWithoutACrash() {
-        QFETCH(QString, file);
-        QFETCH(double, pixelsPerTwip);
-        QFile f(file);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QString error;
-        const Picture page(loadMetafilePicture(f.readAll(), &error));
-        QVERIFY2(!page.isNull(), qPrintable(error));
-        const QSizeF size = page.sizeTwips() * pixelsPerTwip;
-        QImage image(size.toSize(), QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        page.draw(painter, QRectF(QPointF(0, 0), size));
-        painter.end();
-        QImage white(image.size(), image.format());
-        white.fill(Qt::white);
-        QTEST(image != white, "inked");
     }
 };
 

@@ -1,7 +1,7 @@
 // The printer: real pages through QPrinter into PDF files. Where printed text lands is pinned by
 // the printout tests; a failed job and the next one by the viewers'. That the text comes out as
-// text is read back with pdftotext from the real program's PDF folder by check-xvfb-keyboard.sh,
-// and from a CUPS queue by check-cups-print.sh.
+// text is read back with pdftotext from the real program's PDF folder by check-wm.sh, and from a
+// CUPS queue by check-cups-print.sh.
 #include "platform/files.h"
 #include "platform/fonts.h"
 #include "platform/qtprinter.h"

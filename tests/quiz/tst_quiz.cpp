@@ -13,14 +13,6 @@
 
 namespace {
 
-// The sample set's right answers run A, B, C, D, A, B, ...
-int rightButton(int q) {
-    return (q - 1) % 4 + 1;
-}
-int wrongButton(int q) {
-    return rightButton(q) % 4 + 1;
-}
-
 // Answers the question on screen (0 leaves it unanswered) and presses the right-hand button.
 void answerAndGoOn(QuizScreen& quiz, int button) {
     if (button) clickControl(&quiz.Option1(button));
@@ -52,13 +44,14 @@ private Q_SLOTS:
     void markingTheHandOverAndPractice() {
         TestEnv env;
         QuizScreen& run = openMoonQuiz(env, "Apollo");
-        run.Label5->setCaption("Class 4 quiz"); // the heading travels to the certificate
+        run.Label5->setCaption("Class 4 quiz"); // the heading travels to the printouts
         // 4 and 6 wrong, 1 and 10 unanswered; 4 is gone back to twice, to be marked right, then left
         // unticked, which is wrong again.
         for (int q = 1; q <= 10; ++q) {
-            answerAndGoOn(run, q == 1 || q == 10 ? 0 : q == 4 || q == 6 ? wrongButton(q) : rightButton(q));
+            const int right = (q - 1) % 4 + 1; // the sample set's run A, B, C, D, A, ...
+            answerAndGoOn(run, q == 1 || q == 10 ? 0 : q == 4 || q == 6 ? right % 4 + 1 : right);
             if (q == 4)
-                for (int button : {rightButton(4), 0}) {
+                for (int button : {right, 0}) {
                     clickControl(&run.Label3(QuizScreen::PreviousQuestion));
                     QVERIFY(run.Option1(QuizScreen::NoAnswer).Value()); // nothing ticked
                     answerAndGoOn(run, button);
@@ -74,18 +67,13 @@ private Q_SLOTS:
                                               " 6. Question text 6?", " 10. Question text 10?"} +
                                   QStringList(6, "-");
         QCOMPARE(wrongLines(), lines);
-        // Handed over: the quiz gone, the results shown, the list filled but not shown.
         ResultsScreen& results = *Module1.Welldone;
         // Its timed steps (the picture, the focus, the sound) over before the pupil clicks on.
         QTRY_VERIFY(!results.Timer1->Enabled() && !results.Timer2->Enabled() && !results.Timer3->Enabled());
         QVERIFY(!Module1.multiple.isLoaded() && !Module1.Wrong->isVisible());
-        QCOMPARE(Module1.QuizHeading, QString("Class 4 quiz"));
         const QString score = "You have scored 6 out of 10.";
         QCOMPARE(results.Label1->Caption(), score);
-        QCOMPARE(results.Label5->Caption(),
-                 "Click the button above to check which questions you answered incorrectly.");
-        QCOMPARE(results.Label3(ResultsScreen::WrongAnswersOrCertificate).Caption(), "Check Wrong Answers");
-        QVERIFY(results.Label5->isVisible() && !results.Label6->isVisible() && !results.Text1->isVisible());
+        // (That it offers the wrong answers, not a certificate, is the practice check's.)
         clickControl(&results.Label3(ResultsScreen::WrongAnswersOrCertificate));
         WrongAnswersScreen& wrong = *Module1.Wrong;
         QCOMPARE(wrong.Label6->Caption(), QString("Apollo"));
@@ -151,14 +139,10 @@ private Q_SLOTS:
         QStringList keyTexts = printedTexts(key);
         QCOMPARE(keyTexts.takeAt(3), QString("Answer Key"));
         QCOMPARE(keyTexts, printedTexts(env.printer->pages[0])); // the same page otherwise
-        // Each right answer (A) in red and underlined, under the A column; the others black.
-        int underlines = 0;
-        for (const PrintOp& op : key.ops) {
-            if (op.kind == PrintOp::Text && op.text.contains(". Answer "))
-                QCOMPARE(op.colour, op.text.startsWith("A. ") ? QColor(255, 0, 0) : QColor(0, 0, 0));
-            if (op.kind == PrintOp::Line) underlines += op.x1 == 11520 / 3.0f;
-        }
-        QCOMPARE(underlines, 10);
+        QStringList red;                                         // the set's right answers, all A
+        for (const PrintOp& op : key.ops)
+            if (op.kind == PrintOp::Text && op.colour == Colours::Red) red << op.text.left(3);
+        QCOMPARE(red, QStringList(10, "A. "));
     }
 };
 

@@ -7,13 +7,10 @@
 #include "support/testenv.h"
 #include "worksheets/cataloguepaging.h"
 #include "worksheets/cataloguescreen.h"
-#include "worksheets/worksheetstore.h"
 
 #include <QTest>
 
 namespace {
-
-const QString Corrupted = "This worksheet seems to be corrupted.";
 
 // The captions of the title slots on show, in slot order.
 QStringList shownTitles(CatalogueScreen& c) {
@@ -40,7 +37,7 @@ private Q_SLOTS:
         // What shows beside the caption is the box's own blue, not the style's grey.
         const QImage look = c.Check1->grab().toImage();
         QCOMPARE(look.pixelColor(look.width() - 3, look.height() / 2), RGB(0, 78, 152));
-        // Clicked in turn: delete, edit, delete again; then the values of edit and delete.
+        // Clicked in turn: delete, edit, edit again; then the values of edit and delete.
         const std::pair<CheckBox*, std::pair<int, int>> steps[] = {
             {c.Check2, {0, 1}}, {c.Check1, {1, 0}}, {c.Check1, {0, 0}}};
         for (const auto& [box, values] : steps) {
@@ -82,7 +79,7 @@ private Q_SLOTS:
         clickControl(&c.Label2(3));
         QCOMPARE(env.readFile("multiple/track.txt"), indexBytes(sheets(30)));
         clickControl(&c.Label2(3));
-        QCOMPARE(env.messages->texts().mid(0, 2), (QStringList{Corrupted, Corrupted}));
+        QCOMPARE(env.messages->texts().mid(0, 2), QStringList(2, "This worksheet seems to be corrupted."));
         QCOMPARE(env.messages->shown.at(3),
                  QString("Are you sure that you want to delete the worksheet Sheet 3?"));
         QStringList left = sheets(30);

@@ -9,7 +9,6 @@
 #include "worksheets/cataloguescreen.h"
 #include "worksheets/wizardscreen.h"
 #include "worksheets/worksheetimport.h"
-#include "worksheets/worksheetindex.h"
 #include "worksheets/worksheetstore.h"
 
 #include <QTemporaryDir>
@@ -23,8 +22,7 @@ constexpr qint64 Page = 4096;
 
 // Only `room` pages may be written to any one file: past them the kernel fails the write as a
 // full disk does, and the store must notice it in the same checked writes.
-class FileSizeLimit {
-public:
+struct FileSizeLimit {
     explicit FileSizeLimit(int room) {
         std::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{static_cast<rlim_t>(room * Page + 256), RLIM_INFINITY};
@@ -34,8 +32,6 @@ public:
     ~FileSizeLimit() {
         if (limited_) ::setrlimit(RLIMIT_FSIZE, &old_);
     }
-
-private:
     bool limited_ = false;
     rlimit old_{};
 };
@@ -45,42 +41,36 @@ private:
 class StoreFaultsTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void fullDiskChangesNothing_data() {
-        QTest::addColumn<QString>("action"); // resave, new, delete
-        QTest::addColumn<int>("room");
-        // The worksheet's own file does not fit; the file fits but the index does not.
-        QTest::newRow("resave") << "resave" << 0;
-        QTest::newRow("new") << "new" << 1;
-        QTest::newRow("delete") << "delete" << 1;
-    }
-
     void fullDiskChangesNothing() {
-        QFETCH(QString, action);
-        QFETCH(int, room);
-        TestEnv env;
-        // An index of two pages, so that it never fits where a worksheet's file just does.
-        env.writeFile("multiple/track.txt", indexBytes(sheets(500)));
-        env.writeFile("multiple/Sheet 2.txt", textFileBytes(questionSetLines(sampleQuestionSet("Sheet 2"))));
-        const QByteArray index = env.readFile("multiple/track.txt"),
-                         sheet = env.readFile("multiple/Sheet 2.txt");
-        CatalogueScreen& c = *Module1.worksheets;
-        (action == "delete" ? c.Check2 : c.Check1)->setValue(1);
-        if (action != "delete") c.Label2_Click(2); // into the wizard
-        if (action == "new") Module1.wizard->Text1->setText("Sheet 501");
-        {
-            FileSizeLimit limit(room);
-            if (action == "delete")
-                c.Label2_Click(2);
-            else
-                Module1.wizard->Label3_Click(WizardScreen::SaveWorksheet);
+        // The worksheet's own file does not fit; the file fits but the index does not.
+        using Case = std::pair<QString, int>;
+        for (const auto& [action, room] : {Case("resave", 0), Case("new", 1), Case("delete", 1)}) {
+            TestEnv env;
+            // An index of two pages, so that it never fits where a worksheet's file just does.
+            env.writeFile("multiple/track.txt", indexBytes(sheets(500)));
+            env.writeFile("multiple/Sheet 2.txt",
+                          textFileBytes(questionSetLines(sampleQuestionSet("Sheet 2"))));
+            const QByteArray index = env.readFile("multiple/track.txt"),
+                             sheet = env.readFile("multiple/Sheet 2.txt");
+            CatalogueScreen& c = *Module1.worksheets;
+            (action == "delete" ? c.Check2 : c.Check1)->setValue(1);
+            if (action != "delete") c.Label2_Click(2); // into the wizard
+            if (action == "new") Module1.wizard->Text1->setText("Sheet 501");
+            {
+                FileSizeLimit limit(room);
+                if (action == "delete")
+                    c.Label2_Click(2);
+                else
+                    Module1.wizard->Label3_Click(WizardScreen::SaveWorksheet);
+            }
+            // The cause, and where: not "corrupted", not "a problem".
+            QCOMPARE(env.messages->texts().last(),
+                     "The disk that holds the worksheet folder " + env.path("multiple") + " is full.");
+            QCOMPARE(env.readFile("multiple/track.txt"), index);
+            QCOMPARE(env.readFile("multiple/Sheet 2.txt"), sheet);
+            // A worksheet that could not be listed is not left behind, unlisted, to be overwritten unasked.
+            QVERIFY(!QFile::exists(env.path("multiple/Sheet 501.txt")));
         }
-        // The cause, and where: not "corrupted", not "a problem".
-        QCOMPARE(env.messages->texts().last(),
-                 "The disk that holds the worksheet folder " + env.path("multiple") + " is full.");
-        QCOMPARE(env.readFile("multiple/track.txt"), index);
-        QCOMPARE(env.readFile("multiple/Sheet 2.txt"), sheet);
-        // A worksheet that could not be listed is not left behind, unlisted, to be overwritten unasked.
-        QVERIFY(!QFile::exists(env.path("multiple/Sheet 501.txt")));
     }
 
     // An export never empties the file it replaces, and never lands on the program's own files.

@@ -1,4 +1,4 @@
-// The Multiple Choice Wizard: its layout, leaving it, genwork's checks, refused and contested saves.
+// The Multiple Choice Wizard: its tick boxes, leaving it, genwork's checks, refused and contested saves.
 // (A text too long for its box is the store faults suite's; typing and saving a worksheet on the real
 // program, the install check's session; Tab order, tst_keyboard's.)
 #include "app/module1.h"
@@ -10,7 +10,6 @@
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QFontMetrics>
 #include <QTest>
 
 namespace {
@@ -32,16 +31,13 @@ WizardFields completeFields() {
 class WizardTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // Where the screen font runs wide, the number must not wrap out of sight. A tick box takes
-    // a click on its letter and on the two pixels below it; the next pixel but one is the box below's.
-    void questionNumbersFitAndTickBoxesTakeClicksAround() {
+    // A tick box takes a click on its letter and on the two pixels below it; the next pixel but one
+    // is the box below's. (That the question numbers fit their boxes is the screenshot check's.)
+    void tickBoxesTakeClicksAround() {
         TestEnv env;
         WizardScreen& w = *Module1.wizard;
         w.Show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        for (int i = WizardScreen::FirstQuestionHeading; i < WizardScreen::FirstQuestionHeading + 10; ++i)
-            QVERIFY(QFontMetrics(w.Label1(i).font()).horizontalAdvance(w.Label1(i).Caption()) <
-                    w.Label1(i).width());
         const QRect a = w.Check1(0).geometry();
         QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, QPoint(a.left() - 5, a.center().y()));
         QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, QPoint(a.center().x(), a.bottom() + 2));
@@ -76,23 +72,19 @@ private Q_SLOTS:
         QCOMPARE(env.messages->texts(), QStringList(6, "Close this screen and lose what you have typed?"));
     }
 
-    // The first problem a teacher meets: an empty answer C before Question 3's three ticks.
+    // The first problem a teacher meets, as more are made: a missing tick, then two ticks before it,
+    // then an empty answer C before those, with three ticks.
     void genworkReportsTheFirstProblem() {
-        const std::pair<const char*, std::function<void(WizardFields&)>> cases[] = {
-            {"You have not completed Question 3",
-             [](WizardFields& f) {
-                 f.answers[4 * 2 + 2].clear();
-                 f.ticks[4 * 2] = f.ticks[4 * 2 + 1] = 1;
-             }},
-            {"You have not ticked the correct answer for Question 10",
-             [](WizardFields& f) { f.ticks[4 * 9 + 1] = 0; }},
-            {"You have ticked more than one correct answer for Question 6",
-             [](WizardFields& f) { f.ticks[4 * 5 + 3] = 1; }}};
-        for (const auto& [message, change] : cases) {
-            WizardFields f = completeFields();
-            change(f);
-            QCOMPARE(genworkProblem(f).value_or(QString()), QString(message));
-        }
+        WizardFields f = completeFields();
+        f.ticks[4 * 9 + 1] = 0;
+        QCOMPARE(genworkProblem(f).value_or(QString()),
+                 "You have not ticked the correct answer for Question 10");
+        f.ticks[4 * 5 + 3] = 1;
+        QCOMPARE(genworkProblem(f).value_or(QString()),
+                 "You have ticked more than one correct answer for Question 6");
+        f.answers[4 * 2 + 2].clear();
+        f.ticks[4 * 2] = f.ticks[4 * 2 + 1] = 1;
+        QCOMPARE(genworkProblem(f).value_or(QString()), "You have not completed Question 3");
     }
 
     // A refused title writes nothing and stays for the teacher to mend. Another teacher saves, then
@@ -113,10 +105,7 @@ private Q_SLOTS:
         WizardScreen& w = *Module1.wizard;
         w.Text1->setText("../Rome");
         clickControl(&w.Label3(WizardScreen::SaveWorksheet));
-        QCOMPARE(
-            env.messages->texts(),
-            QStringList{"The Worksheet Title cannot contain the character \"/\". A title may not hold any of "
-                        "these characters: / \\ : * ? \" < > | , &. Please choose another title."});
+        QVERIFY(env.messages->texts().value(0).contains("cannot contain the character \"/\""));
         QCOMPARE(QDir(env.path("")).entryList(QDir::Files) +
                      QDir(env.path("multiple")).entryList(QDir::Files),
                  (QStringList{"Sheet 2.txt", "track.txt"}));

@@ -1,7 +1,6 @@
 // The worksheet store: the files it writes byte for byte, the index's add and delete, what it
 // refuses, and what it leaves behind when it fails.
 #include "app/module1.h"
-#include "platform/files.h"
 #include "support/samples.h"
 #include "support/testenv.h"
 #include "worksheets/worksheetimport.h"
@@ -42,34 +41,23 @@ private Q_SLOTS:
         QCOMPARE(Module1.QuestionText[4], QString("Salt , pepper: which river is salty?"));
     }
 
-    void saveInAFullOrBrokenStore_data() {
-        QTest::addColumn<QByteArray>("index");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<StoreOutcome>("outcome");
-        QTest::newRow("a 1001st is refused")
-            << indexBytes(sheets(MaxWorksheets)) << "One too many" << StoreOutcome::CatalogueFull;
-        QTest::newRow("a listed title still saves")
-            << indexBytes(sheets(MaxWorksheets)) << "Sheet 1000" << StoreOutcome::Replaced;
-        // Saving a listed title again leaves an index the store did not write to the byte.
-        QTest::newRow("listed by hand") << QByteArray("  2\r\nFractions\r\nRivers of Europe")
-                                        << "Rivers of Europe" << StoreOutcome::Replaced;
-        QTest::newRow("no count") << QByteArray("Fractions\r\n") << "Rivers of Europe"
-                                  << StoreOutcome::IndexUnreadable;
-    }
     void saveInAFullOrBrokenStore() {
-        QFETCH(QByteArray, index);
-        QFETCH(QString, title);
-        QFETCH(StoreOutcome, outcome);
-        TestEnv env;
-        env.writeFile("multiple/track.txt", index);
-        const StoreResult r = storeWorksheet(titled(title));
-        QCOMPARE(r.outcome, outcome);
-        const bool saved = r.succeeded();
-        QCOMPARE(env.readFile("multiple/track.txt"), index);
-        if (saved)
-            QVERIFY(LoadQuestionSet(worksheetFile(title)));
-        else // refused before anything is written
-            QCOMPARE(QDir(env.path("multiple")).entryList(QDir::Files), QStringList{"track.txt"});
+        const auto row = [](const QByteArray& index, const QString& title, StoreOutcome outcome) {
+            TestEnv env;
+            env.writeFile("multiple/track.txt", index);
+            const StoreResult r = storeWorksheet(titled(title));
+            QCOMPARE(r.outcome, outcome);
+            QCOMPARE(env.readFile("multiple/track.txt"), index);
+            if (r.succeeded())
+                QVERIFY(LoadQuestionSet(worksheetFile(title)));
+            else // refused before anything is written
+                QCOMPARE(QDir(env.path("multiple")).entryList(QDir::Files), QStringList{"track.txt"});
+        };
+        row(indexBytes(sheets(MaxWorksheets)), "One too many", StoreOutcome::CatalogueFull);
+        row(indexBytes(sheets(MaxWorksheets)), "Sheet 1000", StoreOutcome::Replaced);
+        // Saving a listed title again leaves an index the store did not write to the byte.
+        row("  2\r\nFractions\r\nRivers of Europe", "Rivers of Europe", StoreOutcome::Replaced);
+        row("Fractions\r\n", "Rivers of Europe", StoreOutcome::IndexUnreadable); // no count
     }
 
     // Each condition decided under the lock, as two teachers meet it; and an empty lock file that
@@ -112,14 +100,13 @@ private Q_SLOTS:
         QCOMPARE(env.readFile("multiple/Sheet 1.txt"), QByteArray("kept"));
     }
 
-    void refusals_data() {
-        QTest::addColumn<int>("question"); // 0: the title
-        QTest::addColumn<int>("answer");   // 0 to 3 for A to D; -1: the question's text
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("message");
+    void refusals() {
+        // Question 0 is the title; answer 0 to 3 is A to D, -1 the question's text.
         const auto row = [](int question, int answer, const QString& text, const QString& message) {
-            QTest::addRow("%d %d %s", question, answer, qPrintable(text))
-                << question << answer << text << message;
+            QuestionSet set = titled();
+            Question& q = set.questions[std::max(question, 1) - 1];
+            (question == 0 ? set.title : answer < 0 ? q.text : q.answers[answer]) = text;
+            QCOMPARE(worksheetRefusal(set).value_or(QString()), message);
         };
         const auto title = [](const QString& problem) { return "The Worksheet Title " + problem; };
         const QString choose = " Please choose another title.", store = ", which a worksheet cannot store.";
@@ -138,15 +125,6 @@ private Q_SLOTS:
         row(2, 1, "  \"Quoted\"", "Answer B of Question 2 cannot begin with a double quote (\").");
         // Fine: a title the index holds, beyond ASCII.
         row(0, -1, QString::fromUtf8("Caf\u00e9 (2) - \u20ac5 only!"), QString());
-    }
-    void refusals() {
-        QFETCH(int, question);
-        QFETCH(int, answer);
-        QFETCH(QString, text);
-        QuestionSet set = titled();
-        Question& q = set.questions[std::max(question, 1) - 1];
-        (question == 0 ? set.title : answer < 0 ? q.text : q.answers[answer]) = text;
-        QTEST(worksheetRefusal(set).value_or(QString()), "message");
     }
 };
 
