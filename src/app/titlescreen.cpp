@@ -73,6 +73,12 @@ void TitleScreen::Form_Load() {
     }
 }
 
+void TitleScreen::showFromMenu() {
+    fromMenu_ = true;
+    Command1->setCaption(QStringLiteral("Cancel"));
+    Show();
+}
+
 void TitleScreen::frameArrived() {
     // Centred by its client area until now; the window manager's frame belongs to its height.
     if (centred_) centreOnDisplay();
@@ -80,7 +86,7 @@ void TitleScreen::frameArrived() {
 
 void TitleScreen::Command1_Click() {
     // At the start, where the machine has a class, the pupil first says who they are.
-    const bool asked = Command1->Caption() == QLatin1String("OK") && offerWhoAreYou();
+    const bool asked = !fromMenu_ && offerWhoAreYou();
     if (!asked) Module1.intro0->Show();
     Unload();
     PlayClick();
@@ -89,7 +95,7 @@ void TitleScreen::Command1_Click() {
 // Opened from the menu the screen asks, and closing its window answers "Cancel"; at start the
 // close is the way out, as "Exit" is.
 void TitleScreen::closeRequested() {
-    if (Command1->Caption() == QLatin1String("Cancel"))
+    if (fromMenu_)
         Command1->click();
     else
         Command2->click();

@@ -8,6 +8,8 @@ class TitleScreen : public Form {
 public:
     TitleScreen();
     void Form_Load() override;
+    // Shown again from the menu: "OK" becomes "Cancel", back to the menu.
+    void showFromMenu();
 
     Frame* Frame1;
     Label* Label4; // heading
@@ -29,4 +31,5 @@ protected:
 private:
     void centreOnDisplay();
     bool centred_ = false;
+    bool fromMenu_ = false;
 };

@@ -107,8 +107,7 @@ void MainMenu::Label2_Click(int Index) {
         Module1.moon->Show();
         break;
     case ExitButton:
-        Module1.Titlefrm->Command1->setCaption("Cancel");
-        Module1.Titlefrm->Show();
+        Module1.Titlefrm->showFromMenu();
         break;
     case MultipleChoiceWizard:
         openWizard();
