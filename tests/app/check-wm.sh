@@ -7,7 +7,7 @@
 # title screen opens the menu, or after the menu's Exit presses "Cancel" and goes back to it.
 # Then the keyboard alone, as a pupil without a mouse: from the title screen to the menu, "The Moon
 # Landings", "Multiple Choice", ten answers by their letters, the certificate for 10 out of 10
-# typed, printed with Enter in the name box (to a PDF file) and naming the topic's quiz, Esc back
+# typed, printed with Enter in the name box (to a PDF file), Esc back
 # to the hub and on through the timeline. After every step the focus ring shows on the screen on top.
 set -u
 XVFB_TOOLS="openbox xprop xwininfo import pdftotext"
@@ -22,20 +22,9 @@ tab_and() { for _ in $(seq 1 "$1"); do key Tab; done; key "$2"; }
 ringed() {
   local width=${XVFB_SCREEN:-1024x768}
   import -window root -depth 8 rgb:- 2>/dev/null | /usr/bin/python3 -c '
-import sys
-w = int(sys.argv[1]) * 3
-d = sys.stdin.buffer.read()
-white, black = b"\xff" * 90, b"\x00" * 90
-for y in range(1, len(d) // w - 3):
-    row = d[y * w:(y + 1) * w]
-    i = row.find(white)
-    while i >= 0:
-        at = y * w + i
-        if i % 3 == 0 and d[at - w:at - w + 90] == black and d[at + w:at + w + 90] == white \
-                and d[at + 2 * w:at + 2 * w + 90] == white:
-            sys.exit(0)
-        i = row.find(white, i + 3)
-sys.exit(1)' "${width%x*}"
+import re, sys
+band = rb"\x00{90}(?:.{%d}\xff{90}){3}" % (int(sys.argv[1]) * 3 - 90)
+sys.exit(not re.search(band, sys.stdin.buffer.read(), re.S))' "${width%x*}"
 }
 # Waits for the ring after a step, as the screens come and go.
 ring_after() { WAIT_SECONDS=2 poll ringed || fail "no focus ring after $1"; }
@@ -69,7 +58,7 @@ backdrop_click() {
   read -r cx cy _ < <(client "$w")
   [ "$(pixel $((cx + 20)) $((cy + 20)))" != "#3085D6" ] || fail "$1: the backdrop shows in its place"
 }
-# Clicks point $2 of points.sh on screen $1, which a frame may have moved from where bare Xvfb
+# Clicks point $2 of xvfb.sh on screen $1, which a frame may have moved from where bare Xvfb
 # puts it; the screen that comes on top goes into the variable named $3 and a backdrop click must
 # leave it there.
 open() {
@@ -145,7 +134,6 @@ ended "Alt+F4 on the title screen at start"
 pages="$XVFB_DATA/printed"
 mkdir -p "$pages"
 start_program --print-to-pdf "$pages"
-xprop -id "$(visible title)" _NET_WM_NAME | grep -q '= "Tellwyn"$' || fail "the title screen's window is not named Tellwyn"
 key Tab
 ring_after "Tab on the title screen"
 key shift+Tab
@@ -167,7 +155,6 @@ key Return                      # Enter in the name box prints
 # The page is written while the job runs: wait for a whole one.
 printed() { for f in "$pages"/*.pdf; do pdftotext "$f" - 2>/dev/null; done | tr '\n' ' ' | grep -q "$1"; }
 poll printed "Ada Lovelace" || fail "no certificate carrying the typed name was printed"
-printed "The Moon Landings: Multiple Choice" || fail "the certificate does not name the topic's quiz"
 key Return                      # OK on "now printing"
 ring_after "the message closed"
 before=$(count)
