@@ -129,7 +129,9 @@ wait "$pid" 2>/dev/null
 start_program
 poll active "$(visible title)" || fail "the title screen did not take the focus at start"
 key alt+F4
-ended "Alt+F4 on the title screen at start"
+gone() { ! kill -0 "$pid" 2>/dev/null; }
+poll gone || fail "Alt+F4 on the title screen at start did not end the program"
+wait "$pid" || fail "Alt+F4 on the title screen at start ended the program with status $?"
 
 pages="$XVFB_DATA/printed"
 mkdir -p "$pages"

@@ -9,8 +9,7 @@ XVFB_TOOLS="import convert"
 source "$(dirname "$0")/../support/xvfb.sh"
 xvfb_enter "$0" "$@"
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+work=$XVFB_DATA # xvfb.sh removes it
 index="$XVFB_DATA/multiple/track.txt"
 lists() { tr -d '\r' <"$index" | tail -n +2 | tr '\n' '|'; }
 worksheet_text "Kings and Queens" "Who reigned& question %s?" >"$XVFB_DATA/multiple/Kings and Queens.txt"
