@@ -28,6 +28,8 @@ sys.exit(not re.search(band, sys.stdin.buffer.read(), re.S))' "${width%x*}"
 }
 # Waits for the ring after a step, as the screens come and go.
 ring_after() { WAIT_SECONDS=2 poll ringed || fail "no focus ring after $1"; }
+# After the step named $2, as many screens as $1 are up and the ring shows.
+step_shows() { screens "$1" || fail "$(count) screens, not $1, after $2"; ring_after "$2"; }
 ids() { xprop -root "$1" | grep -o '0x[0-9a-f]*'; }
 mapped() { xwininfo -id "$1" 2>/dev/null | grep -q "IsViewable"; }
 # The program's windows the window manager manages, bottom to top, mapped or not.
@@ -78,6 +80,8 @@ close() {
   mapped "${!1}" && fail "the $1 stayed after Alt+F4"
   printf -v "$2" %s "$w"
 }
+# Alt+F4 on the screen in the variable named $1 brings back the one in the variable named $2.
+returns() { close "$1" back; same "$back" "${!2}" || fail "Alt+F4 on the $1 did not return to the $2"; }
 
 start_program
 title=$(visible title)
@@ -91,11 +95,9 @@ backdrop_click menu
 open menu MENU_MOON hub
 open hub HUB_QUIZ quiz
 [ "$(listed)" -eq 1 ] || fail "$(listed) windows for the taskbar with menu, hub and quiz"
-close quiz back
-same "$back" "$hub" || fail "Alt+F4 on the quiz did not return to the hub"
+returns quiz hub
 open hub HUB_ORDERING activity
-close activity back
-same "$back" "$hub" || fail "Alt+F4 on the activity did not return to the hub"
+returns activity hub
 close hub menu                               # the hub's Exit shows the menu
 
 open menu MENU_MOON hub
@@ -116,14 +118,12 @@ open menu MENU_CATALOGUE catalogue           # the menu unloads
 close catalogue menu
 kill -0 "$pid" 2>/dev/null || fail "Alt+F4 on the catalogue ended the program"
 open menu MENU_GUIDE guide                   # a reading viewer, over the menu
-close guide back
-same "$back" "$menu" || fail "Alt+F4 on the guide did not return to the menu"
+returns guide menu
 open menu EXIT title                         # the menu's Exit shows the title screen
 key Return                                   # its "Cancel", which has the focus
 menu=$(new_top "$title") || fail "Cancel on the title screen did not return to the menu"
 open menu EXIT title
-close title back                             # while it asks, a close is its "Cancel"
-same "$back" "$menu" || fail "Alt+F4 on the title screen after the menu's Exit did not return to the menu"
+returns title menu                           # while it asks, a close is its "Cancel"
 kill "$pid"
 wait "$pid" 2>/dev/null
 start_program
@@ -140,15 +140,12 @@ key Tab
 ring_after "Tab on the title screen"
 key shift+Tab
 key Return                      # back on "OK"
-screens 1 || fail "Return did not open the menu"
-ring_after "the menu opened" # on "Teachers' Guide", the top of the first column
+step_shows 1 "Return on OK" # the menu, on "Teachers' Guide", the top of the first column
 # Down the first column: Julius Caesar, Acknowledgments, then the top of the second, The Moon Landings.
 tab_and 3 Return
-screens 2 || fail "Return on \"The Moon Landings\" did not open its hub"
-ring_after "the hub opened" # on "Key Facts"
+step_shows 2 "Return on The Moon Landings" # its hub, on "Key Facts"
 tab_and 2 Return                # past "Teacher's Notes" to "Multiple Choice"
-screens 3 || fail "Return on \"Multiple Choice\" did not open the quiz"
-ring_after "the quiz opened"
+step_shows 3 "Return on Multiple Choice"
 
 answer_moon_quiz
 ring_after "the results came up"
@@ -161,12 +158,9 @@ key Return                      # OK on "now printing"
 ring_after "the message closed"
 before=$(count)
 key Escape
-screens $((before - 1)) || fail "Esc did not close the results"
-ring_after "the results closed" # back on "Multiple Choice"
+step_shows $((before - 1)) "Esc on the results" # back on "Multiple Choice"
 tab_and 2 Return                # past "Labelling Activity" to "Ordering Activity"
-screens "$before" || fail "Return on \"Ordering Activity\" did not open the timeline"
-ring_after "the timeline opened"
+step_shows "$before" "Return on Ordering Activity"
 key Escape
-screens $((before - 1)) || fail "Esc did not close the timeline"
-ring_after "the timeline closed"
+step_shows $((before - 1)) "Esc on the timeline"
 finish wm
