@@ -110,8 +110,6 @@ print("focused:", names)
 sys.exit(len(names) > 1)
 PY
 
-# Points of the screens, from their twips.
-CLASS_RECORD="694 611" PASSWORD2="512 371" RECORD_CSV="306 628"
 for _ in results hub; do click EXIT; done
 click CLASS_RECORD
 xdotool type --delay 20 "chalk-dust"

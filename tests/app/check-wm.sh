@@ -16,7 +16,6 @@ xvfb_enter "$0" "$@"
 
 start_openbox
 
-# Presses Tab the given number of times, then the given key.
 tab_and() { for _ in $(seq 1 "$1"); do key Tab; done; key "$2"; }
 # The focus ring on the display: a band of three white rows, at least 30 pixels long, edged in black.
 ringed() {

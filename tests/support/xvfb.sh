@@ -158,10 +158,10 @@ worksheet_text() {
   for i in 1 2 3 4 5 6 7 8 9 10; do printf "$2"'\r\nA%s\r\nB%s\r\nC%s\r\nD%s\r\n%s\r\n \r\n' $i $i $i $i $i $(((i - 1) % 4 + 1)); done
 }
 # Starts openbox, as a pupil's desktop has a window manager, and waits until it manages the
-# display; it and the program go when the script ends.
+# display, with the machine's own settings for it; it and the program go when the script ends.
 wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
 start_openbox() {
-  openbox --sm-disable >/dev/null 2>&1 &
+  XDG_CONFIG_DIRS=/etc/xdg openbox --sm-disable >/dev/null 2>&1 &
   wm=$!
   trap 'kill "$wm" "${pid:-}" 2>/dev/null' EXIT
   poll wm_ready || fail "openbox did not start"
@@ -217,6 +217,7 @@ HUB_QUIZ="226 628" HUB_LABELLING="458 628" HUB_ORDERING="690 628" CHECK_SCORE="5
 CERTIFICATE_NAME="332 544"                        # the name box, white only for full marks
 WIZARD_TITLE="850 104" WIZARD_SAVE="233 628"
 CATALOGUE_EDIT="127 104" CATALOGUE_DELETE="735 104" CATALOGUE_TITLE1="310 144"
+CLASS_RECORD="694 611" PASSWORD2="512 371" RECORD_CSV="306 628" # the menu's, the Class Record's
 # On a larger display the program draws its screens SCALE times larger, with their client areas'
 # top-left corners at SCREEN_XY (TITLE_XY for the title screen); `scaled x y [title]` moves a
 # point above there. The defaults leave the points as they are.

@@ -49,7 +49,6 @@ for m in A:machine-a:twcollab1 B:machine-b:twcollab2; do
   xvfb-run -a -s "-screen 0 1024x768x24 -ac -noreset" bash -c \
     "$(declare -f as)"'; echo "$DISPLAY" >"$work/display.$0"; as "$1" "$2" "$work/run"' "$name" "$machine" "$user" >"$work/log.$name" 2>&1 &
   poll [ -s "$work/display.$name" ] || fail "no display for machine $name: $(cat "$work/log.$name")"
-  # on A ... runs in display A
   eval "on$name() { DISPLAY=\$(cat \"$work/display.$name\") \"\$@\"; }"
   WAIT_SECONDS=30 on$name poll shows title || fail "machine $name's title screen did not appear: $(cat "$work/log.$name")"
   on$name click TITLE_OK
