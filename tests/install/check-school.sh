@@ -133,13 +133,11 @@ shared_ok() { # every file the program wrote there stays writable for the group,
 
 # Anna adds a worksheet, Ben another and replaces hers (she replaces his after the reinstall).
 run twpkg-anna 0 --import "$work/files/castles.txt"
-shared_ok "after Anna's import"
 run twpkg-ben 0 --import "$work/files/rivers.txt"
 [ "$(lists)" = "Castles|Rivers|" ] || fail "after two imports the index lists '$(lists)'"
 run twpkg-ben 0 --replace --import "$work/files/castles-ben.txt"
 [[ "$out" == *"Castles (replaced)"* ]] || fail "--replace did not say that it replaced Castles: $out"
 cmp -s "$shared/Castles.txt" "$work/files/castles-ben.txt" || fail "Ben did not replace Anna's Castles"
-[ "$(lists)" = "Castles|Rivers|" ] || fail "after replacing the index lists '$(lists)'"
 shared_ok "after the teachers' imports"
 # A pupil can change nothing, and is told why.
 before=$(cd "$shared" && find . -printf '%p %s %m %T@\n' | sort; md5sum ./*)
