@@ -146,9 +146,7 @@ fill_wizard() {
   xdotool type --delay 1 "$1"
   xdotool key Return
   for i in 1 2 3 4 5 6 7 8 9 10; do
-    xdotool type --delay 1 "Question $i"
-    xdotool key Return
-    for k in A B C D; do xdotool type --delay 1 "$k$i"; xdotool key Return; done
+    for k in "Question " A B C D; do xdotool type --delay 1 "$k$i"; xdotool key Return; done
   done
   for i in 0 1 2 3 4 5 6 7 8 9; do click "$(wizard_tick $i $((i % 4)))"; done
 }
