@@ -190,7 +190,6 @@ launch_until_title() {
   done
   fail "the title screen did not appear"
 }
-# Starts the program and opens the menu with the title screen's "OK".
 start_at_menu() {
   start_program "$@"
   click TITLE_OK
