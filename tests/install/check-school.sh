@@ -3,14 +3,13 @@
 # install layout and passes `lintian -I --pedantic` with no error, warning or hardening tag, and is
 # installed with apt; its desktop entry and metainfo pass the desktop's own validators (the
 # metainfo pedantically, with nothing to fetch from a network), and the program never names nor
-# looks in the tree it was built from. A new
-# account's first start with no options (session.sh first); the technician sets a shared worksheet
-# folder (group-owned, 2775) in /etc/xdg/Tellwyn/Tellwyn.conf; two teachers, ordinary accounts in
-# the folder's group with Debian's umask 022, import, replace and delete each other's worksheets; a
-# pupil's account outside the group is told why it cannot change them and changes nothing;
-# removing and reinstalling the package keeps every worksheet; then both teachers save 25
-# worksheets each in the wizard at the same time, and every one is listed and loads. No session
-# writes anything into the installed program's folders.
+# looks in the tree it was built from. A new account's first start with no options (session.sh
+# first); the technician sets a shared worksheet folder (group-owned, 2775) in
+# /etc/xdg/Tellwyn/Tellwyn.conf; two teachers, ordinary accounts in the folder's group with
+# Debian's umask 022, import and replace each other's worksheets; a pupil's account outside the
+# group is told why it cannot change them, on the command line and the catalogue, and changes
+# nothing; removing and reinstalling the package keeps every worksheet. No session writes anything
+# into the installed program's folders.
 #
 # It changes the machine for as long as it runs: the package, four accounts twpkg-* and a group,
 # all gone at the end. /etc/xdg itself is untouched: the setting lives in a private mount
@@ -22,8 +21,6 @@ if [ -z "${TWPKG_IN_NAMESPACE:-}" ]; then
     needs unshare cpack apt-get dpkg useradd setpriv Xvfb xdotool import desktop-file-validate appstreamcli \
         lintian dpkg-deb dpkg-shlibdeps
     dpkg -s tellwyn >/dev/null 2>&1 && { echo "skip: a tellwyn package is installed already"; exit 77; }
-    [ -f "$build/CPackConfig.cmake" ] || { echo "no CPack configuration in $build"; exit 1; }
-    [ -x "$build/tests/helper_worksheetsaver" ] || { echo "no helper_worksheetsaver in $build/tests"; exit 1; }
     TWPKG_IN_NAMESPACE=1 exec unshare --mount --propagation private bash "$0" "$@"
 fi
 
@@ -51,15 +48,13 @@ apt install "$deb" || { cat "$work/apt.log"; echo "FAIL: apt install"; exit 1; }
 [ -x /usr/bin/tellwyn ] || { echo "FAIL: no /usr/bin/tellwyn"; exit 1; }
 id=org.tellwyn.Tellwyn
 dpkg-deb -c "$deb" | sed -E 's/^([^ ]+ +){5}//' >"$work/contents"
-for path in ./usr/bin/tellwyn "./usr/share/tellwyn/multiple/The Moon Landings.txt" \
-    ./usr/share/tellwyn/Images/london.jpg ./usr/share/tellwyn/wav/click.wav \
-    ./usr/share/applications/$id.desktop ./usr/share/metainfo/$id.metainfo.xml \
-    ./usr/share/icons/hicolor/scalable/apps/$id.svg ./usr/share/man/man6/tellwyn.6.gz \
-    ./usr/share/doc/tellwyn/copyright ./usr/share/doc/tellwyn/README.technicians \
+# What neither lintian, the validators nor a session below would miss (a session shows a hub's
+# picture and loads the sound plugin).
+for path in ./usr/share/icons/hicolor/scalable/apps/$id.svg ./usr/share/doc/tellwyn/README.technicians \
+    "./usr/share/tellwyn/multiple/The Moon Landings.txt" ./usr/share/tellwyn/wav/click.wav \
     $(printf "./usr/share/icons/hicolor/%sx%s/apps/$id.png " 16 16 22 22 24 24 32 32 48 48 64 64 128 128 256 256); do
     grep -qxF "$path" "$work/contents" || fail "the package holds no $path"
 done
-grep -q 'tellwyn-sound.so$' "$work/contents" || fail "the package holds no sound plugin"
 grep -q 'track.txt' "$work/contents" && fail "the package carries a worksheet index"
 depends=$(dpkg-deb -f "$deb" Depends)
 for p in libqt6widgets6 fonts-liberation fonts-wine; do
@@ -91,7 +86,7 @@ as() {
         env -i PATH=/usr/bin:/bin HOME="$work/home-$user" XDG_RUNTIME_DIR="$work/home-$user/runtime" \
         LANG=C.UTF-8 bash -c 'umask 022; mkdir -p -m 700 "$XDG_RUNTIME_DIR"; exec "$@"' _ "$@"
 }
-cp "$src/tests/install/session.sh" "$src/tests/support/xvfb.sh" "$src/tests/support/points.sh" "$work/"
+cp "$src/tests/install/session.sh" "$src/tests/support/xvfb.sh" "$work/"
 mkdir -p /tmp/.X11-unix && chmod 1777 /tmp/.X11-unix
 gui() { as "$1" bash "$work/session.sh" /usr/bin/tellwyn "${@:2}" >>"$work/gui.log" 2>&1 || {
     cat "$work/gui.log"
@@ -117,7 +112,6 @@ mkdir -p "$work/files"
 worksheet castles Castles "Who built the castle"
 worksheet castles-ben Castles "Which castle"
 worksheet rivers Rivers "Which river"
-worksheet rivers-anna Rivers "How long is the river"
 worksheet kings Kings "Who was king"
 worksheet pupil "Pupil Page" "Can I"
 chmod -R a+rX "$work/files"
@@ -130,71 +124,41 @@ run() { # USER EXPECTED-STATUS ARGS...: runs tellwyn ARGS as USER, keeping its o
     [ "$got" -eq "$expected" ] || fail "$user: tellwyn $* ended with $got, not $expected: $out"
 }
 lists() { tr -d '\r' <"$shared/track.txt" | tail -n +2 | tr '\n' '|'; }
-holds() { # TITLE FILE: the shared folder's worksheet TITLE is FILE's
-    cmp -s "$shared/$1.txt" "$work/files/$2.txt" || fail "$1.txt in the shared folder is not $2.txt"
-}
 shared_ok() { # every file the program wrote there stays writable for the group, in its group
     local wrong
     wrong=$(find "$shared" -mindepth 1 \( ! -group "$teachers" -o ! -perm -g+w \) -printf '%M %g %f\n')
     [ -z "$wrong" ] || fail "$1: files another teacher could not replace: $wrong"
 }
 
-# Anna adds a worksheet, Ben another; each replaces the other's.
+# Anna adds a worksheet, Ben another and replaces hers (she replaces his after the reinstall).
 run twpkg-anna 0 --import "$work/files/castles.txt"
-shared_ok "after Anna's import"
 run twpkg-ben 0 --import "$work/files/rivers.txt"
 [ "$(lists)" = "Castles|Rivers|" ] || fail "after two imports the index lists '$(lists)'"
-run twpkg-ben 1 --import "$work/files/castles-ben.txt"
-[[ "$out" == *already* ]] || fail "a listed title imported again without --replace said: $out"
-holds Castles castles
 run twpkg-ben 0 --replace --import "$work/files/castles-ben.txt"
 [[ "$out" == *"Castles (replaced)"* ]] || fail "--replace did not say that it replaced Castles: $out"
-holds Castles castles-ben
-run twpkg-anna 0 --replace --import "$work/files/rivers-anna.txt"
-holds Rivers rivers-anna
-[ "$(lists)" = "Castles|Rivers|" ] || fail "after replacing the index lists '$(lists)'"
+cmp -s "$shared/Castles.txt" "$work/files/castles-ben.txt" || fail "Ben did not replace Anna's Castles"
 shared_ok "after the teachers' imports"
-# A folder for one run only is not remembered.
-run twpkg-anna 0 --worksheets-dir "$work/home-twpkg-anna/mine" --once --import "$work/files/kings.txt"
-[ -f "$work/home-twpkg-anna/mine/Kings.txt" ] || fail "--once did not import into the folder given"
-[ "$(lists)" = "Castles|Rivers|" ] || fail "--once changed the shared folder: '$(lists)'"
-grep -qs folder "$work/home-twpkg-anna/.config/Tellwyn/Tellwyn.conf" && fail "--once remembered its folder"
-
 # A pupil can change nothing, and is told why.
 before=$(cd "$shared" && find . -printf '%p %s %m %T@\n' | sort; md5sum ./*)
 run twpkg-pupil 1 --import "$work/files/pupil.txt"
 [[ "$out" == *"You do not have permission to change the worksheets in $shared."* ]] ||
     fail "the pupil's import did not say it lacks the right to write in $shared: $out"
 run twpkg-pupil 1 --replace --import "$work/files/castles.txt"
-gui twpkg-pupil delete refused
+gui twpkg-pupil refused
 after=$(cd "$shared" && find . -printf '%p %s %m %T@\n' | sort; md5sum ./*)
 [ "$before" = "$after" ] || fail "the pupil's account changed the shared folder"
 
-# On the catalogue each teacher deletes the first title, the other's replacement (the catalogue
-# takes a title off the index; its file stays in the folder, unlisted).
-gui twpkg-anna delete ok
-[ "$(lists)" = "Rivers|" ] || fail "Anna's delete left '$(lists)'"
-gui twpkg-ben delete ok
-[ "$(lists)" = "" ] || fail "Ben's delete left '$(lists)'"
 run twpkg-ben 0 --import "$work/files/kings.txt"
-shared_ok "after deleting"
 
 # Removing and reinstalling the package keeps every worksheet and its listing.
 before=$(cd "$shared" && md5sum ./*)
 apt remove tellwyn || fail "apt remove"
-[ -e /usr/bin/tellwyn ] && fail "apt remove left /usr/bin/tellwyn"
 apt install "$deb" || fail "apt install again"
 [ "$before" = "$(cd "$shared" && md5sum ./*)" ] || fail "remove and reinstall changed the shared folder"
-[ -f "$work/home-twpkg-anna/mine/Kings.txt" ] || fail "remove and reinstall lost a teacher's own worksheet"
-run twpkg-anna 0 --import "$work/files/castles.txt"
-[ "$(lists)" = "Kings|Castles|" ] || fail "after reinstalling the index lists '$(lists)'"
-
-# Both teachers save 25 worksheets each in the wizard at the same time.
-(gui twpkg-anna shared "$shared" North 25; exit $status) & anna=$!
-gui twpkg-ben shared "$shared" South 25
-wait $anna || status=1
-"$build/tests/helper_worksheetsaver" verify "$work/school" 52 || fail "the shared folder after 50 saves at once"
-shared_ok "after saving at once"
+run twpkg-anna 0 --replace --import "$work/files/castles.txt"
+cmp -s "$shared/Castles.txt" "$work/files/castles.txt" || fail "Anna did not replace Ben's Castles"
+[ "$(lists)" = "Castles|Rivers|Kings|" ] || fail "after reinstalling the index lists '$(lists)'"
+shared_ok "after reinstalling"
 [ "$(installed)" = "$untouched" ] || fail "a session wrote into the installed program's folders"
 
 [ $status -eq 0 ] && echo "school: 1 passed, 0 failed"

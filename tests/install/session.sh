@@ -1,14 +1,12 @@
 #!/usr/bin/env bash
 # One user's session with the installed program on a display of its own (check-school.sh starts
-# it as an unprivileged user with a fresh HOME, beside copies of ../support/xvfb.sh and points.sh).
+# it as an unprivileged user with a fresh HOME, beside a copy of ../support/xvfb.sh).
 #
-#   session.sh PROGRAM first                  a new user: the title screen and the menu show, a hub
-#                                             shows its pictures, a worksheet typed in the wizard is
-#                                             saved into the user's data folder, the sound plugin
-#                                             is loaded
-#   session.sh PROGRAM shared DIR NAME COUNT  COUNT worksheets saved into the shared folder DIR
-#   session.sh PROGRAM delete ok|refused      the catalogue's first title deleted, or a message
-#                                             shown instead (check-school.sh reads the folder)
+#   session.sh PROGRAM first              a new user: the title screen and the menu show, a hub
+#                                         shows its pictures, a worksheet typed in the wizard is
+#                                         saved into the user's data folder, the sound plugin is loaded
+#   session.sh PROGRAM refused            the catalogue's first title not deleted: a message says
+#                                         why (check-school.sh reads the folder)
 set -u
 source "$(dirname "$0")/xvfb.sh"
 XVFB_PROGRAM=$1 mode=$2
@@ -22,23 +20,16 @@ trap 'kill $xvfb 2>/dev/null' EXIT
 poll [ -s "$HOME/display" ] || fail "Xvfb named no display"
 export DISPLAY=":$(head -n1 "$HOME/display")"
 
-start() {
-  launch_until_title --scale 1 "$@"
-  click TITLE_OK
-  poll shows '^Tellwyn$' || fail "OK did not open the menu"
-}
-save() { click WIZARD_SAVE; key Return; } # OK on "Your worksheet has been saved."
-
 first() {
   local folder="$HOME/.local/share/Tellwyn/multiple" hub
-  start
+  start_at_menu
   [ "$(od -An -c "$folder/track.txt" | tr -s ' ')" = " 0 \r \n" ] || fail "no empty index in $folder"
   click MENU_MOON
   hub=$(import -silent -window root -crop 400x400+152+164 -format %k info:) # colours of the picture
   [ "$hub" -gt 500 ] || fail "the hub's picture shows only $hub colours"
   click EXIT
   fill_wizard "Rivers of Europe"
-  save
+  click WIZARD_SAVE
   cmp -s <(printf ' 1 \r\nRivers of Europe\r\n') "$folder/track.txt" || fail "the index is not as written"
   cmp -s <(worksheet_text "Rivers of Europe" "Question %s") "$folder/Rivers of Europe.txt" || fail "the worksheet file is not as typed"
   grep -q tellwyn-sound "/proc/$pid/maps" || fail "the sound plugin was not loaded"
@@ -46,32 +37,17 @@ first() {
   echo "${SECONDS}s: first start: title, menu, hub picture ($hub colours), worksheet saved"
 }
 
-shared() {
-  local dir=$1 name=$2 count=$3
-  start --worksheets-dir "$dir"
-  fill_wizard "$name 1"
-  save
-  for i in $(seq 2 "$count"); do
-    click WIZARD_TITLE 0
-    xdotool key ctrl+a type --delay 1 "$name $i"
-    save
-  done
-  kill "$pid"
-  echo "${SECONDS}s: $name saved $count worksheets"
-}
-
-delete() {
+refused() {
   local catalogue
-  start
+  start_at_menu
   click MENU_CATALOGUE
   click CATALOGUE_DELETE
   catalogue=$(count)
   click CATALOGUE_TITLE1
   key Return                   # OK: yes, delete it
-  # Done, the catalogue alone is up again; refused, a message box says why.
-  screens $((catalogue + $([ "$1" = refused ] && echo 1 || echo 0))) || fail "delete: not $1"
+  screens $((catalogue + 1)) || fail "no message refused the delete"
   kill "$pid"
-  echo "${SECONDS}s: delete $1"
+  echo "${SECONDS}s: delete refused"
 }
 
 "$mode" "$@"

@@ -5,12 +5,12 @@
 # program runs and after it was killed with results waiting. Pupils' machines connect with a role
 # that may only add results.
 set -uo pipefail
-source "$(dirname "$0")/../support/xvfb.sh" # $build, poll
+source "$(dirname "$0")/../support/xvfb.sh" # $build, poll, fail
 helper="$build/tests/helper_records"
 [ -x "$helper" ] || { echo "no $helper: build the target helper_records"; exit 77; }
 pgbin=$(ls -d /usr/lib/postgresql/*/bin 2>/dev/null | sort -V | tail -1)
 [ -x "$pgbin/initdb" ] || { echo "skip: PostgreSQL's server is not installed (package postgresql)"; exit 77; }
-[ -e /usr/lib/x86_64-linux-gnu/qt6/plugins/sqldrivers/libqsqlpsql.so ] || ls /usr/lib/*/qt6/plugins/sqldrivers/libqsqlpsql.so >/dev/null 2>&1 ||
+ls /usr/lib/*/qt6/plugins/sqldrivers/libqsqlpsql.so >/dev/null 2>&1 ||
   { echo "skip: Qt's PostgreSQL driver is not installed (libqt6sql6-psql)"; exit 77; }
 
 work=$(mktemp -d)
@@ -49,17 +49,19 @@ onexec() {
 machine teacher teacher teacher-pw
 machine pc1 pupil pupil-pw
 machine pc2 pupil pupil-pw
-status=0
-fail() { echo "FAIL: $*"; status=1; }
 
 printf 'Ann\nBob\nCy\n' >"$work/names.txt"
 on teacher "$build/tellwyn" --add-class Oak "$work/names.txt" >/dev/null || fail "--add-class on the server"
 sql teacher teacher-pw tellwyn "GRANT SELECT ON records_schema, classes, pupils TO pupil; GRANT INSERT, SELECT (id) ON results TO pupil; GRANT INSERT ON answers TO pupil" ||
   fail "grants"
 
+# The class's results as the teacher's machine exports them from the server: pupil and score.
+results() {
+  on teacher "$build/tellwyn" --export-records "$work/oak.csv" --class Oak >/dev/null || fail "--export-records"
+  tail -n +2 "$work/oak.csv" | cut -d, -f1,5 | sort | tr '\n' ' '
+}
 on pc1 "$helper" lesson Oak Ann 1 >/dev/null || fail "pc1's result was not sent"
-[ "$(on teacher "$helper" list Oak)" = "$(printf 'Ann\tThe Moon Landings: Quiz\t5/10\t1')" ] ||
-  fail "the teacher's record does not list pc1's result"
+[ "$(results)" = '"Ann",5 ' ] || fail "the teacher's record does not list pc1's result: $(results)"
 # A pupil's role cannot read the results nor erase them.
 sql pupil pupil-pw tellwyn "SELECT pupil FROM results" 2>/dev/null && fail "a pupil's role reads results"
 
@@ -80,10 +82,5 @@ grep -q "recorded 3" "$work/pc1.out" || fail "three results did not wait in pc1'
 start
 [ "$(on pc1 "$helper" send)" = "sent 3 " ] || fail "the killed program's results were not sent at its next start"
 [ "$(on pc1 "$helper" send)" = "sent 0 " ] || fail "results were sent twice"
-
-expected=$(printf 'Ann\tThe Moon Landings: Quiz\t5/10\t1\nBob\tThe Moon Landings: Quiz\t7/10\t3\nCy\tThe Moon Landings: Quiz\t7/10\t3')
-[ "$(on teacher "$helper" list Oak)" = "$expected" ] || { on teacher "$helper" list Oak; fail "each result once"; }
-on teacher "$build/tellwyn" --export-records "$work/oak.csv" --class Oak >/dev/null || fail "--export-records"
-[ "$(wc -l <"$work/oak.csv")" -eq 8 ] || fail "the export has one line per result"
-[ $status -eq 0 ] && echo "PostgreSQL records: all passed"
-exit $status
+[ "$(results)" = '"Ann",5 "Bob",5 "Bob",6 "Bob",7 "Cy",5 "Cy",6 "Cy",7 ' ] || fail "not each result once: $(results)"
+echo "PostgreSQL records: all passed"

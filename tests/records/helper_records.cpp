@@ -2,7 +2,6 @@
 //   helper_records lesson CLASS PUPIL N [hang]  record N results, send them as the program does
 //                                               (leave once all are sent, or stay until killed)
 //   helper_records send                         one sending round, as at the program's start
-//   helper_records list CLASS                   the class record: pupil, activity, best, attempts
 // The records settings are the program's own (XDG_CONFIG_DIRS, HOME).
 #include "records/recorder.h"
 #include "records/recordsdb.h"
@@ -53,23 +52,9 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("Tellwyn"));
     const QStringList a = QCoreApplication::arguments();
     if (a.value(1) == QLatin1String("lesson")) return lesson(a);
+    if (a.value(1) != QLatin1String("send")) return 2;
     QString error;
-    if (a.value(1) == QLatin1String("send")) {
-        const int sent = sendQueuedResults(recordsConfig(), &error);
-        std::printf("sent %d %s\n", sent, qPrintable(error));
-        return sent < 0 ? 1 : 0;
-    }
-    RecordsConnection c;
-    if (!c.openRecord(recordsConfig(), false)) {
-        std::fprintf(stderr, "%s\n", qPrintable(c.error()));
-        return 1;
-    }
-    const ClassRecord rec = loadClassRecord(c.db(), a.value(2), &error);
-    for (const QString& pupil : rec.pupils)
-        for (const QString& column : rec.columns)
-            if (const auto cell = rec.cells.constFind(ClassRecord::cellKey(pupil, column));
-                cell != rec.cells.cend())
-                std::printf("%s\t%s\t%d/%d\t%d\n", qPrintable(pupil), qPrintable(column), cell->best,
-                            cell->outOf, cell->attempts);
-    return error.isEmpty() ? 0 : 1;
+    const int sent = sendQueuedResults(recordsConfig(), &error);
+    std::printf("sent %d %s\n", sent, qPrintable(error));
+    return sent < 0 ? 1 : 0;
 }

@@ -32,7 +32,6 @@ def buttons(node):
 
 
 def showing_buttons(app):
-    """Every button of every window on show, by name."""
     return {b.name: b for w in showing(app) for b in buttons(w)}
 
 

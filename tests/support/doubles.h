@@ -8,7 +8,6 @@
 #include <QSizeF>
 #include <QStringList>
 #include <deque>
-#include <memory>
 
 // Test doubles for the services: they record what a person would have heard or seen, and answer
 // as the test tells them.

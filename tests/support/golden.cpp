@@ -41,12 +41,11 @@ QString goldenDifference(const QString& relativePath, const QString& text) {
     const QStringList want =
         f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()).split('\n') : QStringList();
     const QStringList got = text.split('\n');
+    const QString none = QStringLiteral("(nothing)");
     for (qsizetype i = 0; i < std::max(want.size(), got.size()); ++i)
-        if (want.value(i, QStringLiteral("(nothing)")) != got.value(i, QStringLiteral("(nothing)")))
+        if (want.value(i, none) != got.value(i, none))
             return QStringLiteral(
                        "%1, line %2:\n  golden:  %3\n  printed: %4\n(TELLWYN_UPDATE_GOLDEN=1 rewrites it)")
-                .arg(path)
-                .arg(i + 1)
-                .arg(want.value(i, QStringLiteral("(nothing)")), got.value(i, QStringLiteral("(nothing)")));
+                .arg(path, QString::number(i + 1), want.value(i, none), got.value(i, none));
     return {};
 }

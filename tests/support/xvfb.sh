@@ -19,16 +19,18 @@ xvfb_enter() {
   [ -x "$bin" ] || { echo "no program at $bin"; exit 1; }
   data=$(mktemp -d)
   cp -r "$src/data/." "$data/"
+  mkdir "$data/home"
   # xvfb-run -a takes the first free display from the one given; starting each check at a random
-  # one keeps checks that start together from racing for the same display.
-  TELLWYN_IN_XVFB=1 XVFB_PROGRAM="$bin" XVFB_DATA="$data" \
+  # one keeps checks that start together from racing for the same display. A home of the check's
+  # own: nothing the user's settings remember (a size, a class, a server) reaches it.
+  TELLWYN_IN_XVFB=1 XVFB_PROGRAM="$bin" XVFB_DATA="$data" HOME="$data/home" XDG_CONFIG_HOME="$data/home/.config" \
+    XDG_DATA_HOME="$data/home/.local/share" XDG_CONFIG_DIRS="$data/none" \
     xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 ${XVFB_SCREEN:-1024x768}x24 -noreset" bash "$script" "$@"
   status=$?
   rm -rf "$data"
   exit $status
 }
 
-source "$(dirname "${BASH_SOURCE[0]}")/points.sh"
 fail() { echo "FAIL: $*"; kill "${pid:-}" 2>/dev/null; exit 1; }
 # Tries COMMAND... every 50 ms until it succeeds; gives up (status 1) after WAIT_SECONDS, 15 unless
 # told, as a shared machine can be slow.
@@ -77,7 +79,7 @@ after() {
   poll new_look || fail "nothing changed on the display after: $*"
   poll same_look || fail "the display went on changing after: $*"
 }
-# Clicks a named point of points.sh (or "x y"), then waits for what it changes (not with "0").
+# Clicks a named point below (or "x y"), then waits for what it changes (not with "0").
 # Two clicks running on one spot would make a double click, which a button takes for none: the
 # second goes 7 pixels (of the designed size) to the right.
 click() {
@@ -89,12 +91,8 @@ click() {
   if [ "${2:-}" = 0 ]; then xdotool mousemove "${xy[0]}" "${xy[1]}" click 1; else
     after xdotool mousemove "${xy[0]}" "${xy[1]}" click 1; fi
 }
-# Drags with the left button from x1 y1 to x2 y2, points of points.sh.
-drag() {
-  local a=($1 $2) b=($3 $4)
-  [ "$SCALE" = 1 ] || { a=($(scaled "$1" "$2")); b=($(scaled "$3" "$4")); }
-  after xdotool mousemove "${a[@]}" mousedown 1 mousemove "${b[@]}" mouseup 1
-}
+# Drags with the left button from x1 y1 to x2 y2, points below.
+drag() { after xdotool mousemove $(scaled "$1" "$2") mousedown 1 mousemove $(scaled "$3" "$4") mouseup 1; }
 key() { after xdotool key "$@"; }
 # Answers the open Moon quiz by letter, each right answer as its question set says.
 answer_moon_quiz() {
@@ -118,21 +116,21 @@ full_marks() {
 # The title screen is named "Tellwyn" as every screen is, and is the one taller than wide.
 portrait() { xwininfo -id "$1" | awk '/Width:/ {w = $NF} /Height:/ {h = $NF} END {exit !(h > w)}'; }
 tellwyn_ids() { xdotool search --onlyvisible --name '^Tellwyn$' 2>/dev/null; }
+# The 800 x 600 screens (caption "Tellwyn") that are up.
+wide_screens() { local w; for w in $(tellwyn_ids); do portrait "$w" || echo "$w"; done; }
 # The first visible window whose title matches; "title" is the title screen, and '^Tellwyn$' one
 # of the 800 x 600 screens.
 visible() {
   local w
-  if [ "$1" = title ]; then
-    for w in $(tellwyn_ids); do portrait "$w" && { echo "$w"; break; }; done
-  elif [ "$1" = '^Tellwyn$' ]; then
-    for w in $(tellwyn_ids); do portrait "$w" || { echo "$w"; break; }; done
-  else
-    xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1
-  fi
+  case $1 in
+    title) for w in $(tellwyn_ids); do portrait "$w" && { echo "$w"; break; }; done ;;
+    '^Tellwyn$') wide_screens | head -n1 ;;
+    *) xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 ;;
+  esac
 }
 shows() { [ -n "$(visible "$1")" ]; }
-# How many 800 x 600 screens (caption "Tellwyn") are up; waiting until there are as many as given.
-count() { for w in $(tellwyn_ids); do portrait "$w" || echo "$w"; done | wc -l; }
+# How many 800 x 600 screens are up; waiting until there are as many as given.
+count() { wide_screens | wc -l; }
 count_is() { [ "$(count)" -eq "$1" ]; }
 screens() { poll count_is "$1"; }
 # A window's client area: left, top, width, height.
@@ -148,9 +146,7 @@ fill_wizard() {
   xdotool type --delay 1 "$1"
   xdotool key Return
   for i in 1 2 3 4 5 6 7 8 9 10; do
-    xdotool type --delay 1 "Question $i"
-    xdotool key Return
-    for k in A B C D; do xdotool type --delay 1 "$k$i"; xdotool key Return; done
+    for k in "Question " A B C D; do xdotool type --delay 1 "$k$i"; xdotool key Return; done
   done
   for i in 0 1 2 3 4 5 6 7 8 9; do click "$(wizard_tick $i $((i % 4)))"; done
 }
@@ -160,19 +156,19 @@ worksheet_text() {
   for i in 1 2 3 4 5 6 7 8 9 10; do printf "$2"'\r\nA%s\r\nB%s\r\nC%s\r\nD%s\r\n%s\r\n \r\n' $i $i $i $i $i $(((i - 1) % 4 + 1)); done
 }
 # Starts openbox, as a pupil's desktop has a window manager, and waits until it manages the
-# display; it and the program go when the script ends.
+# display, with the machine's own settings for it; it and the program go when the script ends.
 wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
 start_openbox() {
-  openbox --sm-disable >/dev/null 2>&1 &
+  XDG_CONFIG_DIRS=/etc/xdg openbox --sm-disable >/dev/null 2>&1 &
   wm=$!
   trap 'kill "$wm" "${pid:-}" 2>/dev/null' EXIT
   poll wm_ready || fail "openbox did not start"
 }
-# Starts the program on the scratch data, with any further options, and waits for its title
-# screen. At the designed size, where the points of points.sh hold, unless the script
-# sets XVFB_OPTIONS.
+# Starts the program on the scratch data (the installed program's own without one), with any further
+# options, and waits for its title screen. At the designed size, where the points below hold,
+# unless the script sets XVFB_OPTIONS.
 start_program() {
-  launch_until_title --data-dir "$XVFB_DATA" ${XVFB_OPTIONS---scale 1} "$@"
+  launch_until_title ${XVFB_DATA:+--data-dir "$XVFB_DATA"} ${XVFB_OPTIONS---scale 1} "$@"
 }
 # Starts the program with the options given and waits for its title screen, drawn. A program that
 # ends before showing it is started again, twice at most: on a loaded machine a display just
@@ -194,19 +190,10 @@ launch_until_title() {
   done
   fail "the title screen did not appear"
 }
-# Starts the program and opens the menu with the title screen's "OK".
 start_at_menu() {
   start_program "$@"
   click TITLE_OK
   poll shows '^Tellwyn$' || fail "OK did not open the menu"
-}
-# Waits for the program to end, as the given action should have made it, with status 0.
-gone() { ! kill -0 "$pid" 2>/dev/null; }
-ended() {
-  poll gone || fail "$1 did not end the program"
-  wait "$pid"
-  local status=$?
-  [ "$status" -eq 0 ] || fail "$1 ended the program with status $status"
 }
 # Ends the check: the program must still run; it goes, and the check passed.
 finish() {
@@ -215,3 +202,35 @@ finish() {
   wait "$pid" 2>/dev/null
   echo "$1: 1 passed, 0 failed"
 }
+
+# Where the Xvfb checks click, in pixels of the 1024 x 768 display that xvfb.sh starts: the
+# 364 x 438 title screen sits centred at (330, 165), the 800 x 600 screens at (112, 84). Each point
+# is the middle of a control (its twips from the screen's table, over 15).
+TITLE_OK="462 571"
+MENU_CAESAR="226 328" MENU_MOON="450 520" MENU_WIZARD="738 492" MENU_CATALOGUE="738 548"
+MENU_GUIDE="222 180"
+EXIT="857 628"                                    # the menu's, hubs', activities', results' and wizard's
+HUB_QUIZ="226 628" HUB_LABELLING="458 628" HUB_ORDERING="690 628" CHECK_SCORE="597 628"
+CERTIFICATE_NAME="332 544"                        # the name box, white only for full marks
+WIZARD_TITLE="850 104" WIZARD_SAVE="233 628"
+CATALOGUE_EDIT="127 104" CATALOGUE_DELETE="735 104" CATALOGUE_TITLE1="310 144"
+CLASS_RECORD="694 611" PASSWORD2="512 371" RECORD_CSV="306 628" # the menu's, the Class Record's
+# On a larger display the program draws its screens SCALE times larger, with their client areas'
+# top-left corners at SCREEN_XY (TITLE_XY for the title screen); `scaled x y [title]` moves a
+# point above there. The defaults leave the points as they are.
+SCALE=1 SCREEN_XY="112 84" TITLE_XY="330 165"
+scaled() {
+  local at=($SCREEN_XY) from=(112 84)
+  [ "${3:-}" = title ] && at=($TITLE_XY) from=(330 165)
+  awk -v x="$1" -v y="$2" -v s="$SCALE" -v ax="${at[0]}" -v ay="${at[1]}" -v fx="${from[0]}" -v fy="${from[1]}" \
+    'BEGIN { printf "%d %d\n", ax + (x - fx) * s + 0.5, ay + (y - fy) * s + 0.5 }'
+}
+# The wizard's tick box for answer k (0 to 3) of question i (0 to 9): two columns of five questions.
+wizard_tick() { echo $((112 + (480 + 2850 * ($2 % 2) + 5880 * ($1 / 5)) / 15 + 8)) \
+  $((84 + (1230 + 330 * ($2 / 2) + 1440 * ($1 % 5)) / 15 + 10)); }
+
+# Each activity's cards: the middle of the card where it starts, then of its own slot.
+MOONORD="242 512 762 272|506 512 762 128|770 512 762 416|642 576 762 200|374 576 762 344"
+CAESARORD="242 528 762 248|242 576 762 120|770 528 762 376|770 576 762 184|506 576 762 312|506 528 762 440"
+MOONLAB="193 536 769 584|193 584 489 416|345 584 769 362|345 536 233 472"
+CAESAR2LAB="210 580 510 516|566 580 510 420|326 580 774 468|446 580 510 468|686 580 774 420|806 580 774 516"

@@ -36,8 +36,7 @@ echo "killed $kills times (seed $seed); $("$helper" verify "$work/killed" 2>&1)"
 program="${TELLWYN_BUILD:-build}/tellwyn"
 if [ -x "$program" ] && [ $status -eq 0 ]; then
   for who in first second; do
-    { echo "TITLE: Race"; for q in 1 2 3 4 5 6 7 8 9 10; do
-      printf '%s question %s?\nA. Yes\nB. No\nC. Maybe\nD. Never\nANSWER: A\n\n' "$who" "$q"; done; } >"$work/$who.txt"
+    { echo "TITLE: Race"; printf "$who question %s?\nA. Yes\nB. No\nC. Maybe\nD. Never\nANSWER: A\n\n" $(seq 10); } >"$work/$who.txt"
   done
   for round in $(seq 100); do
     mkdir -p "$work/race$round/multiple"

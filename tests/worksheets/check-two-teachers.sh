@@ -11,7 +11,6 @@ needs xvfb-run xdotool xmessage unshare useradd runuser import
 [ "$(id -u)" = 0 ] || { echo "skip: needs root for its users and host names"; exit 77; }
 bin="$build/tellwyn"
 [ -x "$bin" ] || { echo "no program at $bin"; exit 1; }
-pid=
 
 work=$(mktemp -d) shared=$work/shared
 chmod 755 "$work"
@@ -32,18 +31,14 @@ mkdir -p "$shared" && chgrp twcollab "$shared" && chmod 2775 "$shared"
 
 # as MACHINE USER COMMAND...: runs a command on "machine" MACHINE (its own host name) as USER; run
 # starts the program there, noting its process.
+as() { unshare -u bash -c 'hostname "$0"; umask 002; exec runuser -u "$1" -- env HOME="$work/$1" DBUS_SESSION_BUS_ADDRESS=disabled: "${@:2}"' "$@"; }
 export work bin shared
-cat >"$work/as" <<'EOF'
-#!/bin/bash
-exec unshare -u bash -c 'hostname "$0"; umask 002; exec runuser -u "$1" -- env HOME="$work/$1" DBUS_SESSION_BUS_ADDRESS=disabled: "${@:2}"' "$@"
-EOF
 cat >"$work/run" <<'EOF'
 #!/bin/bash
 echo $$ >"$work/$(id -un)/pid"
 QT_QPA_PLATFORM=xcb exec "$bin" --data-dir "$work/data" --worksheets-dir "$shared" --scale 1
 EOF
-chmod 755 "$work/as" "$work/run"
-as() { "$work/as" "$@"; }
+chmod 755 "$work/run"
 sheet() { worksheet_text "$1" "Question %s" >"$work/$1.txt"; }
 for i in 01 02 03 04 05 06 07 08 09 10; do sheet "Sheet $i"; done
 as machine-a twcollab1 "$bin" --data-dir "$work/data" --worksheets-dir "$shared" \
@@ -52,9 +47,8 @@ as machine-a twcollab1 "$bin" --data-dir "$work/data" --worksheets-dir "$shared"
 for m in A:machine-a:twcollab1 B:machine-b:twcollab2; do
   IFS=: read -r name machine user <<<"$m"
   xvfb-run -a -s "-screen 0 1024x768x24 -ac -noreset" bash -c \
-    'echo "$DISPLAY" >"$work/display.$0"; exec "$work/as" "$1" "$2" "$work/run"' "$name" "$machine" "$user" >"$work/log.$name" 2>&1 &
+    "$(declare -f as)"'; echo "$DISPLAY" >"$work/display.$0"; as "$1" "$2" "$work/run"' "$name" "$machine" "$user" >"$work/log.$name" 2>&1 &
   poll [ -s "$work/display.$name" ] || fail "no display for machine $name: $(cat "$work/log.$name")"
-  # on A ... runs in display A
   eval "on$name() { DISPLAY=\$(cat \"$work/display.$name\") \"\$@\"; }"
   WAIT_SECONDS=30 on$name poll shows title || fail "machine $name's title screen did not appear: $(cat "$work/log.$name")"
   on$name click TITLE_OK
@@ -71,14 +65,12 @@ asked() { on$1 poll answered "${screens_before[$1]}" || fail "$1's save had no a
 retype() { click "$1"; xdotool key ctrl+a; xdotool type --delay 1 "$2"; }
 Q1="316 152" Q2="708 152" Q3="316 248" SLOT7="310 384" SLOT8="310 424" SLOT11="124 544"
 
-# A title imported on machine A shows in B's open catalogue within two seconds.
+# A title imported on machine A shows in B's open catalogue (how soon is a benchmark's question).
 sheet Rivers
 before=$(onB pixel $SLOT11)
 as machine-a twcollab1 "$bin" --worksheets-dir "$shared" --import "$work/Rivers.txt" >/dev/null
-start_ms=$(date +%s%3N)
-until [ "$(onB pixel $SLOT11)" != "$before" ]; do
-  [ $(($(date +%s%3N) - start_ms)) -lt 2000 ] || fail "B's catalogue did not show Rivers within 2 s"
-done
+drawn() { [ "$(onB pixel $SLOT11)" != "$before" ]; }
+poll drawn || fail "B's catalogue did not show Rivers"
 
 # Both open Sheet 08; A saves a change to question 1, then B one to question 2.
 for m in A B; do on$m click CATALOGUE_EDIT; on$m click "$SLOT8"; done
