@@ -47,14 +47,6 @@ bool onItsSlot(ActivityScreen& s, int card, int slot) {
     return s.Label2(card).Left() == s.Label1(slot).Left() && s.Label2(card).Top() == s.Label1(slot).Top();
 }
 
-RingMarker* focusRing(QWidget* window) {
-    for (QWidget* w : window->findChildren<QWidget*>())
-        if (auto* r = dynamic_cast<RingMarker*>(w);
-            r && r->isVisible() && r->target() == window->focusWidget())
-            return r;
-    return nullptr;
-}
-
 } // namespace
 
 class KeyboardTest : public QObject {

@@ -105,11 +105,8 @@ private Q_SLOTS:
         if (!decodeJpeg(grey, 8192)) QSKIP("built without libjpeg");
         QList<QByteArray> files{grey};
         for (QDirIterator it(bundledDataFolder(), {"*.jpg"}, QDir::Files, QDirIterator::Subdirectories);
-             it.hasNext();) {
-            QFile f(it.next());
-            QVERIFY(f.open(QIODevice::ReadOnly));
-            files << f.readAll();
-        }
+             it.hasNext();)
+            files << fileBytes(it.next());
         QVERIFY(files.size() > 10);
         for (const QByteArray& bytes : files) {
             const QImage ours = decodeJpeg(bytes, 8192).value_or(QImage());

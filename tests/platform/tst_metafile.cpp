@@ -14,13 +14,6 @@
 #include <QPainter>
 #include <QTest>
 
-namespace {
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-} // namespace
-
 class MetafileTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:

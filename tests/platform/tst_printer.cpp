@@ -45,8 +45,7 @@ private Q_SLOTS:
 
     void printerThatCannotOpenIsAFailure() {
         QTemporaryDir dir;
-        QFile blocker(dir.path() + "/file"); // a file where a folder should be
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        writeFileBytes(dir.path() + "/file", {}); // a file where a folder should be
         Printer printer(pdfFolderBackend(dir.path() + "/file/inside"));
         QVERIFY_THROWS_EXCEPTION(PrintError, printer.Print("x"));
         QVERIFY(!printer.jobOpen());

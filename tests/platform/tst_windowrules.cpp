@@ -9,18 +9,9 @@
 #include "support/testenv.h"
 #include "topics/topichub.h"
 
-#include <QCloseEvent>
 #include <QTest>
 
 namespace {
-
-// What the window manager sends for the title-bar button or Alt+F4: a close to the window.
-void closeFromWindowManager(Form& screen) {
-    screen.winId();
-    QCloseEvent close;
-    QCoreApplication::sendEvent(screen.windowHandle(), &close);
-    settle();
-}
 
 // A person's double-click: press, release, then the second press that Qt reports as a
 // double-click, and its release.

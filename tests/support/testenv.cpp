@@ -4,8 +4,10 @@
 #include "platform/eventloop.h"
 #include "platform/files.h"
 #include "platform/fonts.h"
+#include "platform/ring.h"
 #include "records/recorder.h"
 
+#include <QCloseEvent>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -53,19 +55,26 @@ void TestEnv::copyBundled(const QString& relativePath) {
 }
 
 void TestEnv::writeFile(const QString& relativePath, const QByteArray& bytes) {
-    const QString p = path(relativePath);
-    QDir().mkpath(QFileInfo(p).path());
-    QFile f(p);
-    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(bytes);
+    writeFileBytes(path(relativePath), bytes);
 }
 
 QByteArray TestEnv::readFile(const QString& relativePath) const {
-    QFile f(path(relativePath));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    return fileBytes(path(relativePath));
 }
 
 QString TestEnv::path(const QString& relativePath) const {
     return dir_.path() + '/' + relativePath;
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeFileBytes(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(bytes);
 }
 
 void settle(int ms) {
@@ -75,4 +84,20 @@ void settle(int ms) {
 void clickControl(QWidget* control) {
     QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier,
                       QPoint(control->width() / 2, control->height() / 2));
+}
+
+void closeFromWindowManager(Form& screen) {
+    screen.winId();
+    QCloseEvent close;
+    QCoreApplication::sendEvent(screen.windowHandle(), &close);
+    settle();
+}
+
+RingMarker* focusRing(QWidget* window) {
+    // RingMarker has no meta-object of its own: findChildren<RingMarker*> would match every widget.
+    for (QWidget* w : window->findChildren<QWidget*>())
+        if (auto* r = dynamic_cast<RingMarker*>(w);
+            r && r->isVisible() && r->target() == window->focusWidget())
+            return r;
+    return nullptr;
 }

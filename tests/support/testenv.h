@@ -6,7 +6,9 @@
 #include <QTemporaryDir>
 #include <memory>
 
+class Form;
 class QWidget;
+class RingMarker;
 
 // A fresh world for one test case: an empty Module1, a temporary data folder (with copies of the
 // bundled files a test asks for), and recording doubles for every service.
@@ -38,4 +40,12 @@ void settle(int ms = 0);
 
 // Drives controls the way a person does: at the pixel that a twip position maps to.
 void clickControl(QWidget* control);
+// What the window manager sends for the title-bar button or Alt+F4: a close to the window.
+void closeFromWindowManager(Form& screen);
+// The focus ring on show round the control that has the window's focus, if any.
+RingMarker* focusRing(QWidget* window);
 QString bundledDataFolder();
+
+// A whole file's bytes, empty when it cannot be read; and a file written whole, its folder made.
+QByteArray fileBytes(const QString& path);
+void writeFileBytes(const QString& path, const QByteArray& bytes);

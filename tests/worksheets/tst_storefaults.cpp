@@ -88,16 +88,13 @@ private Q_SLOTS:
         QTemporaryDir out;
         const QString target = out.filePath("Nile.txt");
         const QByteArray old(3 * Page, 'x');
-        QFile f(target);
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(old) == old.size());
-        f.close();
+        writeFileBytes(target, old);
         {
             FileSizeLimit limit(0);
             const auto problem = exportWorksheet("Nile", target);
             QVERIFY(problem && problem->contains("is full"));
         }
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), old);
+        QCOMPARE(fileBytes(target), old);
     }
 
     // An index as the older program wrote it: titles bare, commas and all, one quoted by hand, LF

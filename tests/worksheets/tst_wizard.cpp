@@ -8,7 +8,6 @@
 #include "worksheets/wizardscreen.h"
 #include "worksheets/worksheetstore.h"
 
-#include <QCloseEvent>
 #include <QDir>
 #include <QTest>
 
@@ -55,10 +54,7 @@ private Q_SLOTS:
         const std::function<void(WizardScreen&)> leave[] = {
             [](WizardScreen& w) { clickControl(&w.Label3(WizardScreen::ExitButton)); },
             [](WizardScreen& w) { QTest::keyClick(&w.Text2(3), Qt::Key_Escape); },
-            [](WizardScreen& w) {
-                QCloseEvent close;
-                QCoreApplication::sendEvent(w.windowHandle(), &close);
-            }};
+            [](WizardScreen& w) { closeFromWindowManager(w); }};
         for (const auto& way : leave) {
             WizardScreen& w = *Module1.wizard;
             w.Show();

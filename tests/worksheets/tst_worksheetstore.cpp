@@ -15,8 +15,7 @@ namespace {
 // Found through the data folder, which sits beside tests/ wherever the test runs from: ten
 // questions with commas, "&", and characters beyond ASCII that the code page holds.
 QByteArray golden() {
-    QFile f(bundledDataFolder() + "/../tests/worksheets/golden/Rivers of Europe.txt");
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    return fileBytes(bundledDataFolder() + "/../tests/worksheets/golden/Rivers of Europe.txt");
 }
 
 // The golden worksheet, read by the import (which reads the layout on its own terms), retitled.
