@@ -4,7 +4,6 @@
 #include "app/module1.h"
 #include "app/titlescreen.h"
 #include "menu/mainmenu.h"
-#include "platform/ring.h"
 #include "quiz/resultsscreen.h"
 #include "records/classrecordscreen.h"
 #include "records/recorder.h"
@@ -24,13 +23,6 @@
 #include <QTest>
 
 namespace {
-
-ResultRecord quizResult(const QString& id, const QString& pupil, int score, QList<AnswerRecord> answers) {
-    const QDateTime started(QDate(2026, 12, 7), QTime(9, 0), Qt::UTC);
-    return {id,     pupil, "Oak", "pc1",   "The Moon Landings",
-            "Quiz", score, 10,    started, started.addSecs(300 + score),
-            answers};
-}
 
 int rows(QSqlDatabase& db, const QString& table) {
     QSqlQuery q(QStringLiteral("SELECT COUNT(*) FROM ") + table, db);
@@ -165,26 +157,15 @@ private Q_SLOTS:
         recordActivityResult(*Module1.moonord);
         QVERIFY(!QFileInfo::exists(recordsConfig().localFile));
         Module1.intro0.Unload();
-        {
-            RecordsConnection c;
-            QVERIFY(c.openLocal(recordsConfig().localFile, true, 50));
-            QString error;
-            QCOMPARE(addPupils(c.db(), "Oak", sheets(17), &error) + addPupils(c.db(), "Ash", {"Zed"}, &error),
-                     18);
-        }
+        const QString records = recordsConfig().localFile;
+        QVERIFY(addClassRecord(records, "Oak", sheets(17)) && addClassRecord(records, "Ash", {"Zed"}));
         // Reached by Return, the first name shows its focus ring before any other key.
         Module1.Titlefrm->Show();
         QVERIFY(QTest::qWaitForWindowActive(&*Module1.Titlefrm));
         QTest::keyClick(Module1.Titlefrm->Command1, Qt::Key_Return);
         WhoAreYouScreen& who = *Module1.whoareyou;
         QVERIFY(who.isVisible() && !Module1.intro0.isLoaded());
-        QTRY_VERIFY(who.focusWidget() == &who.Names(0) &&
-                    std::ranges::any_of(who.findChildren<QWidget*>(), [&](QWidget* w) {
-                        // RingMarker has no meta-object of its own: findChildren<RingMarker*> would
-                        // match every widget.
-                        auto* r = dynamic_cast<RingMarker*>(w);
-                        return r && r->isVisible() && r->target() == &who.Names(0);
-                    }));
+        QTRY_VERIFY(who.focusWidget() == &who.Names(0) && focusRing(&who));
         QCOMPARE(who.ClassName->Caption(), QString("Ash"));
         clickControl(&who.Label3(WhoAreYouScreen::ChangeClass));
         QCOMPARE(who.ClassName->Caption(), QString("Oak"));

@@ -3,6 +3,7 @@
 #include "app/module1.h"
 #include "platform/files.h"
 #include "quiz/quizscreen.h"
+#include "records/recordsdb.h"
 #include "support/testenv.h"
 #include "topics/topichub.h"
 #include "worksheets/worksheetstore.h"
@@ -32,6 +33,24 @@ QStringList sheets(int n) {
 
 QByteArray indexBytes(const QStringList& titles) {
     return textFileBytes(worksheetIndexLines(titles));
+}
+
+ResultRecord quizResult(const QString& id, const QString& pupil, int score,
+                        const QList<AnswerRecord>& answers) {
+    const QDateTime started(QDate(2026, 12, 7), QTime(9, 0), Qt::UTC);
+    return {id,     pupil, "Oak", "pc1",   "The Moon Landings",
+            "Quiz", score, 10,    started, started.addSecs(300 + score),
+            answers};
+}
+
+bool addClassRecord(const QString& file, const QString& className, const QStringList& pupils,
+                    const QList<ResultRecord>& results) {
+    RecordsConnection c;
+    QString error;
+    bool added = c.openLocal(file, true, 50) && addPupils(c.db(), className, pupils, &error) == pupils.size();
+    for (const ResultRecord& r : results)
+        added = added && insertResult(c.db(), r, &error);
+    return added;
 }
 
 QuizScreen& openMoonQuiz(TestEnv& env, const QString& title, int allRight) {
