@@ -11,7 +11,6 @@
 #include "records/classrecordscreen.h"
 #include "records/records.h"
 #include "records/recordsconfig.h"
-#include "records/recordsdb.h"
 #include "records/teacherpassword.h"
 #include "support/golden.h"
 #include "support/samples.h"
@@ -83,60 +82,17 @@ std::vector<WorksheetQuestion> worksheetQuestions() {
 const QString Praise = "Excellent Work", Score = "You have scored 10 out of 10.";
 const CertificateInput Certificate{.heading = "The Moon Landings", .name = "Amy", .score = 10, .outOf = 10};
 
-// The certificate's frame: eight closed rectangles of black lines 2 wide (top, left, right, bottom),
-// centred; the five outer ones nested around every text, the three inner ones around the praise,
-// the name and the score alone.
-void checkFrame(const RecordedPage& page) {
-    std::vector<QLineF> l;
-    for (const PrintOp& op : page.ops)
-        if (op.kind == PrintOp::Line) {
-            QVERIFY(op.width == 2 && op.colour == Colours::Black);
-            l.emplace_back(op.x1, op.y1, op.x2, op.y2);
-        }
-    QCOMPARE(l.size(), size_t(4 * 8));
-    std::vector<QRectF> outer, inner;
-    for (size_t i = 0; i < l.size(); i += 4) {
-        const QRectF b(l[i].p1(), l[i + 3].p2());
-        QVERIFY((std::array{l[i], l[i + 1], l[i + 2], l[i + 3]} ==
-                 std::array{QLineF(b.topLeft(), b.topRight()), QLineF(b.topLeft(), b.bottomLeft()),
-                            QLineF(b.topRight(), b.bottomRight()), QLineF(b.bottomLeft(), b.bottomRight())}));
-        QCOMPARE(b.left() + b.right(), PageW);
-        std::vector<QRectF>& boxes = b.top() < 1000 ? outer : inner;
-        QVERIFY(boxes.empty() || (boxes.back().contains(b) && boxes.back() != b));
-        boxes.push_back(b);
-    }
-    QCOMPARE(outer.size(), size_t(5));
-    const QRectF frame = outer.back();
-    for (const PrintOp& t : shownTexts(page)) {
-        QRectF b = box(t);
-        if (t.text.startsWith(CertificateBanner))
-            b.setCoords(frame.left(), b.top(), frame.right(), b.bottom());
-        const bool praised = t.text == Praise || t.text == "Amy" || t.text == Score;
-        QVERIFY2(frame.contains(b) && (praised ? inner.back().contains(b) : !inner.front().intersects(b)),
-                 qPrintable(where(t)));
-    }
-}
-
 // A class of two, three results, read by the Class Record screen as the teacher opens it.
 void printClassRecord(const TestEnv& env) {
     setRecordsConfig({env.path("records.sqlite"), std::nullopt, hashTeacherPassword("chalk-dust", 1)});
-    {
-        RecordsConnection c;
-        QString error;
-        QVERIFY(c.openLocal(recordsConfig().localFile, true, 50));
-        QCOMPARE(addPupils(c.db(), "Oak", {"Ann Lee", "Bob Ray"}, &error), 2);
-        const QDateTime at(QDate(2026, 12, 7), QTime(9, 0), Qt::UTC);
-        for (int score : {9, 6, 8}) { // Ann's, then two of Bob's
-            QList<AnswerRecord> answers;
-            for (int q = 1; q <= 10; ++q)
-                answers << AnswerRecord{QString("Question text %1?").arg(q), q <= 10 - score ? "1" : "2",
-                                        "2"};
-            QVERIFY(insertResult(c.db(),
-                                 {QString::number(score), score == 9 ? "Ann Lee" : "Bob Ray", "Oak", "pc1",
-                                  "The Moon Landings", "Quiz", score, 10, at, at.addSecs(300), answers},
-                                 &error));
-        }
+    QList<ResultRecord> results;
+    for (int score : {9, 6, 8}) { // Ann's, then two of Bob's
+        QList<AnswerRecord> answers;
+        for (int q = 1; q <= 10; ++q)
+            answers << AnswerRecord{QString("Question text %1?").arg(q), q <= 10 - score ? "1" : "2", "2"};
+        results << quizResult(QString::number(score), score == 9 ? "Ann Lee" : "Bob Ray", score, answers);
     }
+    QVERIFY(addClassRecord(recordsConfig().localFile, "Oak", {"Ann Lee", "Bob Ray"}, results));
     ClassRecordScreen& screen = *Module1.classrecord;
     screen.Show();
     screen.Password->setText("chalk-dust");
@@ -150,8 +106,9 @@ void printClassRecord(const TestEnv& env) {
 class PrintoutsTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // Every printed document, from a fixed input, on a printer that an earlier page left red: its
-    // golden recording, what any page must be, and black print but for the key's red marks.
+    // Every printed document, from a fixed input, on a printer that an earlier page left red: what
+    // any page must be, and its golden recording, which pins every colour (black but for the key's
+    // red marks) and every line of the certificate's frame.
     void documents_data() {
         QTest::addColumn<QString>("document");
         for (const char* d :
@@ -170,7 +127,6 @@ private Q_SLOTS:
             printCertificate(printer, Certificate);
             centred = QStringList{"Tellwyn", "The Moon Landings", Praise, "Amy", Score};
             runOff = QStringList{CertificateBanner + CertificateBanner};
-            checkFrame(env.printer->pages.at(0));
         } else if (document == "worksheet") {
             printWorksheet(printer, "Tellwyn", "Moon", questions);
             centred = sheet;
@@ -193,16 +149,6 @@ private Q_SLOTS:
         QVERIFY(!env.printer->pages.empty());
         for (const RecordedPage& page : env.printer->pages)
             checkPage(page, centred, runOff);
-        QStringList coloured, key;
-        for (const PrintOp& op : env.printer->pages[0].ops)
-            if (op.colour.isValid() && op.colour != Colours::Black)
-                coloured << op.colour.name() + ' ' + op.text;
-        for (const WorksheetQuestion& q : questions)
-            key << QString("#ff0000 %1. %2")
-                       .arg(QChar('A' + q.right - 1))
-                       .arg(std::array{q.a, q.b, q.c, q.d}[q.right - 1])
-                << "#ff0000 "; // its underline
-        if (document != "certificate") QCOMPARE(coloured, document == "answer-key" ? key : QStringList());
         QString text = printoutText(*env.printer);
         text.replace(QDate::currentDate().toString(Qt::ISODate), "(today)"); // the class record's date
         const QString difference = goldenDifference("quiz/golden/" + document + ".txt", text);
