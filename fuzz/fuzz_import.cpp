@@ -7,22 +7,12 @@
 
 #include <QCoreApplication>
 #include <QStringDecoder>
-#include <algorithm>
 #include <cstdint>
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     static QCoreApplication app(*argc, *argv);
     return 0;
 }
-
-namespace {
-bool sameSet(const QuestionSet& a, const QuestionSet& b) {
-    return a.title == b.title &&
-           std::ranges::equal(a.questions, b.questions, [](const Question& p, const Question& q) {
-               return p.text == q.text && p.answers == q.answers && p.correct == q.correct;
-           });
-}
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes = fuzzBytes(data, size);

@@ -7,10 +7,6 @@
 
 namespace {
 
-using Table = std::array<QString, 11> SharedState::*;
-constexpr Table Texts[] = {&SharedState::QuestionText, &SharedState::AnswerA, &SharedState::AnswerB,
-                           &SharedState::AnswerC, &SharedState::AnswerD};
-
 // The reader skips leading blanks, so a text that a quoted field gave them loses them.
 bool readsBack(const QString& was, const QString& now) {
     return now == was || was.startsWith(' ') || was.startsWith('\t');
@@ -21,31 +17,25 @@ bool readsBack(const QString& was, const QString& now) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzzDataFolder();
     writeDataFile("multiple/Fuzz.txt", fuzzBytes(data, size));
-    const SharedState before = Shared;
+    const QuestionSet before = questionSetInModule1();
     QString problem;
     if (!LoadQuestionSet("multiple\\fuzz.txt", &problem)) {
         FUZZ_CHECK(!problem.isEmpty());
-        FUZZ_CHECK(Shared.SetTitle == before.SetTitle && Shared.CorrectAnswer == before.CorrectAnswer);
-        for (Table t : Texts)
-            FUZZ_CHECK(Shared.*t == before.*t);
+        FUZZ_CHECK(sameSet(questionSetInModule1(), before));
         return 0;
     }
-    const SharedState loaded = Shared;
-    QuestionSet set;
-    set.title = loaded.SetTitle;
-    for (int i = 1; i <= 10; ++i) {
-        FUZZ_CHECK(loaded.CorrectAnswer[i].size() == 1 && loaded.CorrectAnswer[i][0] >= '1' &&
-                   loaded.CorrectAnswer[i][0] <= '4');
-        set.questions[i - 1] = {loaded.QuestionText[i],
-                                {loaded.AnswerA[i], loaded.AnswerB[i], loaded.AnswerC[i], loaded.AnswerD[i]},
-                                loaded.CorrectAnswer[i]};
-    }
     // What the store would write from the loaded tables reads back as the same set.
-    FUZZ_CHECK(writeTextFileAtomically(resolveDataPath("multiple/Again.txt"), questionSetLines(set)));
+    const QuestionSet loaded = questionSetInModule1();
+    FUZZ_CHECK(writeTextFileAtomically(resolveDataPath("multiple/Again.txt"), questionSetLines(loaded)));
     FUZZ_CHECK(LoadQuestionSet("multiple/Again.txt"));
-    FUZZ_CHECK(readsBack(loaded.SetTitle, Shared.SetTitle) && Shared.CorrectAnswer == loaded.CorrectAnswer);
-    for (Table t : Texts)
-        for (int i = 1; i <= 10; ++i)
-            FUZZ_CHECK(readsBack((loaded.*t)[i], (Shared.*t)[i]));
+    const QuestionSet again = questionSetInModule1();
+    FUZZ_CHECK(readsBack(loaded.title, again.title));
+    for (int i = 0; i < QuestionsPerSet; ++i) {
+        const Question &was = loaded.questions[i], &now = again.questions[i];
+        FUZZ_CHECK(was.correct.size() == 1 && was.correct[0] >= '1' && was.correct[0] <= '4');
+        FUZZ_CHECK(now.correct == was.correct && readsBack(was.text, now.text));
+        for (int k = 0; k < 4; ++k)
+            FUZZ_CHECK(readsBack(was.answers[k], now.answers[k]));
+    }
     return 0;
 }

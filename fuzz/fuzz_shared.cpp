@@ -1,19 +1,17 @@
 #include "fuzz_shared.h"
 
 #include "platform/files.h"
+#include "quiz/questionset.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
-SharedState plainState;
-} // namespace
-
 // The program binds this to Module1; the fuzzers have no screens.
-SharedState& Shared = plainState;
+SharedState& Shared = *new SharedState;
 
 QString fuzzDataFolder() {
     static QTemporaryDir dir(QDir("/dev/shm").exists() ? QStringLiteral("/dev/shm/tellwyn-fuzz-XXXXXX")
@@ -36,6 +34,13 @@ void writeDataFile(const QString& relative, const QByteArray& bytes) {
 
 QByteArray fuzzBytes(const std::uint8_t* data, std::size_t size) {
     return QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+}
+
+bool sameSet(const QuestionSet& a, const QuestionSet& b) {
+    return a.title == b.title &&
+           std::ranges::equal(a.questions, b.questions, [](const Question& p, const Question& q) {
+               return p.text == q.text && p.answers == q.answers && p.correct == q.correct;
+           });
 }
 
 void broken(const char* invariant) {

@@ -18,8 +18,7 @@ QStringList listed() {
 }
 
 QByteArray indexBytes() {
-    QFile f(resolveDataPath(WorksheetIndexFile));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    return readRegularFile(resolveDataPath(WorksheetIndexFile), 1 << 30).value_or(QByteArray());
 }
 
 void saveAndDelete(const QString& title) {
