@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Checks the bundled content in DATA_DIR (default: data/ beside tests/) for what breaks the program:
 a missing or unreadable picture or sound, a question set that would not load, a wrong encoding. The
-page pictures are read by the program's own player in tst_pagefidelity."""
+page pictures are read by the program's own player in tst_pages."""
 import io, os, sys, wave
 
 DATA = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../data")

@@ -51,7 +51,7 @@ private Q_SLOTS:
     }
 
     // A printer fault is told as one and leaves no page sent (the real printer's abandoned job leaves
-    // no file: tst_printer). A missing or damaged paper picture used to be told as a printer fault
+    // no file: tst_pages). A missing or damaged paper picture used to be told as a printer fault
     // too: it is told as a page that could not be read, printer or not, and no blank sheet comes out.
     // Printing is ReadingViewer's; the missing page is the key facts', with no printer either.
     void printFailureIsToldAndChangesNothing_data() {
