@@ -2,7 +2,7 @@
 // there may hang the program or exhaust its memory, and a picture is known by its contents. Paths
 // as the screens write them are resolved in tst_startup; the code page's round trip is the field
 // fuzz target's invariant, and its five undefined bytes are saved and deleted again by
-// tst_storefaults.
+// tst_worksheetstore.
 #include "app/module1.h"
 #include "platform/fieldreader.h"
 #include "platform/jpegdecoder.h"

@@ -1,5 +1,5 @@
 // The Multiple Choice Wizard: its tick boxes, leaving it, genwork's checks, refused and contested saves.
-// (A text too long for its box is the store faults suite's; typing and saving a worksheet on the real
+// (A text too long for its box is the store suite's; typing and saving a worksheet on the real
 // program, the install check's session; Tab order, tst_keyboard's.)
 #include "app/module1.h"
 #include "support/samples.h"
