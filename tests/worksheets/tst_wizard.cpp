@@ -1,6 +1,6 @@
 // The Multiple Choice Wizard: its tick boxes, leaving it, genwork's checks, refused and contested saves.
 // (A text too long for its box is the store suite's; typing and saving a worksheet on the real
-// program, the install check's session; Tab order, tst_keyboard's.)
+// program, the install check's session; Tab order, the screens suite's.)
 #include "app/module1.h"
 #include "support/samples.h"
 #include "support/testenv.h"
