@@ -308,10 +308,8 @@ private Q_SLOTS:
             if (heading == worksheet) {
                 QuizScreen& quiz = openMoonQuiz(env, worksheet, 1);
                 quiz.certificateHeading.clear(); // as the catalogue runs one
-                for (int i = 0; i < 10; ++i) {
-                    clickControl(&quiz.Option1(1));
-                    clickControl(&quiz.Label3(QuizScreen::NextQuestion));
-                }
+                for (int i = 0; i < 10; ++i)
+                    answerAndGoOn(quiz, 1);
             } else {
                 Module1.moon->Show();
                 clickControl(&Module1.moon->Label3(TopicHub::OrderingActivity));
