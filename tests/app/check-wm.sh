@@ -35,13 +35,6 @@ mapped() { xwininfo -id "$1" 2>/dev/null | grep -q "IsViewable"; }
 stacking() { ids _NET_CLIENT_LIST_STACKING; }
 top() { for w in $(stacking); do mapped "$w" && echo "$w"; done | tail -n1; }
 same() { [ $(($1)) -eq $(($2)) ]; }
-# The window manager's frame round a window's client area: left, top, width, height.
-frame() {
-  local fl fr ft fb cx cy cw ch
-  read -r fl fr ft fb < <(xprop -id "$1" _NET_FRAME_EXTENTS | grep -o '[0-9]*' | tr '\n' ' ')
-  read -r cx cy cw ch < <(client "$1")
-  echo "$((cx - fl)) $((cy - ft)) $((cw + fl + fr)) $((ch + ft + fb))"
-}
 listed() { for w in $(ids _NET_CLIENT_LIST); do xprop -id "$w" _NET_WM_STATE | grep -q SKIP_TASKBAR || echo; done | wc -l; }
 active() { same "$(ids _NET_ACTIVE_WINDOW | head -n1)" "$1"; }
 other_top() { local w; w=$(top); [ -n "$w" ] && ! same "$w" "$1"; }

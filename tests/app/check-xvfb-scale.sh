@@ -28,9 +28,8 @@ menu=$(visible '^Tellwyn$')
 read -r mx my mw mh < <(client "$menu")
 SCREEN_XY="$mx $my"
 height=${XVFB_SCREEN#*x}
-read -r _ _ ft fb < <(xprop -id "$menu" _NET_FRAME_EXTENTS | grep -o '[0-9]*' | tr '\n' ' ')
-[ $((100 * (mh + ft + fb))) -ge $((85 * height)) ] ||
-  fail "at ${SCALE}x the menu is $((mh + ft + fb)) of the display's $height pixels tall"
+read -r _ _ _ fh < <(frame "$menu")
+[ $((100 * fh)) -ge $((85 * height)) ] || fail "at ${SCALE}x the menu is $fh of the display's $height pixels tall"
 
 full_marks MENU_MOON HUB_ORDERING "$MOONORD"
 full_marks MENU_MOON HUB_LABELLING "$MOONLAB"

@@ -135,6 +135,13 @@ count_is() { [ "$(count)" -eq "$1" ]; }
 screens() { poll count_is "$1"; }
 # A window's client area: left, top, width, height.
 client() { xwininfo -id "$1" | awk '/Absolute upper-left [XY]/ {printf "%s ", $NF} /Width:|Height:/ {printf "%s ", $NF}'; }
+# The window manager's frame round a window's client area: left, top, width, height.
+frame() {
+  local fl fr ft fb cx cy cw ch
+  read -r fl fr ft fb < <(xprop -id "$1" _NET_FRAME_EXTENTS | grep -o '[0-9]*' | tr '\n' ' ')
+  read -r cx cy cw ch < <(client "$1")
+  echo "$((cx - fl)) $((cy - ft)) $((cw + fl + fr)) $((ch + ft + fb))"
+}
 # The colour of a pixel of the display, as #RRGGBB.
 pixel() { import -window root -crop "1x1+$1+$2" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -n1; }
 pixel_is() { [ "$(pixel "$1" "$2")" = "$3" ]; }
