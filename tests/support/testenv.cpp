@@ -77,8 +77,8 @@ void writeFileBytes(const QString& path, const QByteArray& bytes) {
     if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(bytes);
 }
 
-void settle(int ms) {
-    processEventsFor(ms);
+void settle() {
+    processEventsFor(0);
 }
 
 void clickControl(QWidget* control) {

@@ -36,7 +36,7 @@ private:
 };
 
 // Lets queued events, zero-length timers and deferred deletions run.
-void settle(int ms = 0);
+void settle();
 
 // Drives controls the way a person does: at the pixel that a twip position maps to.
 void clickControl(QWidget* control);
